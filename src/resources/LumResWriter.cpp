@@ -1,0 +1,65 @@
+#include "LumResWriter.h"
+
+#include "ResourceError.h"
+
+#include <zlib.h>
+
+namespace {
+
+void PutInt32LE(std::vector<std::uint8_t>& out, std::uint32_t v)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<std::uint8_t>(v >> shift));
+}
+
+} // namespace
+
+std::vector<std::uint8_t> ZlibCompress(const std::vector<std::uint8_t>& bytes)
+{
+    uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+    std::vector<std::uint8_t> out(size);
+    if (compress2(out.data(), &size, bytes.data(), static_cast<uLong>(bytes.size()), Z_BEST_COMPRESSION) != Z_OK)
+        throw EResourceError("Compression failed");
+    out.resize(size);
+    return out;
+}
+
+void TLumResWriter::AddStored(std::vector<std::uint8_t> bytes) { AddRaw(KindStored, std::move(bytes)); }
+
+void TLumResWriter::AddBitmap(std::vector<std::uint8_t> bytes)
+{
+    for (std::size_t i = 0; i < 2 && i < bytes.size(); ++i)
+        bytes[i] = 0;
+    AddRaw(KindBitmap, std::move(bytes));
+}
+
+void TLumResWriter::AddCompressed(const std::vector<std::uint8_t>& bytes)
+{
+    AddRaw(KindCompressed, ZlibCompress(bytes));
+}
+
+void TLumResWriter::AddRaw(std::int32_t kind, std::vector<std::uint8_t> stored)
+{
+    Items.push_back({kind, std::move(stored)});
+}
+
+std::vector<std::uint8_t> TLumResWriter::Bytes() const
+{
+    std::vector<std::uint8_t> out;
+    PutInt32LE(out, Tag);
+    PutInt32LE(out, static_cast<std::uint32_t>(Items.size()));
+    for (const TItem& item : Items) {
+        PutInt32LE(out, static_cast<std::uint32_t>(item.Kind));
+        PutInt32LE(out, static_cast<std::uint32_t>(item.Stored.size()));
+    }
+    for (const TItem& item : Items)
+        out.insert(out.end(), item.Stored.begin(), item.Stored.end());
+    return out;
+}
+
+void TLumResWriter::SaveToFile(const std::string& fileName) const
+{
+    const std::vector<std::uint8_t> bytes = Bytes();
+    TFileStream file(fileName, TFileStream::TMode::Create);
+    file.Write(bytes.data(), bytes.size());
+}

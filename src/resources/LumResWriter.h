@@ -1,0 +1,42 @@
+#pragma once
+// Builds resource archives for the tools and tests; the game only reads them.
+
+#include "Stream.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TLumResWriter {
+public:
+    static constexpr std::int32_t KindStored = 0;
+    static constexpr std::int32_t KindBitmap = 1;
+    static constexpr std::int32_t KindCompressed = -1;
+
+    explicit TLumResWriter(std::uint32_t tag = 0) : Tag(tag) {}
+
+    // Appends an entry stored as is.
+    void AddStored(std::vector<std::uint8_t> bytes);
+    // Appends a bitmap file whose signature the archive does not keep: the
+    // first two bytes are zeroed and the reader puts "BM" back.
+    void AddBitmap(std::vector<std::uint8_t> bytes);
+    // Appends an entry as a zlib stream of the bytes.
+    void AddCompressed(const std::vector<std::uint8_t>& bytes);
+    // Appends an entry with any kind and raw stored bytes (tests use it for
+    // odd kinds and hand-made zlib data).
+    void AddRaw(std::int32_t kind, std::vector<std::uint8_t> stored);
+
+    std::vector<std::uint8_t> Bytes() const;
+    void SaveToFile(const std::string& fileName) const; // throws EResourceError
+
+private:
+    struct TItem {
+        std::int32_t Kind;
+        std::vector<std::uint8_t> Stored;
+    };
+    std::uint32_t Tag;
+    std::vector<TItem> Items;
+};
+
+// zlib-wraps bytes at the best compression (also used by tests).
+std::vector<std::uint8_t> ZlibCompress(const std::vector<std::uint8_t>& bytes);
