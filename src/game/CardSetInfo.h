@@ -1,0 +1,36 @@
+#pragma once
+// The card-set information record: entry 0 of every card-set archive, 792
+// bytes, little-endian: i32 width, i32 height, i32 face count, i32 face type,
+// then three 256-byte short strings (name, an unused one, the ad link) and
+// two unused 32-bit words. Strings are a length byte and Windows-1252 text;
+// here they are UTF-8.
+
+#include "resources/LumRes.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr std::size_t CardSetInfoSize = 792;
+
+struct TCardSetInfo {
+    std::int32_t Width = 0;  // card picture size in pixels
+    std::int32_t Height = 0;
+    std::int32_t FaceCount = 0; // face pictures in entries 3 onward
+    std::int32_t FaceType = 0;  // 1 GIF, 2 JPEG, anything else bitmap
+    std::string Name;
+    std::string AdLink;
+};
+
+// Decodes a whole record; record must hold CardSetInfoSize bytes.
+TCardSetInfo ParseCardSetInfo(const std::uint8_t* record);
+
+// Reads entry 0 of an open archive into a zeroed record and decodes it; a
+// shorter entry leaves the missing fields zero. Throws EResourceError when
+// the archive has no entry 0 or it cannot be read.
+TCardSetInfo ReadCardSetInfo(TLumResReader& reader);
+
+// Encodes a record (tools and tests write card sets with it). Characters
+// that Windows-1252 lacks become '?'; strings are cut to 255 bytes.
+std::vector<std::uint8_t> MakeCardSetInfo(const TCardSetInfo& info);

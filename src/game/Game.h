@@ -1,0 +1,123 @@
+#pragma once
+// The game model and its engine: the deal, the turns and the computer
+// opponent. One TGame is owned by the main window for the whole run; it
+// reaches the window only through TGameView, and the view paints from the
+// public model below. Players, memory slots and selections are numbered from
+// 1 (element 0 is unused); face slots from 0 (slot k holds pair k + 1).
+//
+// Everything runs on the UI thread. Game rules raise no errors: an invalid
+// click is ignored. Only NewGame1Click throws (EGameError), and then the
+// model is as it was before the call.
+
+#include "game/GameView.h"
+#include "game/Layout.h"
+#include "game/Random.h"
+#include "game/Settings.h"
+#include "resources/Graphic.h"
+#include "resources/Stream.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct CardRef {
+    std::int32_t Pair = 0;
+    std::int32_t Col = 0;
+    std::int32_t Row = 0;
+};
+
+struct TPlayer {
+    std::string Name;
+    std::int32_t Score = 0;
+};
+
+constexpr std::int32_t PlayerRecords = 5;
+constexpr std::int32_t FaceSlots = 112;
+constexpr std::int32_t MemorySlots = 224;
+
+enum TCellState : std::int32_t { CellRemoved = 0, CellFaceDown = 1, CellFaceUp = 2 };
+
+class TGame {
+public:
+    // The game keeps references to all three; they must outlive it.
+    TGame(TGameView& view, TSettings& settings, TRandom& random);
+
+    // --- The model -------------------------------------------------------
+    std::int32_t Rows = 0;
+    std::int32_t Cols = 0;
+    std::int32_t CellPair[MaxRows][MaxCols] {};  // [row][col]: pair 1 .. Rows*Cols/2
+    std::int32_t CellState[MaxRows][MaxCols] {}; // [row][col]: TCellState
+    std::int32_t CellWidth = 120;
+    std::int32_t CellHeight = 90;
+    std::int32_t WorkAreaWidth = 1024; // set by the window at start-up
+    std::int32_t WorkAreaHeight = 738;
+
+    std::int32_t FaceType = 1;  // 1 GIF, 2 JPEG, other bitmap
+    std::int32_t FaceCount = 0; // faces the current set holds
+    // Slot k: pair k+1's still face (FaceType not 1), null otherwise.
+    std::vector<std::unique_ptr<TGraphic>> FacePictures;
+    // Slot k: pair k+1's raw GIF bytes (FaceType 1); decoded by the view.
+    std::vector<TMemoryStream> FaceStreams;
+    std::unique_ptr<TGraphic> CardBack; // null until the first deal
+
+    std::array<TPlayer, PlayerRecords + 1> Players; // records 1..5
+    std::int32_t PlayerCount = 0;
+    std::int32_t CurrentPlayer = 1;
+    std::int32_t TurnPhase = 1; // 1 first card, 2 second card, 3 delay running
+    std::array<CardRef, 3> Selection {}; // [1], [2]
+    std::int32_t PairsFound = 0;
+    bool GameActive = false;
+    bool GameOver = true;
+    bool InputEnabled = false;
+    std::string WinnerText;
+    bool PairMatched = false;
+
+    std::array<CardRef, MemorySlots + 1> ComputerMemory {}; // slots 1..MemorySize
+    std::int32_t MemorySize = 1;
+    std::int32_t ComputerStreak = 0; // pairs since the last miss; survives a deal
+
+    // --- Setup and deal ------------------------------------------------------
+    // Starts a new game from the card-set archive with the current settings.
+    // Throws EGameError (naming the file and the reason) when the set cannot
+    // be read or decoded, its record has a non-positive picture size, it has
+    // fewer faces than the pair count, or no layout holds the pair count;
+    // nothing of the model has changed then.
+    void NewGame1Click(const std::string& cardSetFile);
+    // Rows and Cols for Settings.PairCount and the current cell size. Returns
+    // false, leaving them unchanged, when no layout qualifies.
+    bool ChooseLayout();
+    // Shrinks the cells to the work area and applies the geometry to the view.
+    void FitBoard();
+    void ResetGame();
+    void DealCards();
+    // Stops a game in progress (the options panel opens): timer off, board
+    // inactive, overlays hidden.
+    void StopGame();
+    // The status line: name of the current player and the pairs count.
+    std::string PlayerLine() const;
+
+    // --- Turns ----------------------------------------------------------------
+    void MGridSelectCell(std::int32_t col, std::int32_t row);
+    void RevealCard(std::int32_t col, std::int32_t row);
+    void EvaluatePair();
+    void CheckGameEnd();
+    void close_pair(); // the turn timer's handler
+
+    // --- Computer opponent ----------------------------------------------------
+    void RememberCard(const CardRef& card);
+    void ForgetPair(std::int32_t pair);
+    void ComputerMove();
+    void RevealRandomCard(std::int32_t phase);
+
+    std::int32_t TurnDelay() const { return TurnDelayMs(Settings.DelayIndex); }
+
+private:
+    void CountPlayers();
+    void DrawBoard();
+
+    TGameView& View;
+    TSettings& Settings;
+    TRandom& Rand;
+};
