@@ -1,0 +1,102 @@
+#include "game/CardSetLoader.h"
+
+#include "game/Game.h"
+#include "game/GameError.h"
+#include "resources/Bitmap.h"
+#include "resources/JpegImage.h"
+#include "resources/LumRes.h"
+#include "resources/ResourceError.h"
+
+namespace {
+
+constexpr std::int32_t AdvertEntry = 1;
+constexpr std::int32_t CardBackEntry = 2;
+constexpr std::int32_t FirstFaceEntry = 3;
+
+[[noreturn]] void Refuse(const std::string& fileName, const std::string& reason)
+{
+    throw EGameError(fileName + ": " + reason);
+}
+
+void CheckRecord(const std::string& fileName, const TCardSetInfo& info, std::int32_t pairCount,
+                 std::int32_t entryCount)
+{
+    if (info.Width <= 0 || info.Height <= 0)
+        Refuse(fileName, "the card pictures have no size (" + std::to_string(info.Width) + " x " +
+                             std::to_string(info.Height) + ")");
+    if (info.FaceCount < pairCount)
+        Refuse(fileName, "the set holds " + std::to_string(info.FaceCount) + " faces, fewer than the " +
+                             std::to_string(pairCount) + " pairs asked for");
+    // The record's count must match the archive, or the face list below
+    // could be as long as any number a file claims.
+    if (info.FaceCount > entryCount - FirstFaceEntry)
+        Refuse(fileName, "the set claims " + std::to_string(info.FaceCount) + " faces but holds only " +
+                             std::to_string(std::max(entryCount - FirstFaceEntry, 0)));
+}
+
+std::unique_ptr<TGraphic> LoadPicture(TLumResReader& reader, std::int32_t entry, std::int32_t faceType,
+                                      TMemoryStream& scratch)
+{
+    scratch.Clear();
+    reader.CopyEntry(entry, scratch);
+    scratch.SetPosition(0);
+    std::unique_ptr<TGraphic> picture;
+    if (faceType == 2)
+        picture = std::make_unique<TJPEGImage>();
+    else
+        picture = std::make_unique<TBitmap>();
+    picture->LoadFromStream(scratch);
+    return picture;
+}
+
+// Entry numbers of the faces taking part: all of them, less a random
+// selection of the surplus, still in archive order.
+std::vector<std::int32_t> ChooseFaces(std::int32_t faceCount, std::int32_t pairs, TRandom& random)
+{
+    std::vector<std::int32_t> entries;
+    entries.reserve(static_cast<std::size_t>(faceCount));
+    for (std::int32_t e = FirstFaceEntry; e < FirstFaceEntry + faceCount; ++e)
+        entries.push_back(e);
+    for (std::int32_t surplus = faceCount - pairs; surplus > 0; --surplus)
+        entries.erase(entries.begin() + random.Random(static_cast<std::int32_t>(entries.size())));
+    return entries;
+}
+
+} // namespace
+
+TCardSet LoadCardSet(const std::string& fileName, std::int32_t pairCount, std::int32_t workAreaWidth,
+                     std::int32_t workAreaHeight, TRandom& random)
+{
+    TCardSet set;
+    std::string step = "the set cannot be read";
+    try {
+        TLumResFileReader reader(fileName);
+        set.Info = ReadCardSetInfo(reader);
+        CheckRecord(fileName, set.Info, pairCount, reader.EntryCount());
+        const std::optional<TLayout> layout =
+            ChooseLayoutFor(pairCount, set.Info.Width, set.Info.Height, workAreaWidth, workAreaHeight);
+        if (!layout)
+            Refuse(fileName, "no board layout holds " + std::to_string(pairCount) + " pairs");
+        set.Layout = *layout;
+
+        TMemoryStream scratch;
+        step = "the advertisement picture";
+        set.Advert = LoadPicture(reader, AdvertEntry, 0, scratch);
+        step = "the card back";
+        set.CardBack = LoadPicture(reader, CardBackEntry, 0, scratch);
+
+        set.FacePictures.resize(FaceSlots);
+        set.FaceStreams.resize(FaceSlots);
+        const std::vector<std::int32_t> faces = ChooseFaces(set.Info.FaceCount, pairCount, random);
+        for (std::size_t slot = 0; slot < faces.size(); ++slot) {
+            step = "face " + std::to_string(slot + 1) + " (entry " + std::to_string(faces[slot]) + ")";
+            if (set.Info.FaceType == 1)
+                reader.CopyEntry(faces[slot], set.FaceStreams[slot]);
+            else
+                set.FacePictures[slot] = LoadPicture(reader, faces[slot], set.Info.FaceType, scratch);
+        }
+    } catch (const EResourceError& e) {
+        Refuse(fileName, step + ": " + e.what());
+    }
+    return set;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Reads everything a deal needs from a card-set archive into a value of its
+// own, so that a set that fails half-way leaves the running game untouched.
+
+#include "game/CardSetInfo.h"
+#include "game/Layout.h"
+#include "game/Random.h"
+#include "resources/Graphic.h"
+#include "resources/Stream.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct TCardSet {
+    TCardSetInfo Info;
+    TLayout Layout;
+    std::unique_ptr<TGraphic> Advert;   // entry 1
+    std::unique_ptr<TGraphic> CardBack; // entry 2
+    // FaceSlots entries each; slot k holds pair k+1's face (the other kind
+    // of slot stays empty).
+    std::vector<std::unique_ptr<TGraphic>> FacePictures;
+    std::vector<TMemoryStream> FaceStreams;
+};
+
+// Opens the archive, reads and checks the record, chooses the layout for
+// pairCount pairs, loads the ad and the back, picks pairCount of the faces
+// at random (draws from random) and loads them in archive order. Throws
+// EGameError naming the file and the reason.
+TCardSet LoadCardSet(const std::string& fileName, std::int32_t pairCount, std::int32_t workAreaWidth,
+                     std::int32_t workAreaHeight, TRandom& random);
