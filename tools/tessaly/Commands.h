@@ -1,0 +1,50 @@
+#pragma once
+// The commands of tessaly, the card-set tool. A command gets its arguments
+// (without the command name), writes its results to out and returns the exit
+// status. Failures throw ETessalyError (or EResourceError from the readers)
+// with a one-line message that names the file and the problem; main prints
+// it and exits with status 1.
+
+#include "resources/LumRes.h"
+#include "resources/Stream.h"
+
+#include <memory>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class ETessalyError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+using TCommandArgs = std::vector<std::string>;
+using TCommandFunction = int (*)(const TCommandArgs& args, std::ostream& out);
+
+// info [--json] FILE: the archive's tag and entry table, and the card-set
+// record when entry 0 is one.
+int InfoCommand(const TCommandArgs& args, std::ostream& out);
+// extract FILE N OUT: entry N's content as CopyEntry gives it, to OUT or to
+// out when OUT is "-".
+int ExtractCommand(const TCommandArgs& args, std::ostream& out);
+
+// An archive file opened for reading with its header checked. Throws
+// ETessalyError when the file cannot be opened or its header is not one.
+class TArchiveFile {
+public:
+    explicit TArchiveFile(const std::string& fileName);
+    TArchiveFile(const TArchiveFile&) = delete;
+    TArchiveFile& operator=(const TArchiveFile&) = delete;
+
+    const std::string& FileName() const { return Name; }
+    TLumResReader& Reader() { return Archive; }
+
+private:
+    std::string Name;
+    std::unique_ptr<TFileStream> File;
+    TLumResReader Archive;
+};
+
+// text as a JSON string literal, quotes included; text is UTF-8.
+std::string JsonQuote(const std::string& text);

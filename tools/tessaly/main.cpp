@@ -1,0 +1,47 @@
+// tessaly: the card-set tool. tessaly COMMAND ARGS...
+#include "Commands.h"
+
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+struct TCommand {
+    const char* Name;
+    const char* Usage;
+    TCommandFunction Run;
+};
+
+// One line per command.
+const TCommand Commands[] = {
+    {"info", "info [--json] FILE", InfoCommand},
+    {"extract", "extract FILE N OUT", ExtractCommand},
+};
+
+int Usage()
+{
+    std::cerr << "usage: tessaly COMMAND ARGS...\n";
+    for (const TCommand& command : Commands)
+        std::cerr << "  tessaly " << command.Usage << '\n';
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return Usage();
+    for (const TCommand& command : Commands) {
+        if (std::strcmp(argv[1], command.Name) != 0)
+            continue;
+        try {
+            return command.Run(TCommandArgs(argv + 2, argv + argc), std::cout);
+        } catch (const std::exception& e) {
+            std::cerr << "tessaly: " << e.what() << '\n';
+            return 1;
+        }
+    }
+    std::cerr << "tessaly: unknown command '" << argv[1] << "'\n";
+    return Usage();
+}
