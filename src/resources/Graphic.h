@@ -8,6 +8,12 @@
 #include <cstdint>
 #include <vector>
 
+// Bounds every decoder puts on sizes read from a file, far above any real
+// card or skin picture: a side of at most MaxPictureSide pixels and at most
+// MaxPicturePixels pixels in all (128 MiB of pixels).
+constexpr int MaxPictureSide = 16384;
+constexpr std::int64_t MaxPicturePixels = std::int64_t(1) << 25;
+
 struct TPixelBuffer {
     int Width = 0;
     int Height = 0;
