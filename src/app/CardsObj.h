@@ -1,0 +1,73 @@
+#pragma once
+// The card-set catalogue (CardSets) and the options panel's rules that need
+// no widgets: the offered pair counts and delays, the cap of the pair count
+// to what a set holds, and the naming of the players. The panel's widgets
+// call these; nothing here uses Qt.
+
+#include "game/Game.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One card set, from entry 0 of its archive.
+struct TCardsObj {
+    std::string FileName;        // full path: the cards folder followed by the file's name
+    std::string SetName;         // display name, from the set's record
+    std::int32_t CardWidth = 0;  // one card picture, pixels
+    std::int32_t CardHeight = 0;
+    std::int32_t ImageCount = 0; // faces in the set; one face makes one pair
+};
+
+// In the order the folder listing returned the archives, unsorted; duplicate
+// names stay.
+using TCardSets = std::vector<TCardsObj>;
+
+// Lists the "*.crd" files of cardsDir (the extension in any letter case, as
+// the original desktop matched it; only regular files), reads each one's
+// record and appends it to sets (which is cleared first). A file that cannot
+// be opened, has no readable entry 0, or whose record gives a card size that
+// is not positive or a negative face count is skipped silently. Returns the
+// index of the set whose file name equals rememberedName exactly, or 0. A
+// missing or unreadable folder gives an empty catalogue.
+std::int32_t BuildCardSets(const std::string& cardsDir, const std::string& rememberedName, TCardSets& sets);
+
+// The file-name part of a set's path, as the "Cards" setting stores it.
+std::string CardSetFileName(const TCardsObj& set);
+
+// --- Options rules -----------------------------------------------------------
+
+// The pair counts PairsBox offers, top to bottom.
+constexpr std::array<std::int32_t, 28> PairCounts = {8,  10, 12, 14, 16, 18, 20, 21, 22, 24, 26, 27, 28, 30,
+                                                     32, 33, 36, 39, 40, 42, 44, 45, 48, 50, 52, 55, 56, 60};
+// DelayBox's items (seconds); item i is the delay index i.
+constexpr std::array<const char*, 9> DelayTexts = {"1", "1.5", "2", "2.5", "3", "3.5", "4", "4.5", "5"};
+
+// PairsBox's item for a stored count: the item showing that number, else 0 ("8").
+std::int32_t PairCountIndex(std::int32_t pairCount);
+// The cap of a PairsBox selection to a set of imageCount faces: from the
+// selected item towards the top, the first whose number is at most
+// imageCount; the selection itself when none is (fewer than 8 faces). An
+// index out of range is returned unchanged.
+std::int32_t CapPairIndex(std::int32_t selectedIndex, std::int32_t imageCount);
+// True when the set cannot fill the selected count: the options panel then
+// says "This set of cards does not contain enough images!" before capping.
+bool LacksImages(std::int32_t selectedIndex, std::int32_t imageCount);
+// The largest offered pair count a set of imageCount faces can fill; 0 below 8.
+std::int32_t LargestOfferedPairCount(std::int32_t imageCount);
+
+using TPlayers = std::array<TPlayer, PlayerRecords + 1>; // records 1..5, [0] unused
+using TPlayerEdits = std::array<std::string, 4>;         // Player1Edit .. Player4Edit
+
+// The texts of the four name edits: Players[2..5] with the computer playing,
+// else Players[1..4].
+TPlayerEdits NamesForEdits(const TPlayers& players, bool computerPlays);
+
+// Takes the edits' texts (as typed, not trimmed) into Players and returns
+// PlayerCount. With the computer: Players[1] is "Computer", the edits fill
+// [2..5], the count runs over the leading non-empty names of [1..5], and a
+// lone computer gets "Player" as its opponent. Without: the edits fill
+// [1..4] ([5] stays), the count runs over [1..4], and missing first or second
+// players become "Player 1" / "Player 2". Always at least 2.
+std::int32_t ApplyPlayerNames(TPlayers& players, const TPlayerEdits& edits, bool computerPlays);
