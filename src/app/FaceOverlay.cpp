@@ -1,0 +1,110 @@
+#include "app/FaceOverlay.h"
+
+#include <QPainter>
+#include <QThread>
+
+#include <cmath>
+
+namespace {
+
+// The frame as an image of its own (the player's buffer lives only for the call).
+QImage CopyFrame(const TPixelBuffer& frame)
+{
+    if (frame.Width <= 0 || frame.Height <= 0)
+        return {};
+    const QImage view(reinterpret_cast<const uchar*>(frame.Pixels.data()), frame.Width, frame.Height,
+                      frame.Width * 4, QImage::Format_ARGB32);
+    return view.copy();
+}
+
+} // namespace
+
+TFaceImage::TFaceImage(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TFaceImage::SetFrame(QImage frame)
+{
+    Current = std::move(frame);
+    update();
+}
+
+void TFaceImage::paintEvent(QPaintEvent*)
+{
+    if (Current.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), Current);
+}
+
+TFaceOverlay::TFaceOverlay(QWidget* parent) : QWidget(parent), Image(new TFaceImage(this))
+{
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    // Clicks on a face-up card reach the board below (where they are ignored)
+    // rather than being swallowed by the panel.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    Player.SetOnFrame([this](const TPixelBuffer& frame, int index) { OnFrame(frame, index); });
+    hide();
+}
+
+TFaceOverlay::~TFaceOverlay()
+{
+    Player.Stop();
+}
+
+QSize TFaceOverlay::FittedImageSize(int pictureWidth, int pictureHeight, int panelWidth, int panelHeight)
+{
+    double width = pictureWidth;
+    double height = pictureHeight;
+    if (panelWidth > 0 && panelHeight > 0 && (panelWidth < width || height > panelHeight)) {
+        const double byHeight = height / panelHeight;
+        const double byWidth = width / panelWidth;
+        const double f = byHeight >= byWidth ? byHeight : byWidth;
+        // lrint rounds halves to even, as the panel has always rounded.
+        width = static_cast<double>(std::lrint(width / f));
+        height = static_cast<double>(std::lrint(height / f));
+    }
+    return QSize(static_cast<int>(width), static_cast<int>(height));
+}
+
+void TFaceOverlay::LoadFace(TMemoryStream& face)
+{
+    Player.Stop();
+    ++Generation;
+    Image->SetFrame({});
+    Shown = 0;
+    hide();
+    face.SetPosition(0);
+    Picture.LoadFromStream(face);
+
+    const QSize size = FittedImageSize(Picture.Width(), Picture.Height(), width(), height());
+    Image->setGeometry((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(), size.height());
+    Player.SetContent(Picture, 0xFFFFFFFFu);
+    show();
+    raise();
+    Player.Start();
+}
+
+void TFaceOverlay::OnFrame(const TPixelBuffer& frame, int)
+{
+    QImage copy = CopyFrame(frame);
+    // The first frame arrives inside Start() on this thread and is shown at
+    // once; later ones come from the player's thread by the event queue.
+    if (QThread::currentThread() == thread()) {
+        ++Shown;
+        Image->SetFrame(std::move(copy));
+        return;
+    }
+    const std::uint32_t generation = Generation.load();
+    QMetaObject::invokeMethod(this, [this, copy = std::move(copy), generation]() mutable {
+        if (generation != Generation.load())
+            return;
+        ++Shown;
+        Image->SetFrame(std::move(copy));
+    }, Qt::QueuedConnection);
+}
