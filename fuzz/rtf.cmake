@@ -1,0 +1,1 @@
+kobalind_add_fuzzer(fuzz_rtf SOURCES ${CMAKE_CURRENT_LIST_DIR}/FuzzRtf.cpp LIBS rtf)

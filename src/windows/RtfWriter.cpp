@@ -1,0 +1,115 @@
+#include "RtfWriter.h"
+
+namespace {
+
+// Code points of UTF-8 text; a malformed sequence gives U+FFFD per byte.
+std::u32string FromUtf8(std::string_view text)
+{
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
+                         : (lead >> 3) == 30 ? 4 : 0;
+        char32_t ch = length == 1 ? lead : length == 2 ? lead & 0x1F
+                    : length == 3 ? lead & 0x0F : lead & 0x07;
+        bool valid = length > 0 && i + length <= text.size();
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            ch = (ch << 6) | (next & 0x3F);
+        }
+        out.push_back(valid ? ch : 0xFFFD);
+        i += valid ? length : 1;
+    }
+    return out;
+}
+
+void WriteUnit(std::string& out, char32_t unit)
+{
+    // \uN takes a signed 16-bit number.
+    const int value = unit > 0x7FFF ? static_cast<int>(unit) - 65536 : static_cast<int>(unit);
+    out += "\\u" + std::to_string(value) + '?';
+}
+
+void WriteText(std::string& out, std::u32string_view text)
+{
+    for (char32_t ch : text) {
+        if (ch == '\\' || ch == '{' || ch == '}') {
+            out.push_back('\\');
+            out.push_back(static_cast<char>(ch));
+        } else if (ch == '\t') {
+            out += "\\tab ";
+        } else if (ch == 0x2028) {
+            out += "\\line ";
+        } else if (ch >= 0x20 && ch < 0x7F) {
+            out.push_back(static_cast<char>(ch));
+        } else if (ch > 0xFFFF) {
+            const char32_t v = ch - 0x10000;
+            WriteUnit(out, 0xD800 + (v >> 10));
+            WriteUnit(out, 0xDC00 + (v & 0x3FF));
+        } else {
+            WriteUnit(out, ch);
+        }
+    }
+}
+
+void WriteFormat(std::string& out, const TRtfCharFormat& f)
+{
+    out += "\\plain\\f" + std::to_string(f.Font) + "\\fs" + std::to_string(f.FontSize);
+    if (f.Color != 0)
+        out += "\\cf" + std::to_string(f.Color);
+    if (f.Bold) out += "\\b";
+    if (f.Italic) out += "\\i";
+    if (f.Underline) out += "\\ul";
+    out.push_back(' ');
+}
+
+} // namespace
+
+std::string WriteRtf(const TRtfDocument& document)
+{
+    std::string out = "{\\rtf1\\ansi\\ansicpg" + std::to_string(document.CodePage) + "\\deff"
+                    + std::to_string(document.DefaultFont);
+    if (document.Language != 0)
+        out += "\\deflang" + std::to_string(document.Language);
+    out += "{\\fonttbl";
+    for (const TRtfFont& font : document.Fonts) {
+        out += "{\\f" + std::to_string(font.Index);
+        if (!font.Family.empty())
+            out += "\\f" + font.Family;
+        out += "\\fcharset" + std::to_string(font.Charset) + ' ';
+        WriteText(out, FromUtf8(font.Name));
+        if (!font.AltName.empty()) {
+            out += "{\\*\\falt ";
+            WriteText(out, FromUtf8(font.AltName));
+            out += '}';
+        }
+        out += ";}";
+    }
+    out += "}\r\n";
+    if (!document.Colors.empty()) {
+        out += "{\\colortbl ";
+        for (const TRtfColor& c : document.Colors) {
+            if (!c.Auto)
+                out += "\\red" + std::to_string(c.Red) + "\\green" + std::to_string(c.Green)
+                     + "\\blue" + std::to_string(c.Blue);
+            out += ';';
+        }
+        out += "}\r\n";
+    }
+    for (const TRtfParagraph& para : document.Paragraphs) {
+        out += "\\pard";
+        if (para.LeftIndent != 0)
+            out += "\\li" + std::to_string(para.LeftIndent);
+        for (const TRtfRun& run : para.Runs) {
+            if (run.Text.empty())
+                continue;
+            WriteFormat(out, run.Format);
+            WriteText(out, run.Text);
+        }
+        WriteFormat(out, para.EndFormat);
+        out += "\\par\r\n";
+    }
+    out += "}";
+    return out;
+}
