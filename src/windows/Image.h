@@ -1,0 +1,56 @@
+#pragma once
+// TImage: a picture control. It sizes itself to a newly loaded picture,
+// unless Stretch is set, in which case the picture is scaled to the
+// control's size. OnClick fires for a left press and release on the control;
+// when a mouse hook is assigned the control's mouse events go to the hooks
+// (dragging a window by its picture) and do not reach the parent.
+
+#include "controls/LumCursors.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+class TGraphic;
+class TStream;
+
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    using TMouseHook = std::function<void(QWidget* Sender, QMouseEvent* Event)>;
+
+    explicit TImage(QWidget* parent = nullptr);
+
+    // Decodes a bitmap from the stream's position. Throws EResourceError when
+    // the bytes are not a bitmap; the picture is then left as it was.
+    void LoadFromStream(TStream& stream);
+    // Copies the still picture.
+    void SetPicture(const TGraphic& graphic);
+    void SetPicture(const QImage& picture);
+    const QImage& Picture() const { return FPicture; }
+
+    bool Stretch() const { return FStretch; }
+    void SetStretch(bool value);
+    void SetCursor(TCursor cursor) { ApplyCursor(*this, cursor); }
+    // The tool tip shown after a pause.
+    void SetHint(const QString& hint) { setToolTip(hint); }
+    QString Hint() const { return toolTip(); }
+
+    std::function<void(TImage* Sender)> OnClick;
+    TMouseHook OnMouseDown;
+    TMouseHook OnMouseMove;
+    TMouseHook OnMouseUp;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool HasHooks() const { return OnMouseDown || OnMouseMove || OnMouseUp; }
+    QImage FPicture;
+    bool FStretch = false;
+    bool LeftPressed = false;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// TLabel: a transparent caption (QLabel) that can be clicked and can hand its
+// mouse events to a window's drag handlers. OnClick fires for a left press
+// and release on the label. When any of the three mouse hooks is assigned,
+// the label's mouse events go to the hooks (Sender is the label, positions in
+// its coordinates) and do not reach the parent.
+
+#include "controls/LumCursors.h"
+
+#include <QLabel>
+
+#include <functional>
+
+class TLabel : public QLabel {
+    Q_OBJECT
+public:
+    using TMouseHook = std::function<void(QWidget* Sender, QMouseEvent* Event)>;
+
+    explicit TLabel(const QString& text, QWidget* parent = nullptr);
+
+    // Font colour, kept in the label's palette.
+    void SetFontColor(const QColor& color);
+    void SetCursor(TCursor cursor) { ApplyCursor(*this, cursor); }
+
+    std::function<void(TLabel* Sender)> OnClick;
+    TMouseHook OnMouseDown;
+    TMouseHook OnMouseMove;
+    TMouseHook OnMouseUp;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool HasHooks() const { return OnMouseDown || OnMouseMove || OnMouseUp; }
+    bool LeftPressed = false;
+};
