@@ -209,9 +209,14 @@ private:
         while (const std::size_t size = In.SubBlock(block))
             Joined.insert(Joined.end(), block, block + size);
         frame.Indices.resize(static_cast<std::size_t>(area));
-        if (area > 0)
-            frame.Indices.resize(GifLzwDecode(minCodeSize, Joined.data(), Joined.size(), frame.Indices.data(),
-                                              frame.Indices.size()));
+        if (area > 0) {
+            const std::size_t decoded =
+                GifLzwDecode(minCodeSize, Joined.data(), Joined.size(), frame.Indices.data(), frame.Indices.size());
+            if (decoded < frame.Indices.size()) {
+                frame.Indices.resize(decoded);
+                frame.Indices.shrink_to_fit(); // a frame cut short holds only what it decoded
+            }
+        }
 
         frame.HasControl = pending.HasControl;
         frame.Delay = pending.Delay;
