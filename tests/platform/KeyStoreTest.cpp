@@ -1,0 +1,231 @@
+// The key store over real files: where keys live, typed reads, when files are
+// written, and that a damaged file or a killed writer never costs the key.
+
+#include "platform/KeyStore.h"
+#include "platform/PlatformError.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const std::string GameKey = "Software\\Orvane\\Orvane Kobalind";
+
+std::string ReadText(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteText(const std::filesystem::path& file, const std::string& text)
+{
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::string InvalidTypeMessage(const std::function<void()>& read)
+{
+    try {
+        read();
+    } catch (const EPlatformError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+class KeyStore : public ::testing::Test {
+protected:
+    TTempFolder Folder;
+    TKeyStore Store {Folder.Path};
+    std::filesystem::path GameFile = Folder.Path / "Software" / "Orvane" / "Orvane Kobalind.reg";
+};
+
+TEST_F(KeyStore, KeyFilesMirrorTheKeyPath)
+{
+    EXPECT_EQ(Store.KeyFilePath(GameKey), GameFile);
+    EXPECT_EQ(Store.KeyFilePath("Software\\Orvane\\Install\\"), Folder.Path / "Software" / "Orvane" / "Install.reg");
+    for (const char* bad : {"", "\\\\", "Software\\..\\x", "Software\\.", "a/b\\c"})
+        EXPECT_THROW(Store.KeyFilePath(bad), EPlatformError) << bad;
+}
+
+TEST_F(KeyStore, TheUsersStoreFollowsXdgConfigHome)
+{
+    const char* oldConfig = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = oldConfig ? oldConfig : "";
+    ::setenv("XDG_CONFIG_HOME", Folder.Path.c_str(), 1);
+    EXPECT_EQ(TKeyStore::ForCurrentUser().RootFolder(), Folder.Path);
+    ::setenv("XDG_CONFIG_HOME", "relative/dir", 1); // not absolute: ignored
+    const char* home = std::getenv("HOME");
+    if (home) {
+        EXPECT_EQ(TKeyStore::ForCurrentUser().RootFolder(), std::filesystem::path(home) / ".config");
+    }
+    if (oldConfig)
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST_F(KeyStore, AMissingKeyOpensOnlyWhenItMayBeCreated)
+{
+    TRegistryKey key(Store);
+    EXPECT_FALSE(key.OpenKey(GameKey, false));
+    EXPECT_FALSE(std::filesystem::exists(GameFile));
+    ASSERT_TRUE(key.OpenKey(GameKey, true));
+    EXPECT_TRUE(std::filesystem::exists(GameFile));
+    EXPECT_TRUE(LoadKeyFile(GameFile).Values.empty());
+    EXPECT_EQ(LoadKeyFile(GameFile).KeyPath, GameKey);
+    key.CloseKey();
+    EXPECT_TRUE(key.OpenKey(GameKey, false));
+}
+
+TEST_F(KeyStore, ValuesKeepTheirTypes)
+{
+    {
+        TRegistryKey key(Store);
+        ASSERT_TRUE(key.OpenKey(GameKey, true));
+        key.WriteInteger("Pairs", -5);
+        key.WriteBool("Sound", true);
+        key.WriteString("Cards", "x.crd");
+        key.WriteExpandString("CardBuilder", "%HOME%/t");
+        key.CloseKey();
+    }
+    TRegistryKey key(Store);
+    ASSERT_TRUE(key.OpenKey(GameKey, false));
+    EXPECT_EQ(key.ReadInteger("Pairs"), -5);
+    EXPECT_TRUE(key.ReadBool("sound"));
+    EXPECT_EQ(key.ReadString("Cards"), "x.crd");
+    EXPECT_EQ(key.ReadString("CardBuilder"), "%HOME%/t"); // as stored, not expanded
+    EXPECT_EQ(key.ReadString("Player1"), "");               // missing string: empty
+
+    EXPECT_EQ(InvalidTypeMessage([&] { key.ReadString("Pairs"); }), "Invalid data type for 'Pairs'");
+    EXPECT_EQ(InvalidTypeMessage([&] { key.ReadInteger("Cards"); }), "Invalid data type for 'Cards'");
+    EXPECT_EQ(InvalidTypeMessage([&] { key.ReadInteger("Level"); }), "Invalid data type for 'Level'");
+}
+
+TEST_F(KeyStore, OtherTypesReadAsTheWrongTypeAndSurviveARewrite)
+{
+    WriteText(GameFile, "REGEDIT4\n[HKEY_CURRENT_USER\\" + GameKey + "]\n\"Blob\"=hex:01,02\n");
+    TRegistryKey key(Store);
+    ASSERT_TRUE(key.OpenKey(GameKey, true));
+    EXPECT_TRUE(key.ValueExists("Blob"));
+    EXPECT_THROW(key.ReadInteger("Blob"), EPlatformError);
+    EXPECT_THROW(key.ReadString("Blob"), EPlatformError);
+    key.WriteInteger("Pairs", 8);
+    key.CloseKey();
+    EXPECT_NE(ReadText(GameFile).find("\"Blob\"=hex:01,02"), std::string::npos);
+}
+
+TEST_F(KeyStore, WritesReachTheFileWhenTheKeyCloses)
+{
+    WriteText(GameFile, "REGEDIT4\n[HKEY_CURRENT_USER\\" + GameKey + "]\n\"Level\"=dword:00000007\n");
+    const std::string before = ReadText(GameFile);
+    TRegistryKey key(Store);
+    ASSERT_TRUE(key.OpenKey(GameKey, true));
+    key.WriteInteger("Pairs", 12);
+    EXPECT_EQ(ReadText(GameFile), before);
+    key.CloseKey();
+    const TKeyFile saved = LoadKeyFile(GameFile);
+    ASSERT_NE(saved.Find("Level"), nullptr); // a value not written stays
+    EXPECT_EQ(saved.Find("Level")->Number, 7u);
+    EXPECT_EQ(saved.Find("Pairs")->Number, 12u);
+    // Only the key file itself is left in the folder: no temporary file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(GameFile.parent_path()), {}), 1);
+    EXPECT_THROW(key.WriteInteger("Pairs", 1), EPlatformError); // closed
+}
+
+TEST_F(KeyStore, ADamagedFileReadsAsEmptyAndIsOnlyReplacedByAWrite)
+{
+    const std::string garbage = "REGEDIT4\n[HKEY_CURRENT_USER\\" + GameKey + "]\n\"Pairs\"=dword:zz\n\"Level\"=dw";
+    WriteText(GameFile, garbage);
+    TRegistryKey key(Store);
+    EXPECT_FALSE(key.OpenKey(GameKey, false));
+    ASSERT_TRUE(key.OpenKey(GameKey, true));
+    EXPECT_FALSE(key.ValueExists("Pairs"));
+    EXPECT_EQ(key.ReadString("Cards"), "");
+    key.CloseKey();
+    EXPECT_EQ(ReadText(GameFile), garbage);
+
+    ASSERT_TRUE(key.OpenKey(GameKey, true));
+    key.WriteInteger("Delay", 2);
+    key.CloseKey();
+    const TKeyFile saved = LoadKeyFile(GameFile);
+    ASSERT_EQ(saved.Values.size(), 1u);
+    EXPECT_EQ(saved.Values[0].Name, "Delay");
+}
+
+TEST_F(KeyStore, AnOversizedFileIsDamaged)
+{
+    WriteText(GameFile, "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n" + std::string(MaxKeyFileSize, ';'));
+    EXPECT_THROW(LoadKeyFile(GameFile), EPlatformError);
+    TRegistryKey key(Store);
+    EXPECT_FALSE(key.OpenKey(GameKey, false));
+}
+
+TEST_F(KeyStore, AFailedSaveReportsAndLeavesWhatWasThere)
+{
+    // A folder where the key file should be: it can be neither read nor replaced.
+    std::filesystem::create_directories(GameFile / "inside");
+    TRegistryKey key(Store);
+    ASSERT_TRUE(key.OpenKey(GameKey, true));
+    key.WriteInteger("Pairs", 8);
+    EXPECT_THROW(key.CloseKey(), EPlatformError);
+    EXPECT_FALSE(key.IsOpen());
+    EXPECT_TRUE(std::filesystem::is_directory(GameFile / "inside"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(GameFile.parent_path()), {}), 1);
+}
+
+// A writer killed at random moments must leave a key that is whole: either an
+// earlier save or a later one, never a mix or a torn file.
+TEST_F(KeyStore, AKillMidWriteLeavesTheOldOrTheNewFile)
+{
+    const std::string padding(3000, 'p');
+    int whole = 0;
+    for (int round = 0; round < 12; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (std::int32_t i = 1;; ++i) {
+                TRegistryKey key(Store);
+                if (key.OpenKey(GameKey, true)) {
+                    key.WriteInteger("First", i);
+                    key.WriteString("Middle", padding + std::to_string(i));
+                    key.WriteInteger("Last", i);
+                    try {
+                        key.CloseKey();
+                    } catch (...) {
+                        ::_exit(2);
+                    }
+                }
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(3 + 7 * round));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself";
+
+        const TKeyFile saved = LoadKeyFile(GameFile); // throws if torn
+        if (saved.Values.empty())
+            continue; // killed before the first save: the freshly created key
+        ASSERT_EQ(saved.Values.size(), 3u);
+        ++whole;
+        const std::uint32_t first = saved.Find("First")->Number;
+        EXPECT_EQ(saved.Find("Last")->Number, first);
+        EXPECT_EQ(saved.Find("Middle")->Text, padding + std::to_string(first));
+    }
+    EXPECT_GT(whole, 0) << "no round got as far as a save";
+}
+
+} // namespace
