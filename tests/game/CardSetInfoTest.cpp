@@ -1,0 +1,96 @@
+#include "game/CardSetInfo.h"
+
+#include "resources/LumResWriter.h"
+#include "resources/ResourceError.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CardSetInfo, ReadsTheFieldsAtTheirOffsets)
+{
+    std::vector<std::uint8_t> record(CardSetInfoSize, 0);
+    record[0] = 0x78;                 // width 120
+    record[4] = 0x5A;                 // height 90
+    record[8] = 0x2C;                 // 300 faces: 0x012C
+    record[9] = 0x01;
+    record[12] = 0xFE;                // face type -2
+    record[13] = record[14] = record[15] = 0xFF;
+    record[16] = 3;                   // name length
+    record[17] = 'A';
+    record[18] = 0xE9;                // e acute in Windows-1252
+    record[19] = 0x80;                // euro sign
+    record[20] = 'X';                 // beyond the length: not part of the name
+    record[272] = 5;                  // the unread middle string
+    record[528] = 4;                  // link length
+    std::copy_n("http", 4, &record[529]);
+    const TCardSetInfo info = ParseCardSetInfo(record.data());
+    EXPECT_EQ(info.Width, 120);
+    EXPECT_EQ(info.Height, 90);
+    EXPECT_EQ(info.FaceCount, 300);
+    EXPECT_EQ(info.FaceType, -2);
+    EXPECT_EQ(info.Name, "A\xC3\xA9\xE2\x82\xAC");
+    EXPECT_EQ(info.AdLink, "http");
+}
+
+TEST(CardSetInfo, FullLengthStringsStayInsideTheirField)
+{
+    std::vector<std::uint8_t> record(CardSetInfoSize, 'z');
+    record[16] = 255;
+    record[528] = 255;
+    const TCardSetInfo info = ParseCardSetInfo(record.data());
+    EXPECT_EQ(info.Name, std::string(255, 'z'));
+    EXPECT_EQ(info.AdLink, std::string(255, 'z'));
+}
+
+TEST(CardSetInfo, WriteAndReadBack)
+{
+    const TCardSetInfo original {64, -3, 12, 2, "Fr\xC3\xBC" "chte \xE2\x80\x9C" "bunt\xE2\x80\x9D \xE4\xB8\xAD",
+                                 std::string(300, 'l')};
+    const std::vector<std::uint8_t> record = MakeCardSetInfo(original);
+    ASSERT_EQ(record.size(), CardSetInfoSize);
+    const TCardSetInfo back = ParseCardSetInfo(record.data());
+    EXPECT_EQ(back.Width, 64);
+    EXPECT_EQ(back.Height, -3);
+    EXPECT_EQ(back.FaceCount, 12);
+    EXPECT_EQ(back.FaceType, 2);
+    // A character outside Windows-1252 becomes '?'; long text is cut to 255.
+    EXPECT_EQ(back.Name, "Fr\xC3\xBC" "chte \xE2\x80\x9C" "bunt\xE2\x80\x9D ?");
+    EXPECT_EQ(back.AdLink, std::string(255, 'l'));
+}
+
+TEST(CardSetInfo, ReadFromAnArchiveEntry)
+{
+    TLumResWriter writer;
+    writer.AddCompressed(MakeCardSetInfo({10, 20, 30, 1, "Name", "Link"}));
+    TMemoryStream bytes(writer.Bytes());
+    TLumResReader reader;
+    reader.Stream = &bytes;
+    ASSERT_TRUE(reader.ReadHeader());
+    const TCardSetInfo info = ReadCardSetInfo(reader);
+    EXPECT_EQ(info.FaceCount, 30);
+    EXPECT_EQ(info.Name, "Name");
+}
+
+TEST(CardSetInfo, ShortEntryLeavesTheRestZeroAndMissingEntryThrows)
+{
+    TLumResWriter writer;
+    writer.AddStored({100, 0, 0, 0, 50, 0}); // width 100, the height cut short
+    TMemoryStream bytes(writer.Bytes());
+    TLumResReader reader;
+    reader.Stream = &bytes;
+    ASSERT_TRUE(reader.ReadHeader());
+    const TCardSetInfo info = ReadCardSetInfo(reader);
+    EXPECT_EQ(info.Width, 100);
+    EXPECT_EQ(info.Height, 50);
+    EXPECT_EQ(info.FaceCount, 0);
+    EXPECT_EQ(info.Name, "");
+
+    TMemoryStream empty;
+    TLumResReader none;
+    none.Stream = &empty;
+    ASSERT_TRUE(none.ReadHeader());
+    EXPECT_THROW(ReadCardSetInfo(none), EResourceError);
+}
+
+} // namespace

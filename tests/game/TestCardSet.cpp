@@ -1,0 +1,51 @@
+#include "TestCardSet.h"
+
+#include "resources/Bitmap.h"
+#include "resources/LumResWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+std::uint32_t FaceColour(std::int32_t face)
+{
+    return 0xFF000000u | static_cast<std::uint32_t>(face * 0x010203 + 0x102030);
+}
+
+std::vector<std::uint8_t> GifFaceBytes(std::int32_t face)
+{
+    std::vector<std::uint8_t> bytes = {'G', 'I', 'F', '8', '9', 'a'};
+    bytes.push_back(static_cast<std::uint8_t>(face));
+    return bytes;
+}
+
+std::vector<std::uint8_t> SolidBitmapFile(int width, int height, std::uint32_t colour)
+{
+    TBitmap bitmap(width, height);
+    for (std::uint32_t& pixel : bitmap.EditPixels().Pixels)
+        pixel = colour;
+    TMemoryStream stream;
+    bitmap.SaveToStream(stream, 24);
+    return stream.Data();
+}
+
+std::string WriteTestCardSet(const std::string& name, const TTestCardSet& set)
+{
+    const std::vector<std::uint8_t> notAPicture = {'n', 'o', 'p', 'e'};
+    TLumResWriter writer;
+    writer.AddStored(MakeCardSetInfo(set.Info));
+    writer.AddBitmap(SolidBitmapFile(8, 6, 0xFF00FF00u)); // the ad
+    writer.AddBitmap(set.BrokenCardBack ? notAPicture : SolidBitmapFile(4, 3, 0xFF0000FFu));
+    const std::int32_t faces = set.FaceEntries >= 0 ? set.FaceEntries : set.Info.FaceCount;
+    for (std::int32_t i = 0; i < faces; ++i) {
+        if (i == set.BrokenFace)
+            writer.AddStored(notAPicture);
+        else if (set.Info.FaceType == 1)
+            writer.AddStored(GifFaceBytes(i));
+        else
+            writer.AddCompressed(SolidBitmapFile(4, 3, FaceColour(i)));
+    }
+    const std::string path = (std::filesystem::path(testing::TempDir()) / (name + ".crd")).string();
+    writer.SaveToFile(path);
+    return path;
+}
