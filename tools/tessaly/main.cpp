@@ -1,4 +1,5 @@
 // tessaly: the card-set tool. tessaly COMMAND ARGS...
+#include "AuthoringCommands.h"
 #include "Commands.h"
 
 #include <cstring>
@@ -16,6 +17,10 @@ struct TCommand {
 const TCommand Commands[] = {
     {"info", "info [--json] FILE", InfoCommand},
     {"extract", "extract FILE N OUT", ExtractCommand},
+    {"create", "create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...", CreateCommand},
+    {"check", "check FILE.crd", CheckCommand},
+    {"preview", "preview FILE.crd --screen WxH", PreviewCommand},
+    {"frames", "frames --type gif|jpeg|bmp FILE OUTDIR", FramesCommand},
 };
 
 int Usage()
