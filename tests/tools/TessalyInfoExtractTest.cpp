@@ -1,0 +1,156 @@
+#include "Commands.h"
+#include "game/CardSetInfo.h"
+#include "resources/LumResWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string TempFile(const std::string& name) { return (std::filesystem::path(testing::TempDir()) / name).string(); }
+
+std::string WriteArchive(const std::string& name, const TLumResWriter& writer)
+{
+    const std::string path = TempFile(name);
+    writer.SaveToFile(path);
+    return path;
+}
+
+std::string WriteBytes(const std::string& name, const std::vector<std::uint8_t>& bytes)
+{
+    const std::string path = TempFile(name);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return path;
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string RunCommand(TCommandFunction command, const TCommandArgs& args)
+{
+    std::ostringstream out;
+    EXPECT_EQ(command(args, out), 0);
+    return out.str();
+}
+
+// The message of the ETessalyError that the command throws.
+std::string Failure(TCommandFunction command, const TCommandArgs& args)
+{
+    std::ostringstream out;
+    try {
+        command(args, out);
+    } catch (const ETessalyError& e) {
+        return e.what();
+    }
+    ADD_FAILURE() << "no error";
+    return {};
+}
+
+TLumResWriter CardSetWriter()
+{
+    TLumResWriter writer(7);
+    writer.AddStored(MakeCardSetInfo({120, 90, 2, 1, "Say \"hi\"\\\x01", "https://a.example/?x=1&y=2"}));
+    writer.AddBitmap({0, 0, 1, 2, 3});     // kind 1: "BM" restored on reading
+    writer.AddCompressed({9, 8, 7, 6, 5}); // a zlib stream
+    writer.AddStored({});
+    return writer;
+}
+
+TEST(TessalyInfo, JsonListsEntriesAndTheCardSetRecord)
+{
+    const std::string file = WriteArchive("set.crd", CardSetWriter());
+    const std::string json = RunCommand(InfoCommand, {"--json", file});
+    const std::string compressedSize = std::to_string(ZlibCompress({9, 8, 7, 6, 5}).size());
+    const int third = 8 + 4 * 8 + 792 + 5;
+    EXPECT_EQ(json, "{\"tag\":7,\"entries\":["
+                    "{\"index\":0,\"kind\":0,\"size\":792,\"offset\":40},"
+                    "{\"index\":1,\"kind\":1,\"size\":5,\"offset\":832},"
+                    "{\"index\":2,\"kind\":-1,\"size\":" + compressedSize + ",\"offset\":" + std::to_string(third) + "},"
+                    "{\"index\":3,\"kind\":0,\"size\":0,\"offset\":" + std::to_string(third + std::stoi(compressedSize)) + "}],"
+                    "\"cardset\":{\"width\":120,\"height\":90,\"faces\":2,\"faceType\":1,"
+                    "\"name\":\"Say \\\"hi\\\"\\\\\\u0001\",\"link\":\"https://a.example/?x=1&y=2\"}}\n");
+}
+
+TEST(TessalyInfo, TextFormNamesTheFileAndTheRecord)
+{
+    const std::string file = WriteArchive("text.crd", CardSetWriter());
+    const std::string text = RunCommand(InfoCommand, {file});
+    EXPECT_EQ(text.rfind(file + ": tag 7, 4 entries\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\n2\t-1\t"), std::string::npos) << text;
+    EXPECT_NE(text.find("card set: 120 x 90 pixels, 2 faces, face type 1\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("link: https://a.example/?x=1&y=2\n"), std::string::npos) << text;
+}
+
+TEST(TessalyInfo, NoCardSetUnlessEntryZeroIsExactlyARecord)
+{
+    TLumResWriter skin;
+    skin.AddStored(std::vector<std::uint8_t>(791, 1));
+    const std::string json = RunCommand(InfoCommand, {"--json", WriteArchive("skin.dat", skin)});
+    EXPECT_EQ(json.find("cardset"), std::string::npos) << json;
+
+    TLumResWriter packed; // a record stored compressed still counts
+    packed.AddCompressed(MakeCardSetInfo({1, 2, 3, 4, "n", "l"}));
+    EXPECT_NE(RunCommand(InfoCommand, {"--json", WriteArchive("packed.crd", packed)}).find("\"faces\":3"), std::string::npos);
+
+    EXPECT_EQ(RunCommand(InfoCommand, {"--json", WriteBytes("empty.crd", {})}), "{\"tag\":0,\"entries\":[]}\n");
+}
+
+TEST(TessalyExtract, WritesTheContentAsTheGameReadsIt)
+{
+    const std::string file = WriteArchive("extract.crd", CardSetWriter());
+    const std::string out = TempFile("entry1.bin");
+    RunCommand(ExtractCommand, {file, "1", out});
+    EXPECT_EQ(ReadBytes(out), std::string("BM\x01\x02\x03", 5));
+
+    EXPECT_EQ(RunCommand(ExtractCommand, {file, "2", "-"}), std::string("\x09\x08\x07\x06\x05", 5));
+    EXPECT_EQ(RunCommand(ExtractCommand, {file, "3", "-"}), "");
+    EXPECT_EQ(RunCommand(ExtractCommand, {file, "0", "-"}).size(), CardSetInfoSize);
+
+    // An existing longer file is replaced, not overwritten in place.
+    std::ofstream(out, std::ios::binary) << std::string(100, 'x');
+    RunCommand(ExtractCommand, {file, "2", out});
+    EXPECT_EQ(ReadBytes(out).size(), 5u);
+}
+
+TEST(TessalyErrors, OneLineNamingTheFileAndTheProblem)
+{
+    const std::string file = WriteArchive("errors.crd", CardSetWriter());
+    const std::string junk = WriteBytes("junk.crd", {'n', 'o', 't', ' ', 'a', 'n', ' ', 'a', 'r', 'c'});
+    const std::string missing = TempFile("missing.crd");
+    TLumResWriter cut;
+    cut.AddStored(std::vector<std::uint8_t>(50, 3));
+    std::vector<std::uint8_t> truncated = cut.Bytes();
+    truncated.resize(truncated.size() - 10);
+    const std::string shortFile = WriteBytes("short.crd", truncated);
+
+    const struct {
+        TCommandFunction Command;
+        TCommandArgs Args;
+        std::string Message;
+    } rows[] = {
+        {InfoCommand, {junk}, junk + ": not a resource archive"},
+        {InfoCommand, {missing}, missing + ": cannot be opened"},
+        {InfoCommand, {}, "usage: tessaly info [--json] FILE"},
+        {InfoCommand, {"--json"}, "usage: tessaly info [--json] FILE"},
+        {ExtractCommand, {file, "4", "-"}, file + ": Entry 4 is out of range"},
+        {ExtractCommand, {file, "-1", "-"}, file + ": '-1' is not an entry number"},
+        {ExtractCommand, {file, "1x", "-"}, file + ": '1x' is not an entry number"},
+        {ExtractCommand, {file, "99999999999", "-"}, file + ": '99999999999' is not an entry number"},
+        {ExtractCommand, {shortFile, "0", "-"}, shortFile + ": Stream read error"},
+        {ExtractCommand, {file, "1", TempFile("no/such/dir/out.bin")}, TempFile("no/such/dir/out.bin") + ": cannot be written"},
+        {ExtractCommand, {file, "1"}, "usage: tessaly extract FILE N OUT"},
+    };
+    for (const auto& row : rows) {
+        const std::string message = Failure(row.Command, row.Args);
+        EXPECT_EQ(message.rfind(row.Message, 0), 0u) << message;
+        EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+    }
+}
+
+} // namespace
