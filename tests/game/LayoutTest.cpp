@@ -55,6 +55,12 @@ TEST(Layout, AspectOfPicturesAndWorkAreaDecides)
     ASSERT_TRUE(wide);
     EXPECT_EQ(wide->Rows, 8);
     EXPECT_EQ(wide->Cols, 2);
+    // Square cells with an aspect target of 2.5: 4 x 4 (aspect 1) and 8 x 2
+    // (aspect 4) are equally far; the earlier one stays.
+    const std::optional<TLayout> tie = ChooseLayoutFor(8, 99, 99, 410, 1091);
+    ASSERT_TRUE(tie);
+    EXPECT_EQ(tie->Rows, 4);
+    EXPECT_EQ(tie->Cols, 4);
 }
 
 TEST(Layout, SmallBoardIsCentredInTheMinimumWindowWidth)
