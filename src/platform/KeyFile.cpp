@@ -198,10 +198,17 @@ private:
     {
         std::string data(first);
         std::string_view next;
+        auto trimEnd = [&data](bool backslashes) {
+            while (!data.empty() && (IsBlank(data.back()) || (backslashes && data.back() == '\\')))
+                data.pop_back();
+        };
         while (!data.empty() && data.back() == '\\') {
             data.pop_back();
-            if (!NextLine(next))
+            trimEnd(false);
+            if (!NextLine(next)) {
+                trimEnd(true); // a continuation into the end of the file continues nothing
                 break;
+            }
             data += TrimLeft(next);
         }
         return data;

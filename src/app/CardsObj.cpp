@@ -1,0 +1,144 @@
+#include "app/CardsObj.h"
+
+#include "game/CardSetInfo.h"
+#include "resources/LumRes.h"
+#include "resources/ResourceError.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+bool HasCardSetExtension(const std::string& name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string ext = name.substr(name.size() - 4);
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return ext == ".crd";
+}
+
+// The record of one archive; false for a set that cannot be dealt from.
+bool ReadCardsObj(const std::string& fileName, TCardsObj& set)
+{
+    try {
+        TLumResFileReader reader(fileName);
+        const TCardSetInfo info = ReadCardSetInfo(reader);
+        // A set whose cards have no size cannot be laid out; no real set has
+        // a negative face count.
+        if (info.Width <= 0 || info.Height <= 0 || info.FaceCount < 0)
+            return false;
+        set.FileName = fileName;
+        set.SetName = info.Name;
+        set.CardWidth = info.Width;
+        set.CardHeight = info.Height;
+        set.ImageCount = info.FaceCount;
+        return true;
+    } catch (const EResourceError&) {
+        return false;
+    }
+}
+
+} // namespace
+
+std::int32_t BuildCardSets(const std::string& cardsDir, const std::string& rememberedName, TCardSets& sets)
+{
+    sets.clear();
+    std::string folder = cardsDir;
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    std::int32_t selected = 0;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder, ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code typeError;
+        if (!HasCardSetExtension(name) || !it->is_regular_file(typeError))
+            continue;
+        TCardsObj set;
+        if (!ReadCardsObj(folder + name, set))
+            continue;
+        if (name == rememberedName)
+            selected = static_cast<std::int32_t>(sets.size());
+        sets.push_back(std::move(set));
+    }
+    return selected;
+}
+
+std::string CardSetFileName(const TCardsObj& set)
+{
+    return std::filesystem::path(set.FileName).filename().string();
+}
+
+std::int32_t PairCountIndex(std::int32_t pairCount)
+{
+    for (std::size_t i = 0; i < PairCounts.size(); ++i)
+        if (PairCounts[i] == pairCount)
+            return static_cast<std::int32_t>(i);
+    return 0;
+}
+
+std::int32_t CapPairIndex(std::int32_t selectedIndex, std::int32_t imageCount)
+{
+    if (selectedIndex < 0 || selectedIndex >= static_cast<std::int32_t>(PairCounts.size()))
+        return selectedIndex;
+    for (std::int32_t i = selectedIndex; i >= 0; --i)
+        if (PairCounts[i] <= imageCount)
+            return i;
+    return selectedIndex;
+}
+
+bool LacksImages(std::int32_t selectedIndex, std::int32_t imageCount)
+{
+    if (selectedIndex < 0 || selectedIndex >= static_cast<std::int32_t>(PairCounts.size()))
+        return false;
+    return imageCount < PairCounts[selectedIndex];
+}
+
+std::int32_t LargestOfferedPairCount(std::int32_t imageCount)
+{
+    const std::int32_t last = static_cast<std::int32_t>(PairCounts.size()) - 1;
+    const std::int32_t index = CapPairIndex(last, imageCount);
+    return PairCounts[index] <= imageCount ? PairCounts[index] : 0;
+}
+
+TPlayerEdits NamesForEdits(const TPlayers& players, bool computerPlays)
+{
+    const std::size_t first = computerPlays ? 2 : 1;
+    TPlayerEdits edits;
+    for (std::size_t i = 0; i < edits.size(); ++i)
+        edits[i] = players[first + i].Name;
+    return edits;
+}
+
+std::int32_t ApplyPlayerNames(TPlayers& players, const TPlayerEdits& edits, bool computerPlays)
+{
+    const std::size_t first = computerPlays ? 2 : 1;
+    for (std::size_t i = 0; i < edits.size(); ++i)
+        players[first + i].Name = edits[i];
+    if (computerPlays)
+        players[1].Name = "Computer";
+
+    // Only the names before the first empty one take part; the rest are kept.
+    const std::int32_t records = computerPlays ? 5 : 4;
+    std::int32_t count = 0;
+    while (count < records && !players[count + 1].Name.empty())
+        ++count;
+
+    if (computerPlays) {
+        if (count == 1) {
+            players[2].Name = "Player";
+            count = 2;
+        }
+    } else if (count == 0) {
+        players[1].Name = "Player 1";
+        players[2].Name = "Player 2";
+        count = 2;
+    } else if (count == 1) {
+        players[2].Name = "Player 2";
+        count = 2;
+    }
+    return count;
+}

@@ -1,0 +1,156 @@
+// The card-set catalogue and the options panel's rules: pair counts, the cap
+// to a set's faces, and the naming and counting of players.
+
+#include "app/CardsObj.h"
+
+#include "CardsObjTestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::int32_t IndexOf(std::int32_t pairs) { return PairCountIndex(pairs); }
+
+TEST(CardSets, ListsReadableSetsInFolderOrder)
+{
+    TCardsTestFolder folder;
+    folder.AddSet("animals.crd", "Animals", 20, 80, 60);
+    folder.AddSet("FLAGS.CRD", "Flags", 33);
+    folder.AddSet("twin.crd", "Animals", 8);           // duplicate names stay
+    folder.AddSet("flat.crd", "Flat", 8, 0, 30);       // no card size: cannot be laid out
+    folder.AddSet("notes.txt", "Not a set", 8);        // wrong extension
+    folder.AddFile("garbage.crd", "\x01\x02\x03");     // not an archive
+    folder.AddFile("empty.crd", "");                   // an archive without entry 0
+    std::filesystem::create_directories(folder.Cards() / "folder.crd");
+
+    TCardSets sets;
+    const std::int32_t selected = BuildCardSets(folder.CardsDir(), "FLAGS.CRD", sets);
+    ASSERT_EQ(sets.size(), 3u);
+    EXPECT_EQ(sets[selected].SetName, "Flags");
+
+    // The folder's own listing order, filtered to the readable sets.
+    std::vector<std::string> expected;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Cards())) {
+        const std::string name = entry.path().filename().string();
+        if (name == "animals.crd" || name == "FLAGS.CRD" || name == "twin.crd")
+            expected.push_back(folder.CardsDir() + name);
+    }
+    for (std::size_t i = 0; i < sets.size(); ++i)
+        EXPECT_EQ(sets[i].FileName, expected[i]);
+
+    for (const TCardsObj& set : sets)
+        if (CardSetFileName(set) == "animals.crd") {
+            EXPECT_EQ(set.SetName, "Animals");
+            EXPECT_EQ(set.CardWidth, 80);
+            EXPECT_EQ(set.CardHeight, 60);
+            EXPECT_EQ(set.ImageCount, 20);
+        }
+}
+
+TEST(CardSets, TheRememberedNameMustMatchExactly)
+{
+    TCardsTestFolder folder;
+    folder.AddSet("a.crd", "A", 8);
+    folder.AddSet("b.crd", "B", 8);
+    TCardSets sets;
+    const std::int32_t selected = BuildCardSets(folder.Cards().string(), "b.crd", sets); // no trailing '/'
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_EQ(CardSetFileName(sets[selected]), "b.crd");
+    EXPECT_EQ(sets[selected].FileName, folder.CardsDir() + "b.crd");
+    EXPECT_EQ(BuildCardSets(folder.CardsDir(), "B.crd", sets), 0);
+    EXPECT_EQ(BuildCardSets(folder.CardsDir(), "", sets), 0);
+}
+
+TEST(CardSets, AMissingFolderGivesAnEmptyCatalogue)
+{
+    TCardsTestFolder folder;
+    TCardSets sets(2);
+    EXPECT_EQ(BuildCardSets((folder.Root / "nowhere/").string(), "a.crd", sets), 0);
+    EXPECT_TRUE(sets.empty());
+}
+
+TEST(OptionsRules, StoredPairCountsPickTheirItem)
+{
+    EXPECT_EQ(PairCounts[IndexOf(24)], 24);
+    EXPECT_EQ(PairCounts[IndexOf(60)], 60);
+    EXPECT_EQ(IndexOf(25), 0); // not offered: "8"
+    EXPECT_EQ(IndexOf(-8), 0);
+    EXPECT_EQ(DelayTexts[3], std::string("2.5"));
+}
+
+TEST(OptionsRules, TheCountIsCappedToTheSetsFaces)
+{
+    const struct {
+        std::int32_t Selected, Faces, Shown;
+        bool Message;
+    } rows[] = {
+        {24, 20, 20, true},  // an offered count: exactly that
+        {24, 23, 22, true},  // the next lower offered count
+        {24, 5, 24, true},   // nothing fits: the selection stays
+        {24, 24, 24, false}, // enough faces: nothing happens
+        {60, 112, 60, false},
+        {8, 7, 8, true},
+        {60, 59, 56, true},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(LacksImages(IndexOf(row.Selected), row.Faces), row.Message) << row.Selected << "/" << row.Faces;
+        EXPECT_EQ(PairCounts[CapPairIndex(IndexOf(row.Selected), row.Faces)], row.Shown)
+            << row.Selected << "/" << row.Faces;
+    }
+    EXPECT_EQ(CapPairIndex(-1, 20), -1);
+    EXPECT_FALSE(LacksImages(28, 0));
+}
+
+TEST(OptionsRules, LargestOfferedPairCount)
+{
+    EXPECT_EQ(LargestOfferedPairCount(1000), 60);
+    EXPECT_EQ(LargestOfferedPairCount(59), 56);
+    EXPECT_EQ(LargestOfferedPairCount(23), 22);
+    EXPECT_EQ(LargestOfferedPairCount(8), 8);
+    EXPECT_EQ(LargestOfferedPairCount(7), 0);
+}
+
+TPlayers Named(std::initializer_list<const char*> names)
+{
+    TPlayers players;
+    std::size_t i = 1;
+    for (const char* name : names)
+        players[i++].Name = name;
+    return players;
+}
+
+TEST(OptionsRules, PlayersAreNamedAndCounted)
+{
+    const struct {
+        bool Computer;
+        TPlayerEdits Edits;
+        std::int32_t Count;
+        std::array<const char*, 5> Names; // records 1..5 afterwards
+    } rows[] = {
+        {true, {"", "", "", ""}, 2, {"Computer", "Player", "", "", ""}},
+        {false, {"", "", "", ""}, 2, {"Player 1", "Player 2", "", "", "old5"}},
+        {false, {"Ann", "", "", ""}, 2, {"Ann", "Player 2", "", "", "old5"}},
+        // A name after an empty edit takes no part but is kept.
+        {true, {"Ann", "", "Cy", ""}, 2, {"Computer", "Ann", "", "Cy", ""}},
+        {false, {"Ann", "", "Cy", ""}, 2, {"Ann", "Player 2", "Cy", "", "old5"}},
+        {true, {"Ann", "Bo", "Cy", "Di"}, 5, {"Computer", "Ann", "Bo", "Cy", "Di"}},
+        {false, {"Ann", "Bo", "Cy", "Di"}, 4, {"Ann", "Bo", "Cy", "Di", "old5"}},
+        // Names are taken as typed, spaces included.
+        {false, {" ", "Bo", "", ""}, 2, {" ", "Bo", "", "", "old5"}},
+    };
+    for (const auto& row : rows) {
+        TPlayers players = Named({"x1", "x2", "x3", "x4", "old5"});
+        EXPECT_EQ(ApplyPlayerNames(players, row.Edits, row.Computer), row.Count) << row.Edits[0];
+        for (std::size_t i = 0; i < 5; ++i)
+            EXPECT_EQ(players[i + 1].Name, row.Names[i]) << "record " << i + 1 << " for " << row.Edits[0];
+    }
+}
+
+TEST(OptionsRules, EditsShowTheHumanRecords)
+{
+    const TPlayers players = Named({"Computer", "Ann", "Bo", "Cy", "Di"});
+    EXPECT_EQ(NamesForEdits(players, true), (TPlayerEdits {"Ann", "Bo", "Cy", "Di"}));
+    EXPECT_EQ(NamesForEdits(players, false), (TPlayerEdits {"Computer", "Ann", "Bo", "Cy"}));
+}
+
+} // namespace
