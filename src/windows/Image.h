@@ -1,9 +1,9 @@
 #pragma once
 // TImage: a picture control. It sizes itself to a newly loaded picture,
 // unless Stretch is set, in which case the picture is scaled to the
-// control's size. OnClick fires for a left press and release on the control;
-// when a mouse hook is assigned the control's mouse events go to the hooks
-// (dragging a window by its picture) and do not reach the parent.
+// control's size. OnClick fires for a left press and release on the control.
+// Its mouse events go to the hooks when they are assigned (dragging a window
+// by its picture) and never reach the parent.
 
 #include "controls/LumCursors.h"
 
@@ -49,7 +49,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool HasHooks() const { return OnMouseDown || OnMouseMove || OnMouseUp; }
     QImage FPicture;
     bool FStretch = false;
     bool LeftPressed = false;

@@ -3,7 +3,8 @@
 // mouse events to a window's drag handlers. OnClick fires for a left press
 // and release on the label. When any of the three mouse hooks is assigned,
 // the label's mouse events go to the hooks (Sender is the label, positions in
-// its coordinates) and do not reach the parent.
+// its coordinates). Mouse events never reach the parent: a press on a label
+// without hooks does not drag its window.
 
 #include "controls/LumCursors.h"
 

@@ -16,6 +16,8 @@
 
 #include <QTextEdit>
 
+#include <cstddef>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -123,13 +125,10 @@ public:
 
     // The detected links, in document positions.
     const std::vector<TTextRange>& Links() const { return FLinks; }
+    // Pixels per logical inch of the screen, recorded at construction.
+    int LogPixels() const { return LogPixelsY; }
     // Raised when the left button is pressed and released on the same link.
     TURLClickEvent OnURLClick;
-
-    // Internal to loading and saving (used by TRichEditStrings).
-    bool LoadRichBytes(const std::string& bytes);
-    bool LoadPlainBytes(const std::string& bytes);
-    std::string RichBytes() const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -137,10 +136,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    friend class TRichEditStrings;
+    bool LoadRichBytes(const std::string& bytes);
+    bool LoadPlainBytes(const std::string& bytes);
+    std::string RichBytes() const;
     void AfterLoad();
     void DetectLinks();
-    // The link under a viewport point, or -1.
-    int LinkAt(const QPoint& viewportPos) const;
+    // The link under a viewport point, or NoLink.
+    TTextRange LinkAt(const QPoint& viewportPos) const;
+    void ShowLinks();
 
     TRichEditStrings FLines;
     TLumTextAttributes FSelAttributes;
@@ -151,7 +155,8 @@ private:
     bool FWordWrap = true;
     TScrollStyle FScrollBars = ssBoth;
     std::vector<TTextRange> FLinks;
-    int PressedLink = -1; // index into FLinks of the last left press
+    static constexpr TTextRange NoLink {SIZE_MAX, SIZE_MAX};
+    TTextRange PressedLink = NoLink; // the link of the last left press
     int LogPixelsY = 96;
 };
 

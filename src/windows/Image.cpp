@@ -1,0 +1,83 @@
+#include "windows/Image.h"
+
+#include "resources/Bitmap.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+TImage::TImage(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void TImage::LoadFromStream(TStream& stream)
+{
+    TBitmap bitmap;
+    bitmap.LoadFromStream(stream);
+    SetPicture(bitmap);
+}
+
+void TImage::SetPicture(const TGraphic& graphic)
+{
+    const TPixelBuffer& pixels = graphic.Pixels();
+    QImage image(pixels.Width, pixels.Height, QImage::Format_ARGB32);
+    for (int y = 0; y < pixels.Height; ++y)
+        std::copy_n(&pixels.Pixels[static_cast<std::size_t>(y) * pixels.Width], pixels.Width,
+                    reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+    SetPicture(image);
+}
+
+void TImage::SetPicture(const QImage& picture)
+{
+    FPicture = picture.copy();
+    if (!FStretch)
+        resize(FPicture.size());
+    update();
+}
+
+void TImage::SetStretch(bool value)
+{
+    FStretch = value;
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    if (FPicture.isNull())
+        return;
+    QPainter painter(this);
+    if (FStretch)
+        painter.drawImage(rect(), FPicture);
+    else
+        painter.drawImage(0, 0, FPicture);
+}
+
+void TImage::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        LeftPressed = true;
+    if (OnMouseDown)
+        OnMouseDown(this, event);
+    event->accept();
+}
+
+void TImage::mouseMoveEvent(QMouseEvent* event)
+{
+    if (OnMouseMove)
+        OnMouseMove(this, event);
+    event->accept();
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = event->button() == Qt::LeftButton && LeftPressed && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        LeftPressed = false;
+    if (OnMouseUp)
+        OnMouseUp(this, event);
+    event->accept();
+    if (click && OnClick)
+        OnClick(this);
+}

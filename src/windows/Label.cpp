@@ -1,0 +1,57 @@
+#include "windows/Label.h"
+
+#include <QMouseEvent>
+
+TLabel::TLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+}
+
+void TLabel::SetFontColor(const QColor& color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+void TLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        LeftPressed = true;
+    if (HasHooks()) {
+        if (OnMouseDown)
+            OnMouseDown(this, event);
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+    event->accept(); // keep the mouse, so the release comes back here
+}
+
+void TLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    if (HasHooks()) {
+        if (OnMouseMove)
+            OnMouseMove(this, event);
+        event->accept();
+        return;
+    }
+    QLabel::mouseMoveEvent(event);
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = event->button() == Qt::LeftButton && LeftPressed && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        LeftPressed = false;
+    if (HasHooks()) {
+        if (OnMouseUp)
+            OnMouseUp(this, event);
+        event->accept();
+    } else {
+        QLabel::mouseReleaseEvent(event);
+    }
+    if (click && OnClick)
+        OnClick(this);
+}

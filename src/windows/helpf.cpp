@@ -1,0 +1,48 @@
+#include "windows/helpf.h"
+
+#include "windows/LumRichEdOLE.h"
+
+Thelpform::Thelpform(TLumResReader& skinArchive, QWidget* parent) : TPopUpform(skinArchive, parent)
+{
+    LoadTitle(skinArchive, TitleEntry);
+    LumRichEdit1 = new TLumRichEditOLE(this);
+    LumRichEdit1->setGeometry(18, 52, 357, 167);
+    LumRichEdit1->SetReadOnly(true);
+    LumRichEdit1->SetScrollBars(ssVertical);
+    LumRichEdit1->OnURLClick = [this](QObject* sender, const QString& url, Qt::MouseButton button) {
+        LumRichEdit1URLClick(sender, url, button);
+    };
+    setFocusProxy(LumRichEdit1); // first in the tab order
+    LumStrings1.Lines = HelpDocument();
+    LumRichEdit1->LoadFromStrings(LumStrings1.Lines);
+}
+
+void Thelpform::LumRichEdit1URLClick(QObject*, const QString& URLText, Qt::MouseButton Button)
+{
+    if (Button != Qt::LeftButton)
+        return;
+    const TLinkHandler& handler = URLText.contains(QLatin1String("mailto:")) ? OnSendMail : OnOpenLink;
+    if (handler)
+        handler(URLText.toStdString());
+}
+
+std::vector<std::string> Thelpform::HelpDocument()
+{
+    return {
+        R"({\rtf1\ansi\ansicpg1250\deff0\deflang1050{\fonttbl{\f0\fnil\fcharset238 MS Shell Dlg;})"
+        R"({\f1\fswiss\fcharset238{\*\falt Arial}Arial CE;}{\f2\fnil MS Sans Serif;}})",
+        R"({\colortbl ;\red255\green0\blue0;\red0\green0\blue0;})",
+        R"(\viewkind4\uc1\pard\f0\fs16\par)",
+        R"(\pard\li142\cf1\b\f1\fs20 Using the Game\cf2\b0  is fairly straight forward. The goal is )"
+        R"(to connect pairs of the same illustration by finding and clicking them on the board.\par)",
+        R"(Up to four players can play against each other or against the computer. Number of players )"
+        R"(is set simply by entering the players names in the list within OPTIONS screen. Other )"
+        R"(options include selection of number of pairs displayed at once, that is in range of 8 up )"
+        R"(to 60 different illustrations. You can change the delay, time during which the card will )"
+        R"(stay displayed when clicked.\par)",
+        R"(\par)",
+        R"(\par)",
+        R"(\pard\cf0\f2\fs16\par)",
+        R"(})",
+    };
+}

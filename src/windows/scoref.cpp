@@ -1,0 +1,73 @@
+#include "windows/scoref.h"
+
+#include "game/Game.h"
+#include "windows/Image.h"
+#include "windows/Label.h"
+
+namespace {
+
+const QColor Yellow(255, 255, 0);
+constexpr int RowTops[5] = {88, 108, 126, 144, 162};
+
+} // namespace
+
+TScoreForm::TScoreForm(TLumResReader& skinArchive, const TGame& game, QWidget* parent)
+    : TPopUpform(skinArchive, parent), Game(game)
+{
+    LoadTitle(skinArchive, TitleEntry);
+
+    AdImage = new TImage(this);
+    AdImage->SetStretch(true);
+    AdImage->setGeometry(200, 50, 178, 170);
+    AdImage->SetCursor(PointCursorSlot);
+    AdImage->OnClick = [this](QObject* sender) { AdImageClick(sender); };
+
+    for (int n = 1; n <= 13; ++n)
+        Labels[static_cast<std::size_t>(n)] = new TLabel(QString(), this);
+    Label(6)->setText(QStringLiteral("Players:"));
+    Label(6)->move(32, 60);
+    Label(12)->setText(QStringLiteral("Pairs:"));
+    Label(12)->move(150, 60);
+    for (int row = 0; row < 5; ++row) {
+        Label(1 + row)->move(24, RowTops[row]);
+        Label(7 + row)->setGeometry(148, RowTops[row], 32, 13);
+        Label(7 + row)->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    }
+    Label(13)->move(24, 198);
+    for (int n = 1; n <= 13; ++n) {
+        Label(n)->SetFontColor(Yellow);
+        if (n < 7 || n > 11)
+            Label(n)->adjustSize();
+    }
+}
+
+void TScoreForm::SetAdvertisement(const TGraphic& picture, const std::string& link)
+{
+    AdImage->SetPicture(picture);
+    AdLink = link;
+}
+
+void TScoreForm::FormShow()
+{
+    for (int record = 1; record <= 5; ++record) {
+        const TPlayer& player = Game.Players[static_cast<std::size_t>(record)];
+        Label(record)->setText(QString::fromStdString(player.Name));
+        Label(record)->adjustSize();
+        Label(6 + record)->setText(QString::number(player.Score));
+    }
+    Label(13)->setText(QStringLiteral("The winner is: ") + QString::fromStdString(Game.WinnerText));
+    Label(13)->adjustSize();
+    AdImage->SetHint(QString::fromStdString(AdLink));
+}
+
+void TScoreForm::AdImageClick(QObject*)
+{
+    if (OnOpenLink)
+        OnOpenLink(AdLink);
+}
+
+void TScoreForm::showEvent(QShowEvent* event)
+{
+    FormShow();
+    TPopUpform::showEvent(event);
+}
