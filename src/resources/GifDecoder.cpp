@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::uint8_t ImageSeparator = 0x2C;
 constexpr std::uint8_t ExtensionIntroducer = 0x21;
-constexpr std::uint8_t Trailer = 0x3B;
 constexpr std::uint8_t GraphicControlLabel = 0xF9;
 constexpr std::uint8_t ApplicationLabel = 0xFF;
 constexpr std::uint32_t Opaque = 0xFF000000u;
