@@ -1,0 +1,129 @@
+#include "CardArt.h"
+
+#include "Theme.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+using namespace Theme;
+
+namespace {
+
+void DrawGlyph(QPainter& p, const QRectF& area, const QImage& glyph, const TPose& pose)
+{
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.translate(area.center() + QPointF(pose.Dx, pose.Dy));
+    p.rotate(pose.Angle);
+    p.scale(pose.Scale, pose.Scale);
+    p.drawImage(QPointF(-glyph.width() / 2.0, -glyph.height() / 2.0), glyph);
+    p.restore();
+}
+
+} // namespace
+
+QImage DrawFace(QSize size, const QColor& tint, const QImage& glyph, const TPose& pose, bool transparent)
+{
+    QImage face = Canvas(size.width(), size.height(), transparent ? QColor(Qt::transparent) : QColor(0xfb, 0xf7, 0xec));
+    QPainter p(&face);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF card = QRectF(face.rect()).adjusted(2.5, 2.5, -2.5, -2.5);
+    if (!transparent) {
+        QRadialGradient g(card.center(), std::max(card.width(), card.height()) * 0.7);
+        g.setColorAt(0, tint.lighter(160));
+        g.setColorAt(1, tint);
+        p.setPen(QPen(tint.darker(150), 1.5));
+        p.setBrush(g);
+        p.drawRoundedRect(card, 9, 9);
+    } else {
+        // A soft ground shadow keeps a see-through face from floating.
+        p.setPen(Qt::NoPen);
+        p.setBrush(tint.darker(120));
+        const qreal w = glyph.width() * 0.6 * pose.Scale;
+        p.drawEllipse(QPointF(card.center().x() + pose.Dx, card.bottom() - 6), w / 2, 3.5);
+    }
+    DrawGlyph(p, card, glyph, pose);
+    return face;
+}
+
+QImage DrawBack(QSize size, const QColor& theme, const QImage& emblem)
+{
+    QImage back = Canvas(size.width(), size.height(), theme.darker(170));
+    QPainter p(&back);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF card = QRectF(back.rect()).adjusted(2.5, 2.5, -2.5, -2.5);
+    QLinearGradient g(card.topLeft(), card.bottomRight());
+    g.setColorAt(0, theme);
+    g.setColorAt(1, theme.darker(160));
+    p.setPen(QPen(Outline, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(card, 9, 9);
+    p.save();
+    QPainterPath clip;
+    clip.addRoundedRect(card.adjusted(5, 5, -5, -5), 6, 6);
+    p.setClipPath(clip);
+    p.setPen(QPen(theme.lighter(135), 1));
+    const int span = size.width() + size.height();
+    for (int d = -span; d < span; d += 9) {
+        p.drawLine(QPointF(d, 0), QPointF(d + size.height(), size.height()));
+        p.drawLine(QPointF(d + size.height(), 0), QPointF(d, size.height()));
+    }
+    p.restore();
+    p.setPen(QPen(Gold, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(card.adjusted(5, 5, -5, -5), 6, 6);
+    const qreal r = std::min(size.width(), size.height()) * 0.27;
+    p.setBrush(theme.darker(130));
+    p.drawEllipse(card.center(), r, r);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const qreal side = r * 1.35;
+    p.drawImage(QRectF(card.center().x() - side / 2, card.center().y() - side / 2, side, side), emblem);
+    return back;
+}
+
+QImage DrawAdvert(const QColor& theme, const QString& setName, const std::vector<QImage>& samples)
+{
+    QImage ad = Canvas(178, 170);
+    QPainter p(&ad);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 170);
+    g.setColorAt(0, theme.lighter(115));
+    g.setColorAt(1, theme.darker(190));
+    p.fillRect(ad.rect(), g);
+    p.setPen(QPen(Gold, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(3, 3, 172, 164), 8, 8);
+    DrawShadowText(p, QRect(8, 10, 162, 44), Qt::AlignCenter | Qt::TextWordWrap, setName, Gold, UiFont(17, true));
+    const int n = static_cast<int>(samples.size());
+    for (int i = 0; i < n; ++i) {
+        const int size = samples[static_cast<std::size_t>(i)].width();
+        const int x = (178 - n * size - (n - 1) * 6) / 2 + i * (size + 6);
+        p.drawImage(x, 62, samples[static_cast<std::size_t>(i)]);
+    }
+    DrawShadowText(p, QRect(6, 112, 166, 16), Qt::AlignCenter, "Card art: Noto Color Emoji", Caption, UiFont(11, true));
+    DrawShadowText(p, QRect(6, 128, 166, 14), Qt::AlignCenter, "SIL Open Font License 1.1", Caption, UiFont(10, false));
+    DrawShadowText(p, QRect(6, 146, 166, 14), Qt::AlignCenter, "click to visit the project", Muted, UiFont(10, false));
+    return ad;
+}
+
+QImage DrawSparkle(int size, const QColor& colour)
+{
+    QImage sparkle = Canvas(size, size);
+    QPainter p(&sparkle);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal c = size / 2.0, r = size / 2.0 - 1, w = size / 7.0;
+    QPainterPath star;
+    star.moveTo(c, c - r);
+    star.quadTo(c + w, c - w, c + r, c);
+    star.quadTo(c + w, c + w, c, c + r);
+    star.quadTo(c - w, c + w, c - r, c);
+    star.quadTo(c - w, c - w, c, c - r);
+    p.setPen(QPen(colour.darker(160), 1));
+    p.setBrush(colour);
+    p.drawPath(star);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(c, c), w * 0.8, w * 0.8);
+    return sparkle;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The still pictures of a card set: faces, the card back and the
+// advertisement picture the score window shows at 178 x 170.
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <vector>
+
+// How the glyph is placed on a face: offset from the centre, scale, turn.
+struct TPose {
+    qreal Dx = 0;
+    qreal Dy = 0;
+    qreal Scale = 1;
+    qreal Angle = 0; // degrees
+};
+
+// A face: a tinted rounded card (or nothing, when transparent) with the glyph.
+QImage DrawFace(QSize size, const QColor& tint, const QImage& glyph, const TPose& pose, bool transparent = false);
+QImage DrawBack(QSize size, const QColor& theme, const QImage& emblem);
+QImage DrawAdvert(const QColor& theme, const QString& setName, const std::vector<QImage>& samples);
+
+// A four-pointed twinkle on transparent pixels.
+QImage DrawSparkle(int size, const QColor& colour);

@@ -1,0 +1,126 @@
+#include "CardSets.h"
+
+#include "CardArt.h"
+#include "CardSetArchive.h"
+#include "GifFaces.h"
+#include "ImageBytes.h"
+
+#include <QColor>
+#include <QStringList>
+
+const char* const CardSetLink = "https://github.com/googlefonts/noto-emoji";
+
+namespace {
+
+struct TFaceGroup {
+    QColor Tint;
+    const char* Emoji; // space-separated
+};
+
+struct TPlan {
+    std::string FileName;
+    std::string Name;
+    std::int32_t FaceType; // 1 GIF, 2 JPEG, 0 bitmap
+    QSize Size;
+    QColor Theme;
+    const char* Emblem;
+    std::vector<TFaceGroup> Groups;
+};
+
+std::vector<TPlan> Plans()
+{
+    return {
+        {"animals.crd", "Animal Parade", 1, QSize(120, 90), QColor(0x2e, 0x7d, 0x4f), "\U0001F43E",
+         {
+             {QColor(0xf6, 0xc9, 0x8e), "🐶 🐱 🐭 🐹 🐰 🦊 🐻 🐼 🐨 🐯 🦁"},
+             {QColor(0xc9, 0xe6, 0x9c), "🐮 🐷 🐸 🐵 🐔 🐴 🐑 🐐 🦙 🦃 🐓"},
+             {QColor(0xe8, 0xd3, 0xa6), "🦓 🦒 🐘 🦏 🦛 🐪 🦘 🦍 🦥 🦔 🦨"},
+             {QColor(0x9f, 0xd8, 0xef), "🐙 🦑 🦀 🐠 🐡 🐬 🐳 🦈 🦭 🐢 🦦"},
+             {QColor(0xd8, 0xc4, 0xf0), "🦉 🦅 🦆 🦜 🦩 🦚 🐧 🦢 🐦 🦇"},
+             {QColor(0xf3, 0xb6, 0xc8), "🐝 🐞 🦋 🐌 🐛 🐜 🦂 🐊 🦎 🐍 🦖"},
+         }},
+        {"food.crd", "Kitchen Feast", 2, QSize(100, 100), QColor(0xb5, 0x4a, 0x22), "\U0001F374",
+         {
+             {QColor(0xff, 0xd3, 0xc2), "🍎 🍐 🍊 🍋 🍌 🍉 🍇 🍓 🍒 🍑 🥭 🍍 🥥 🥝"},
+             {QColor(0xcd, 0xeb, 0xb4), "🍅 🍆 🥑 🥦 🥕 🌽 🌶 🥒 🧄 🧅 🥔 🍄"},
+             {QColor(0xf5, 0xdf, 0xa8), "🍔 🍟 🍕 🌭 🥪 🌮 🌯 🥗 🍝 🍜 🍣 🍤 🥟"},
+             {QColor(0xf6, 0xc8, 0xe4), "🍩 🍪 🎂 🍰 🧁 🍫 🍬 🍭 🍦 🍿 🥨 🥐"},
+             {QColor(0xbf, 0xdc, 0xf5), "☕ 🍵 🥛 🧃 🥤 🍹 🍼 🧋 🍯 🧉"},
+         }},
+        {"travel.crd", "Sports & Travel", 0, QSize(80, 100), QColor(0x2a, 0x55, 0xa8), "\U0001F3C6",
+         {
+             {QColor(0xc6, 0xe2, 0xf7), "🚗 🚕 🚌 🚑 🚒 🚜 🏍 🚲 🛴 🚂 🚁 ✈ 🚀 ⛵ 🛸 🚤 🛶 🎈 🚠 🛹"},
+             {QColor(0xd6, 0xf0, 0xc8), "⚽ 🏀 🏈 ⚾ 🎾 🏐 🏉 🎱 🏓 🏸 🏒 🥊 🎯 🎳 ⛳ 🏹 🎣 🥋 🎿 🛷"},
+         }},
+    };
+}
+
+struct TFace {
+    QColor Tint;
+    QString Emoji;
+};
+
+std::vector<TFace> FacesOf(const TPlan& plan)
+{
+    std::vector<TFace> faces;
+    for (const TFaceGroup& group : plan.Groups)
+        for (const QString& e : QString::fromUtf8(group.Emoji).split(' ', Qt::SkipEmptyParts))
+            faces.push_back({group.Tint, e});
+    return faces;
+}
+
+TArchivePicture Picture(std::vector<std::uint8_t> bytes, TPictureStorage storage) { return {std::move(bytes), storage}; }
+
+TCardSetFile BuildSet(const TPlan& plan, const TEmojiFont& emoji)
+{
+    const std::vector<TFace> faces = FacesOf(plan);
+    const int glyphSize = std::min(plan.Size.width(), plan.Size.height()) * 7 / 10;
+
+    std::vector<QImage> samples;
+    for (std::size_t i = 0; i < 3 && i < faces.size(); ++i)
+        samples.push_back(emoji.Glyph(faces[i * faces.size() / 3].Emoji, 40));
+    const QImage ad = DrawAdvert(plan.Theme, QString::fromStdString(plan.Name), samples);
+    const QImage back = DrawBack(plan.Size, plan.Theme, emoji.Glyph(QString::fromUtf8(plan.Emblem), 64));
+
+    // Each set stores its pictures a little differently, so every kind of
+    // archive entry the game can meet occurs in normal play.
+    const bool gif = plan.FaceType == 1, jpeg = plan.FaceType == 2;
+    const TArchivePicture adPicture = Picture(BitmapBytes(ad), gif ? TPictureStorage::Bitmap : TPictureStorage::Compressed);
+    const TArchivePicture backPicture = Picture(BitmapBytes(back, jpeg ? 24 : 8),
+                                                gif ? TPictureStorage::Compressed : TPictureStorage::Bitmap);
+
+    std::vector<TArchivePicture> pictures;
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        const QImage glyph = emoji.Glyph(faces[i].Emoji, glyphSize);
+        if (gif) {
+            pictures.push_back(Picture(MakeGifFace(static_cast<int>(i), plan.Size, faces[i].Tint, glyph),
+                                       TPictureStorage::Stored));
+        } else {
+            const QImage face = DrawFace(plan.Size, faces[i].Tint, glyph, {});
+            if (jpeg)
+                pictures.push_back(Picture(JpegBytes(face, 90), i % 4 == 3 ? TPictureStorage::Compressed
+                                                                           : TPictureStorage::Stored));
+            else
+                pictures.push_back(Picture(BitmapBytes(face), i % 2 ? TPictureStorage::Compressed
+                                                                    : TPictureStorage::Bitmap));
+        }
+    }
+
+    TCardSetInfo info;
+    info.Width = plan.Size.width();
+    info.Height = plan.Size.height();
+    info.FaceType = plan.FaceType;
+    info.Name = plan.Name;
+    info.AdLink = CardSetLink;
+    return {plan.FileName, BuildCardSetArchive(info, adPicture, backPicture, pictures)};
+}
+
+} // namespace
+
+std::vector<TCardSetFile> BuildCardSets(const TEmojiFont& emoji)
+{
+    std::vector<TCardSetFile> sets;
+    for (const TPlan& plan : Plans())
+        sets.push_back(BuildSet(plan, emoji));
+    return sets;
+}

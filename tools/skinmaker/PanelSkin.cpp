@@ -1,0 +1,194 @@
+// The welcome cover, the options panel with its captions, and the slider.
+#include "Skin.h"
+#include "Theme.h"
+
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+namespace Skin {
+
+const char* const CoverLink = "https://github.com/googlefonts/noto-emoji";
+
+namespace {
+
+using namespace Theme;
+
+constexpr int PanelWidth = 386;
+constexpr int PanelHeight = 303;
+constexpr QRect SliderRect(200, 225, 177, 18);
+constexpr int SliderMargin = 5; // the thumb's centre runs from 5 to width - 5
+constexpr int ThumbWidth = 11;
+
+void DrawMiniCard(QPainter& p, const QRect& r, const QImage* face, qreal angle)
+{
+    p.save();
+    p.translate(r.center());
+    p.rotate(angle);
+    const QRectF body(-r.width() / 2.0, -r.height() / 2.0, r.width(), r.height());
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawRoundedRect(body.translated(3, 4), 7, 7);
+    p.setPen(QPen(Outline, 1.2));
+    if (face) {
+        p.setBrush(QColor(0xfb, 0xf7, 0xec));
+        p.drawRoundedRect(body, 7, 7);
+        p.drawImage(QRectF(-face->width() / 2.0, -face->height() / 2.0, face->width(), face->height()), *face);
+    } else {
+        p.setBrush(QColor(0xb0, 0x3a, 0x2e));
+        p.drawRoundedRect(body, 7, 7);
+        p.setPen(QPen(Gold, 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(body.adjusted(5, 5, -5, -5), 4, 4);
+        p.drawEllipse(QPointF(0, 0), 9, 9);
+    }
+    p.restore();
+}
+
+} // namespace
+
+QImage DrawCover(const TEmojiFont& emoji)
+{
+    QImage cover = Canvas(429, 287);
+    QPainter p(&cover);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient glow(214, 150, 260);
+    glow.setColorAt(0, QColor(0x2f, 0x3f, 0x86));
+    glow.setColorAt(1, QColor(0x10, 0x15, 0x2e));
+    p.fillRect(cover.rect(), glow);
+    p.setPen(QPen(GoldDark, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(4, 4, 421, 279), 12, 12);
+    p.setPen(QPen(Gold, 1));
+    p.drawRoundedRect(QRectF(8.5, 8.5, 412, 270), 9, 9);
+
+    DrawShadowText(p, QRect(0, 20, 429, 44), Qt::AlignCenter, "Orvane Kobalind", Gold, UiFont(34, true));
+    DrawShadowText(p, QRect(0, 64, 429, 20), Qt::AlignCenter, "find the pairs, beat your friends", Caption,
+                   UiFont(13, false));
+
+    const QImage fox = emoji.Glyph(QString::fromUtf8("\U0001F98A"), 40);
+    const QImage cherry = emoji.Glyph(QString::fromUtf8("\U0001F352"), 40);
+    const struct {
+        QRect Place;
+        const QImage* Face;
+        qreal Angle;
+    } cards[] = {
+        {QRect(72, 108, 58, 78), &fox, -14},
+        {QRect(136, 100, 58, 78), nullptr, -6},
+        {QRect(200, 96, 58, 78), &cherry, 0},
+        {QRect(264, 100, 58, 78), &fox, 6},
+        {QRect(328, 108, 58, 78), nullptr, 14},
+    };
+    for (const auto& card : cards)
+        DrawMiniCard(p, card.Place, card.Face, card.Angle);
+
+    DrawShadowText(p, QRect(0, 206, 429, 18), Qt::AlignCenter, "Press Play to start, or Options to choose",
+                   Caption, UiFont(12, true));
+    DrawShadowText(p, QRect(0, 223, 429, 18), Qt::AlignCenter, "the cards, the players and the computer's memory.",
+                   Caption, UiFont(12, true));
+    DrawShadowText(p, QRect(0, 252, 429, 16), Qt::AlignCenter,
+                   "Card art: Noto Color Emoji (SIL Open Font License) \u2014 click to visit", Muted,
+                   UiFont(10, false));
+    return cover;
+}
+
+QImage DrawOptionsPanel()
+{
+    QImage panel = Canvas(PanelWidth, PanelHeight);
+    QPainter p(&panel);
+    QLinearGradient g(0, 0, 0, PanelHeight);
+    g.setColorAt(0, QColor(0x25, 0x31, 0x62));
+    g.setColorAt(1, QColor(0x16, 0x1d, 0x3d));
+    p.fillRect(panel.rect(), g);
+    p.setPen(Outline);
+    p.drawRect(0, 0, PanelWidth - 1, PanelHeight - 1);
+    p.setPen(GoldDark);
+    p.drawRect(2, 2, PanelWidth - 5, PanelHeight - 5);
+
+    DrawShadowText(p, QRect(0, 8, PanelWidth, 30), Qt::AlignCenter, "Options", Gold, UiFont(22, true));
+    p.setPen(GoldDark);
+    p.drawLine(24, 40, PanelWidth - 25, 40);
+    p.setPen(QColor(0x3a, 0x48, 0x80));
+    p.drawLine(192, 50, 192, 283);
+
+    const QFont caption = UiFont(12, true);
+    const QFont small = UiFont(10, false);
+    const int left = Qt::AlignLeft | Qt::AlignVCenter;
+    auto label = [&](int x, int y, int w, const QString& text, int flags = Qt::AlignLeft | Qt::AlignVCenter) {
+        DrawShadowText(p, QRect(x, y, w, 16), flags, text, Caption, caption);
+    };
+
+    // Left column: the three lists and the sound switch.
+    label(30, 49, 150, "Card set");
+    DrawSunken(p, QRect(30, 68, 145, 21));
+    label(30, 97, 150, "Pairs on the board");
+    DrawSunken(p, QRect(30, 116, 145, 21));
+    label(30, 145, 150, "Turn-back delay (s)");
+    DrawSunken(p, QRect(30, 164, 145, 21));
+    DrawSunken(p, QRect(30, 221, 15, 15));
+    label(52, 220, 120, "Sound");
+
+    // Right column: the four names, the computer switch and its memory.
+    label(232, 49, 130, "Players");
+    for (int i = 0; i < 4; ++i) {
+        const int y = 68 + 24 * i;
+        DrawSunken(p, QRect(232, y, 121, 21));
+        DrawShadowText(p, QRect(206, y, 20, 21), Qt::AlignRight | Qt::AlignVCenter, QString::number(i + 1), Muted,
+                       caption);
+    }
+    DrawSunken(p, QRect(232, 169, 15, 15));
+    label(254, 168, 120, "Computer plays");
+    label(200, 204, 177, "Computer memory");
+    DrawShadowText(p, QRect(200, 246, 80, 14), left, "weak", Muted, small);
+    DrawShadowText(p, QRect(297, 246, 80, 14), Qt::AlignRight | Qt::AlignVCenter, "strong", Muted, small);
+    DrawShadowText(p, QRect(24, 262, 150, 28), Qt::AlignLeft | Qt::AlignTop,
+                   "Names left empty\ndo not take part.", Muted, small);
+    return panel;
+}
+
+QImage DrawSliderTrack(const QImage& optionsPanel)
+{
+    QImage track = optionsPanel.copy(SliderRect);
+    QPainter p(&track);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int w = SliderRect.width();
+    p.setPen(QPen(Outline, 1));
+    p.setBrush(QColor(0x0b, 0x10, 0x26));
+    p.drawRoundedRect(QRectF(2.5, 6.5, w - 5, 5), 2.5, 2.5);
+    p.setPen(QPen(QColor(0x4a, 0x5c, 0x94), 1));
+    p.drawLine(QPointF(4, 12.5), QPointF(w - 4, 12.5));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Muted);
+    const double step = (w - 2.0 * SliderMargin) / 10.0;
+    for (int i = 0; i <= 10; ++i) {
+        const int x = SliderMargin + static_cast<int>(i * step + 0.5);
+        p.drawLine(x, 14, x, i % 5 == 0 ? 17 : 15);
+        p.drawLine(x, 1, x, i % 5 == 0 ? 4 : 2);
+    }
+    return track;
+}
+
+QImage DrawSliderThumb(const QImage& track)
+{
+    // The thumb slides over the whole track, so its corners show a column
+    // of the track that holds no tick mark.
+    QImage thumb = Canvas(ThumbWidth, track.height());
+    QPainter p(&thumb);
+    const QImage column = track.copy(13, 0, 1, track.height());
+    for (int x = 0; x < ThumbWidth; ++x)
+        p.drawImage(x, 0, column);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, ThumbWidth, 0);
+    g.setColorAt(0, Gold.lighter(125));
+    g.setColorAt(1, GoldDark);
+    p.setPen(QPen(Outline, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(0.5, 0.5, ThumbWidth - 1, track.height() - 1), 3, 3);
+    p.setPen(QPen(QColor(0x5a, 0x3a, 0x08), 1));
+    for (int y : {6, 9, 12})
+        p.drawLine(QPointF(3, y + 0.5), QPointF(ThumbWidth - 3, y + 0.5));
+    return thumb;
+}
+
+} // namespace Skin

@@ -1,0 +1,28 @@
+#pragma once
+// The card-set authoring commands of tessaly: create a set from picture
+// files, check that a set is playable, preview the boards it deals.
+
+#include "Commands.h"
+
+#include "resources/Graphic.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...
+int CreateCommand(const TCommandArgs& args, std::ostream& out);
+// check FILE.crd: one line per problem; status 0 only for a playable set.
+int CheckCommand(const TCommandArgs& args, std::ostream& out);
+// preview FILE.crd --screen WxH: "PAIRS ROWSxCOLS CELLWIDTHxCELLHEIGHT" per
+// offered pair count the set can fill.
+int PreviewCommand(const TCommandArgs& args, std::ostream& out);
+
+// The face type a picture file's extension names (letter case ignored):
+// 1 for .gif, 2 for .jpg and .jpeg, 0 for .bmp. Throws ETessalyError otherwise.
+std::int32_t FaceTypeOfFile(const std::string& fileName);
+// "GIF", "JPEG" or "bitmap", as the game reads the type.
+const char* FaceTypeName(std::int32_t faceType);
+// Decodes a picture with the program's own decoder for the face type, from
+// the stream's position. Throws EResourceError with the decoder's message.
+std::unique_ptr<TGraphic> DecodePicture(std::int32_t faceType, TStream& stream);

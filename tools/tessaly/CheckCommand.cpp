@@ -1,0 +1,140 @@
+// tessaly check: opens a set as the game does and decodes every entry with
+// the program's decoders, reporting each problem with its entry number.
+#include "AuthoringCommands.h"
+
+#include "game/CardSetInfo.h"
+#include "resources/ResourceError.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr std::int32_t MinFaces = 8; // the smallest pair count the game offers
+constexpr std::int32_t FirstFace = 3;
+
+class TChecker {
+public:
+    TChecker(const std::string& fileName, std::ostream& out) : Name(fileName), Out(out) {}
+
+    void Problem(std::int32_t entry, const std::string& text)
+    {
+        Out << Name << ": entry " << entry << ": " << text << "\n";
+        ++Problems;
+    }
+    int ProblemCount() const { return Problems; }
+
+    // Decodes an entry; returns the picture, or null after reporting why not.
+    std::unique_ptr<TGraphic> Decode(TLumResReader& reader, std::int32_t entry, std::int32_t faceType,
+                                     const std::string& what)
+    {
+        try {
+            TMemoryStream content;
+            reader.CopyEntry(entry, content);
+            content.SetPosition(0);
+            std::unique_ptr<TGraphic> picture = DecodePicture(faceType, content);
+            if (picture->Empty()) {
+                Problem(entry, what + " is an empty picture");
+                return nullptr;
+            }
+            return picture;
+        } catch (const EResourceError& e) {
+            Problem(entry, what + " does not decode as " + FaceTypeName(faceType) + " (" + e.what() + ")");
+            return nullptr;
+        }
+    }
+
+    void CheckSize(std::int32_t entry, const TGraphic& picture, const TCardSetInfo& info, const std::string& what)
+    {
+        if (picture.Width() != info.Width || picture.Height() != info.Height)
+            Problem(entry, what + " is " + std::to_string(picture.Width()) + "x" + std::to_string(picture.Height())
+                               + ", not the set's " + std::to_string(info.Width) + "x" + std::to_string(info.Height));
+    }
+
+private:
+    std::string Name;
+    std::ostream& Out;
+    int Problems = 0;
+};
+
+// Entry 0 read as the catalogue reads it: a bounded ReadEntry into 792 bytes.
+bool ReadRecord(TLumResReader& reader, TChecker& checker, TCardSetInfo& info)
+{
+    if (reader.EntryCount() < 1) {
+        checker.Problem(0, "missing: the archive holds no entries");
+        return false;
+    }
+    const TLumResEntry& entry = reader.Entries[0];
+    if (entry.EntryKind < 0) {
+        checker.Problem(0, "the record is compressed; the game reads it only as stored bytes");
+        return false;
+    }
+    if (entry.EntrySize < static_cast<std::int32_t>(CardSetInfoSize)) {
+        checker.Problem(0, "the record is " + std::to_string(entry.EntrySize) + " bytes, not "
+                               + std::to_string(CardSetInfoSize));
+        return false;
+    }
+    std::uint8_t record[CardSetInfoSize];
+    std::memset(record, 0, sizeof record);
+    try {
+        reader.ReadEntry(0, record, sizeof record);
+    } catch (const EResourceError& e) {
+        checker.Problem(0, std::string("the record cannot be read (") + e.what() + ")");
+        return false;
+    }
+    info = ParseCardSetInfo(record);
+    bool usable = true;
+    if (info.Width <= 0 || info.Height <= 0) {
+        checker.Problem(0, "the card size " + std::to_string(info.Width) + "x" + std::to_string(info.Height)
+                               + " is not positive");
+        usable = false;
+    }
+    if (info.FaceCount < MinFaces)
+        checker.Problem(0, "the set has " + std::to_string(info.FaceCount) + " faces, fewer than the "
+                               + std::to_string(MinFaces) + " a game needs");
+    if (info.FaceCount > reader.EntryCount() - FirstFace) {
+        checker.Problem(0, "the record names " + std::to_string(info.FaceCount) + " faces but the archive holds "
+                               + std::to_string(std::max(reader.EntryCount() - FirstFace, 0)));
+        info.FaceCount = std::max(reader.EntryCount() - FirstFace, 0);
+    }
+    return usable;
+}
+
+} // namespace
+
+int CheckCommand(const TCommandArgs& args, std::ostream& out)
+{
+    if (args.size() != 1)
+        throw ETessalyError("usage: tessaly check FILE.crd");
+    TArchiveFile archive(args[0]);
+    TLumResReader& reader = archive.Reader();
+    TChecker checker(archive.FileName(), out);
+
+    TCardSetInfo info;
+    if (!ReadRecord(reader, checker, info)) {
+        out << archive.FileName() << ": not playable, " << checker.ProblemCount() << " problem(s)\n";
+        return 1;
+    }
+    if (reader.EntryCount() > 1)
+        checker.Decode(reader, 1, 0, "the advertisement picture");
+    else
+        checker.Problem(1, "missing: there is no advertisement picture");
+    if (reader.EntryCount() > 2) {
+        if (auto back = checker.Decode(reader, 2, 0, "the card back"))
+            checker.CheckSize(2, *back, info, "the card back");
+    } else {
+        checker.Problem(2, "missing: there is no card back");
+    }
+    for (std::int32_t entry = FirstFace; entry < FirstFace + info.FaceCount; ++entry) {
+        const std::string what = "face " + std::to_string(entry - FirstFace + 1);
+        if (auto face = checker.Decode(reader, entry, info.FaceType, what))
+            checker.CheckSize(entry, *face, info, what);
+    }
+
+    if (checker.ProblemCount() > 0) {
+        out << archive.FileName() << ": not playable, " << checker.ProblemCount() << " problem(s)\n";
+        return 1;
+    }
+    out << archive.FileName() << ": playable, " << info.FaceCount << " " << FaceTypeName(info.FaceType)
+        << " faces of " << info.Width << "x" << info.Height << "\n";
+    return 0;
+}

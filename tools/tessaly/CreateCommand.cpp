@@ -1,0 +1,145 @@
+// tessaly create: a card set from face pictures of one kind and size.
+#include "AuthoringCommands.h"
+
+#include "CardSetArchive.h"
+#include "resources/ResourceError.h"
+
+namespace {
+
+constexpr std::size_t MinFaces = 8; // the smallest pair count the game offers
+
+struct TCreateOptions {
+    std::string Name, Link, Back, Ad, Out;
+    bool Compress = false;
+    std::vector<std::string> Faces;
+};
+
+const char* const Usage = "usage: tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...";
+
+TCreateOptions ParseOptions(const TCommandArgs& args)
+{
+    TCreateOptions options;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::string* value = arg == "--name" ? &options.Name
+                           : arg == "--link" ? &options.Link
+                           : arg == "--back" ? &options.Back
+                           : arg == "--ad"   ? &options.Ad
+                                             : nullptr;
+        if (value) {
+            if (i + 1 >= args.size())
+                throw ETessalyError(arg + " needs a value; " + Usage);
+            *value = args[++i];
+        } else if (arg == "--compress") {
+            options.Compress = true;
+        } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+            throw ETessalyError("unknown option " + arg + "; " + Usage);
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (options.Name.empty() || options.Back.empty() || options.Ad.empty() || positional.size() < 2)
+        throw ETessalyError(Usage);
+    options.Out = positional.front();
+    options.Faces.assign(positional.begin() + 1, positional.end());
+    return options;
+}
+
+struct TLoaded {
+    std::vector<std::uint8_t> Bytes;
+    int Width = 0;
+    int Height = 0;
+};
+
+TLoaded Load(const std::string& fileName, std::int32_t faceType)
+{
+    TLoaded loaded;
+    try {
+        loaded.Bytes = ReadWholeFile(fileName);
+        TMemoryStream stream(loaded.Bytes);
+        const std::unique_ptr<TGraphic> picture = DecodePicture(faceType, stream);
+        loaded.Width = picture->Width();
+        loaded.Height = picture->Height();
+    } catch (const EResourceError& e) {
+        throw ETessalyError(fileName + ": not a readable " + FaceTypeName(faceType) + " picture (" + e.what() + ")");
+    }
+    if (loaded.Width < 1 || loaded.Height < 1)
+        throw ETessalyError(fileName + ": the picture is empty");
+    return loaded;
+}
+
+// The record keeps 255 characters of each text; a longer one would be cut.
+void CheckTextLength(const std::string& option, const std::string& text)
+{
+    std::size_t characters = 0;
+    for (const char c : text)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    if (characters > 255)
+        throw ETessalyError(option + " is longer than the 255 characters a card set can hold");
+}
+
+std::string SizeText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
+
+} // namespace
+
+int CreateCommand(const TCommandArgs& args, std::ostream& out)
+{
+    const TCreateOptions options = ParseOptions(args);
+    CheckTextLength("--name", options.Name);
+    CheckTextLength("--link", options.Link);
+    if (options.Faces.size() < MinFaces)
+        throw ETessalyError("a set needs at least " + std::to_string(MinFaces) + " faces to be playable, got "
+                            + std::to_string(options.Faces.size()));
+
+    const std::int32_t faceType = FaceTypeOfFile(options.Faces.front());
+    for (const std::string& face : options.Faces) {
+        const std::int32_t type = FaceTypeOfFile(face);
+        if (type != faceType)
+            throw ETessalyError("faces mix picture kinds: " + options.Faces.front() + " is " + FaceTypeName(faceType)
+                                + " but " + face + " is " + FaceTypeName(type));
+    }
+
+    std::vector<TArchivePicture> faces;
+    int width = 0, height = 0;
+    for (const std::string& face : options.Faces) {
+        TLoaded loaded = Load(face, faceType);
+        if (faces.empty()) {
+            width = loaded.Width;
+            height = loaded.Height;
+        } else if (loaded.Width != width || loaded.Height != height) {
+            throw ETessalyError("faces differ in size: " + options.Faces.front() + " is " + SizeText(width, height)
+                                + " but " + face + " is " + SizeText(loaded.Width, loaded.Height));
+        }
+        const TPictureStorage storage = options.Compress ? TPictureStorage::Compressed
+                                        : faceType == 0  ? TPictureStorage::Bitmap
+                                                         : TPictureStorage::Stored;
+        faces.push_back({std::move(loaded.Bytes), storage});
+    }
+
+    // The game loads the advertisement and the back as bitmaps, whatever the faces are.
+    const TPictureStorage bitmapStorage = options.Compress ? TPictureStorage::Compressed : TPictureStorage::Bitmap;
+    TLoaded back = Load(options.Back, 0);
+    if (back.Width != width || back.Height != height)
+        throw ETessalyError(options.Back + ": the card back is " + SizeText(back.Width, back.Height)
+                            + " but the faces are " + SizeText(width, height));
+    TLoaded ad = Load(options.Ad, 0);
+
+    TCardSetInfo info;
+    info.Width = width;
+    info.Height = height;
+    info.FaceType = faceType;
+    info.Name = options.Name;
+    info.AdLink = options.Link;
+    const std::vector<std::uint8_t> bytes =
+        BuildCardSetArchive(info, {std::move(ad.Bytes), bitmapStorage}, {std::move(back.Bytes), bitmapStorage}, faces);
+    try {
+        TFileStream file(options.Out, TFileStream::TMode::Create);
+        file.Write(bytes.data(), bytes.size());
+    } catch (const EResourceError& e) {
+        throw ETessalyError(options.Out + ": cannot be written (" + e.what() + ")");
+    }
+    out << options.Out << ": " << faces.size() << " " << FaceTypeName(faceType) << " faces of "
+        << SizeText(width, height) << "\n";
+    return 0;
+}
