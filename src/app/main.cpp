@@ -1,7 +1,51 @@
 // Program entry: one copy at a time, the skin opened, the windows created,
 // the skin closed, then the event loop until the main window closes.
 
-int main()
+#include "app/AppWindows.h"
+#include "app/MainF.h"
+#include "platform/InstanceLock.h"
+#include "resources/LumRes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+std::string ExecutableFolder()
 {
-    return 0;
+    std::string folder = QCoreApplication::applicationDirPath().toStdString();
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(AppTitle));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(AppTitle));
+
+    TInstanceLock lock;
+    if (lock.Acquire(InstanceName) == TInstanceLock::TResult::AlreadyHeld)
+        return 0;
+
+    const std::string appDir = ExecutableFolder();
+    std::unique_ptr<TAppWindows> windows;
+    try {
+        TLumResFileReader skin(appDir + "kobalind.dat");
+        windows = std::make_unique<TAppWindows>(skin, appDir);
+    } catch (const std::exception&) {
+        windows.reset();
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Error initializing application"),
+                        QString::fromStdString(appDir + "kobalind.dat is missing or corrupted!"), QMessageBox::Ok);
+        box.exec();
+        return 1;
+    }
+    windows->MainForm->show();
+    return QApplication::exec();
 }

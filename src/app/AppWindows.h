@@ -1,0 +1,21 @@
+#pragma once
+// The program's windows, created in their fixed order from the open skin
+// archive (the main window first, then the popup frame, the score, About
+// and help windows) and wired together: the main window's commands open the
+// popups, the deal hands the score window its advertisement.
+
+#include "app/MainF.h"
+
+#include <memory>
+#include <string>
+
+class TLumResReader;
+
+struct TAppWindows {
+    // Throws (EResourceError and the windows' own errors) when a window
+    // cannot take its pictures from the skin; nothing is left on screen then.
+    TAppWindows(TLumResReader& skin, const std::string& appDir);
+    ~TAppWindows();
+
+    std::unique_ptr<TMainForm> MainForm;
+};

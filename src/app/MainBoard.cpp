@@ -1,0 +1,170 @@
+// The main window as the game engine's view: painting the board's cells, the
+// face overlays, the turn timer, the sounds and the board's geometry.
+#include "app/MainF.h"
+
+#include "app/BoardGrid.h"
+#include "app/CardPaint.h"
+#include "app/FaceOverlay.h"
+#include "app/ImageWidget.h"
+#include "app/Sounds.h"
+#include "resources/ResourceError.h"
+
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+// The picture's pixels as an image that borrows them (valid while the
+// picture lives and is not reloaded).
+QImage BorrowPixels(const TGraphic& graphic)
+{
+    const TPixelBuffer& pixels = graphic.Pixels();
+    if (pixels.Width <= 0 || pixels.Height <= 0
+        || pixels.Pixels.size() != static_cast<std::size_t>(pixels.Width) * static_cast<std::size_t>(pixels.Height))
+        return {};
+    return QImage(reinterpret_cast<const uchar*>(pixels.Pixels.data()), pixels.Width, pixels.Height,
+                  pixels.Width * 4, QImage::Format_ARGB32);
+}
+
+void DrawStretched(QPainter& painter, const QRect& rect, const TGraphic* graphic)
+{
+    if (!graphic)
+        return;
+    const QImage image = BorrowPixels(*graphic);
+    if (!image.isNull())
+        painter.drawImage(rect, image);
+}
+
+} // namespace
+
+void TMainForm::DrawCard(std::int32_t col, std::int32_t row)
+{
+    if (MGrid->isHidden())
+        return;
+    MGrid->InvalidateCell(col, row);
+}
+
+void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter, const QRect& rect)
+{
+    const TGame& game = *GameEngine;
+    if (col >= game.Cols || row >= game.Rows)
+        return;
+    const std::int32_t pair = game.CellPair[row][col];
+    const bool hasFace = pair >= 1 && pair <= FaceSlots;
+    switch (CellPaintFor(game.GameActive, game.CellState[row][col], game.FaceType)) {
+    case TCellPaint::Nothing:
+        break;
+    case TCellPaint::BoardBrush:
+        painter.fillRect(rect, MGrid->BoardBrush());
+        break;
+    case TCellPaint::Back:
+        DrawStretched(painter, rect, game.CardBack.get());
+        break;
+    case TCellPaint::Face:
+        if (hasFace)
+            DrawStretched(painter, rect, game.FacePictures[static_cast<std::size_t>(pair - 1)].get());
+        break;
+    case TCellPaint::GifStill:
+        if (hasFace)
+            PaintGifStill(pair, painter, rect);
+        break;
+    }
+}
+
+void TMainForm::PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect)
+{
+    TMemoryStream& face = GameEngine->FaceStreams[static_cast<std::size_t>(pair - 1)];
+    if (face.Size() == 0)
+        return;
+    try {
+        face.SetPosition(0);
+        GIFImg.LoadFromStream(face);
+    } catch (const EResourceError& error) {
+        // A paint cannot stop for a dialog: the cell stays white and the
+        // reason is told once per game, after the paint.
+        painter.fillRect(rect, Qt::white);
+        if (!StillErrorShown) {
+            StillErrorShown = true;
+            const std::string text = error.what();
+            QTimer::singleShot(0, this, [this, text]() { ReportError(text); });
+        }
+        return;
+    }
+    SkinBitmap.DrawFitted(&GIFImg, GameEngine->CellWidth, GameEngine->CellHeight);
+    painter.drawImage(rect, SkinBitmap.Image);
+}
+
+void TMainForm::ShowFaceOverlay(std::int32_t phase, std::int32_t col, std::int32_t row)
+{
+    TFaceOverlay* panel = phase == 1 ? Panel1 : Panel2;
+    const TGame& game = *GameEngine;
+    const std::int32_t pair = game.CellPair[row][col];
+    if (pair < 1 || pair > FaceSlots)
+        return;
+    try {
+        panel->LoadFace(GameEngine->FaceStreams[static_cast<std::size_t>(pair - 1)]);
+    } catch (const EResourceError& error) {
+        // The turn goes on with the card face up but blank; the message comes
+        // once the engine has finished turning it.
+        const std::string text = error.what();
+        QTimer::singleShot(0, this, [this, text]() { ReportError(text); });
+        return;
+    }
+    const QRect cell = MGrid->CellRect(col, row);
+    panel->move(cell.left() + MGrid->x(), cell.top() + MGrid->y());
+    panel->raise();
+}
+
+void TMainForm::HideFaceOverlays()
+{
+    Panel1->HidePanel();
+    Panel2->HidePanel();
+}
+
+void TMainForm::StartTurnTimer(std::int32_t intervalMs)
+{
+    Timer1->start(intervalMs);
+}
+
+void TMainForm::StopTurnTimer()
+{
+    Timer1->stop();
+}
+
+void TMainForm::PlaySound(TGameSound sound)
+{
+    if (sound == TGameSound::Pair)
+        Sounds->PlayGood();
+    else
+        Sounds->PlayBad();
+}
+
+void TMainForm::ShowScoreWindow()
+{
+    if (OnShowScore)
+        OnShowScore();
+}
+
+void TMainForm::ApplyBoardGeometry(const TBoardGeometry& geometry)
+{
+    StillErrorShown = false;
+    Panel1->resize(geometry.PanelWidth, geometry.PanelHeight);
+    Panel2->resize(geometry.PanelWidth, geometry.PanelHeight);
+    MGrid->SetGeometryCells(geometry.Cols, geometry.Rows, geometry.CellWidth, geometry.CellHeight);
+    MGrid->move(geometry.GridLeft, geometry.GridTop);
+    SetClientSize(geometry.ClientWidth, geometry.ClientHeight);
+}
+
+void TMainForm::SetAdvertisement(const TGraphic& picture, const std::string& link)
+{
+    if (OnAdvertisement)
+        OnAdvertisement(picture, link);
+}
+
+void TMainForm::ShowBoard()
+{
+    OptionsPanel->hide();
+    CopyRightImage->hide();
+    MGrid->show();
+    MGrid->setFocus();
+}

@@ -1,0 +1,171 @@
+#pragma once
+// TMainForm: the program's one top-level window. Borderless and skinned all
+// over; it shows the welcome cover, the options panel or the game board, is
+// moved by dragging its surface, and is the view through which the game
+// engine paints the board, runs the turn timer and plays the sounds.
+//
+// The window owns the game, its settings, the card-set catalogue, the sounds
+// and the face pictures for the whole run. It takes every skin picture from
+// the open skin archive while it is constructed and keeps no reference to
+// the archive afterwards.
+
+#include "app/CardsObj.h"
+#include "app/MainLayout.h"
+#include "controls/LumBitmap.h"
+#include "game/Game.h"
+#include "resources/GifImage.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+class TBoardGrid;
+class TFaceOverlay;
+class TImageWidget;
+class TLumImageBevel;
+class TLumImageMap;
+class TLumImageSlider;
+class TLumResReader;
+class TSounds;
+
+// The few texts the main window shows by itself.
+inline constexpr const char* AppTitle = "Orvane Kobalind 2.06";
+inline constexpr const char* InstanceName = "Orvane Kobalind 2.0";
+
+class TMainForm : public QWidget, public TGameView {
+    Q_OBJECT
+public:
+    // FormCreate. appDir ends with a path delimiter. The work area is the
+    // primary screen's available geometry unless given (tests fix it).
+    // Throws EResourceError when a skin entry is missing or unreadable.
+    TMainForm(TLumResReader& skin, const std::string& appDir, std::optional<TWorkArea> workArea = std::nullopt);
+    ~TMainForm() override; // FormDestroy
+
+    // --- Faces and commands -------------------------------------------------
+    void ShowWelcome();
+    void ShowOptions();
+    void SetPlayerLabel(const std::string& text) override;
+    void FormResize();
+    void PanelMapMapClick(const QString& areaName);
+    void ExitMapMapClick(const QString& areaName);
+    void CoverMapMapClick(const QString& areaName);
+    void CopyRightImageClick();
+
+    // --- Options panel --------------------------------------------------------
+    void SettingsToPanel();
+    void PanelToSettings();
+    void CardsBoxChange();
+    void checkAvailableCards();
+
+    // --- The board, as the game engine sees it ----------------------------------
+    void DrawCard(std::int32_t col, std::int32_t row) override;
+    void ShowFaceOverlay(std::int32_t phase, std::int32_t col, std::int32_t row) override;
+    void HideFaceOverlays() override;
+    void StartTurnTimer(std::int32_t intervalMs) override;
+    void StopTurnTimer() override;
+    void PlaySound(TGameSound sound) override;
+    void ShowScoreWindow() override;
+    void ApplyBoardGeometry(const TBoardGeometry& geometry) override;
+    void SetAdvertisement(const TGraphic& picture, const std::string& link) override;
+    void ShowBoard() override;
+
+    // --- Hooks to the rest of the program ------------------------------------------
+    // Each is called only when assigned. The program entry binds them to the
+    // message box and the popup windows; tests bind recorders.
+    std::function<void(const std::string& text)> OnMessage;   // an exclamation box, OK only
+    std::function<void()> OnShowScore;                        // the score window, modal
+    std::function<void()> OnShowAbout;                        // the About window, modal
+    std::function<void()> OnShowHelp;                         // the help window, modal
+    std::function<void(const std::string& link)> OnOpenLink;  // the cover's link
+    std::function<void(const TGraphic& picture, const std::string& link)> OnAdvertisement;
+
+    // --- State, for the windows and tests ------------------------------------------
+    TGame& Game() { return *GameEngine; }
+    TSettings& Settings() { return GameSettings; }
+    const TCardSets& CardSets() const { return Catalogue; }
+    const std::string& CoverLink() const { return FCoverLink; }
+    bool SoundAvailable() const;
+    const TWorkArea& WorkArea() const { return FWorkArea; }
+
+    // The components, named as the window has always named them.
+    TLumImageBevel* BgBevel = nullptr;
+    TLumImageMap* PanelMap = nullptr;
+    TLumImageMap* ExitMap = nullptr;
+    QLabel* Label1 = nullptr;
+    TImageWidget* CopyRightImage = nullptr;
+    TBoardGrid* MGrid = nullptr;
+    QTimer* Timer1 = nullptr;
+    TFaceOverlay* Panel1 = nullptr;
+    TFaceOverlay* Panel2 = nullptr;
+    QWidget* OptionsPanel = nullptr;
+    TImageWidget* OptionsBg = nullptr;
+    QComboBox* CardsBox = nullptr;
+    QComboBox* PairsBox = nullptr;
+    QComboBox* DelayBox = nullptr;
+    QCheckBox* SoundCheck = nullptr;
+    std::array<QLineEdit*, 4> PlayerEdits {}; // Player1Edit .. Player4Edit
+    QCheckBox* ComputerCheck = nullptr;
+    TLumImageSlider* IQSlider = nullptr;
+    QWidget* CoverPanel = nullptr;
+    TLumImageMap* CoverMap = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override; // FormClose
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void CreateComponents();
+    void CreateOptionsPanel();
+    void LoadSkin(TLumResReader& skin);
+    void CreateAreas();
+    // FormCreate's last steps: settings and catalogue read, panel filled,
+    // board shape chosen. SaveOptions is FormClose's settings step.
+    void LoadOptions();
+    void SaveOptions();
+    std::string NoCardSetsText() const;
+    void BindDragging(QWidget* control);
+    void AppMouseDown(QWidget* control, QMouseEvent* event);
+    void AppMouseMove(QWidget* control, QMouseEvent* event);
+    void AppMouseUp(QWidget* control, QMouseEvent* event);
+    void SetClientSize(int width, int height);
+    void StartGame();
+    void ReportError(const std::string& text);
+    void PaintCell(std::int32_t col, std::int32_t row, QPainter& painter, const QRect& rect);
+    void PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect);
+    void CapPairsBox(std::int32_t imageCount);
+    int SelectedPairs() const;
+    const TCardsObj* SelectedSet() const;
+
+    std::string AppDir;
+    std::string CardsDir;
+    TWorkArea FWorkArea;
+    std::string FCoverLink;
+    QImage GridBrushBitmap;
+
+    TSettings GameSettings;
+    TRandom Rand;
+    std::unique_ptr<TGame> GameEngine;
+    TCardSets Catalogue;
+    TSounds* Sounds = nullptr;
+    TGIFImage GIFImg;       // decodes a GIF face for its still rendering
+    TLumBitmap SkinBitmap;  // the still rendering, fitted to the cell
+
+    // The pointer's offset from the window's top-left at the press; the
+    // window follows the pointer keeping it.
+    bool Dragging = false;
+    int DragX = 0;
+    int DragY = 0;
+    bool StillErrorShown = false;
+};

@@ -1,0 +1,220 @@
+// The options panel of the main window: its controls, the copying of the
+// settings into them and back, the card-set choice and the cap of the pair
+// count to what the chosen set holds; and starting a game from it.
+#include "app/MainF.h"
+
+#include "app/BoardGrid.h"
+#include "app/ImageWidget.h"
+#include "app/Settings.h"
+#include "controls/LumImageCtrl.h"
+#include "game/GameError.h"
+#include "resources/ResourceError.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+constexpr int OptionsWidth = 386;
+constexpr int OptionsHeight = 303;
+constexpr const char* NotEnoughImages = "This set of cards does not contain enough images!";
+
+QComboBox* PickList(QWidget* parent, int left, int top)
+{
+    auto* box = new QComboBox(parent);
+    box->setEditable(false);
+    box->setGeometry(left, top, 145, 21);
+    return box;
+}
+
+QCheckBox* Tick(QWidget* parent, int left, int top)
+{
+    auto* box = new QCheckBox(parent);
+    box->setGeometry(left, top, 15, 15);
+    return box;
+}
+
+} // namespace
+
+void TMainForm::CreateOptionsPanel()
+{
+    OptionsPanel = new QWidget(this);
+    OptionsPanel->resize(OptionsWidth, OptionsHeight);
+    OptionsPanel->hide();
+    OptionsBg = new TImageWidget(OptionsPanel);
+    OptionsBg->move(0, 0);
+
+    CardsBox = PickList(OptionsPanel, 30, 68);
+    PairsBox = PickList(OptionsPanel, 30, 116);
+    for (const std::int32_t count : PairCounts)
+        PairsBox->addItem(QString::number(count));
+    DelayBox = PickList(OptionsPanel, 30, 164);
+    for (const char* delay : DelayTexts)
+        DelayBox->addItem(QString::fromLatin1(delay));
+    SoundCheck = Tick(OptionsPanel, 30, 221);
+    for (std::size_t i = 0; i < PlayerEdits.size(); ++i) {
+        PlayerEdits[i] = new QLineEdit(OptionsPanel);
+        PlayerEdits[i]->setGeometry(232, 68 + 24 * static_cast<int>(i), 121, 21);
+    }
+    ComputerCheck = Tick(OptionsPanel, 232, 169);
+    IQSlider = new TLumImageSlider(OptionsPanel);
+    IQSlider->setGeometry(200, 225, 177, 18);
+    IQSlider->SetStartPos(5);
+    IQSlider->SetRange(0, 0, 10);
+
+    QWidget::setTabOrder(CardsBox, PairsBox);
+    QWidget::setTabOrder(PairsBox, DelayBox);
+    QWidget::setTabOrder(DelayBox, SoundCheck);
+    QWidget::setTabOrder(SoundCheck, PlayerEdits[0]);
+    for (std::size_t i = 1; i < PlayerEdits.size(); ++i)
+        QWidget::setTabOrder(PlayerEdits[i - 1], PlayerEdits[i]);
+    QWidget::setTabOrder(PlayerEdits[3], ComputerCheck);
+
+    // Only the user's choices count as changes, not the panel's own filling.
+    connect(CardsBox, &QComboBox::activated, this, [this]() { CardsBoxChange(); });
+    connect(PairsBox, &QComboBox::activated, this, [this]() { checkAvailableCards(); });
+}
+
+void TMainForm::LoadOptions()
+{
+    LoadSettings(TKeyStore::ForCurrentUser(), CardsDir, GameSettings, GameEngine->Players, Catalogue);
+    SettingsToPanel();
+    GameEngine->ChooseLayout();
+    if (Catalogue.empty())
+        // Said once, after the window is up; the window stays usable.
+        QTimer::singleShot(0, this, [this]() { ReportError(NoCardSetsText()); });
+}
+
+void TMainForm::SaveOptions()
+{
+    SaveSettings(TKeyStore::ForCurrentUser(), GameSettings, GameEngine->Players, Catalogue);
+}
+
+std::string TMainForm::NoCardSetsText() const
+{
+    return "No readable set of cards in " + CardsDir + "!";
+}
+
+const TCardsObj* TMainForm::SelectedSet() const
+{
+    const std::int32_t index = GameSettings.SelectedCardSet;
+    if (index < 0 || index >= static_cast<std::int32_t>(Catalogue.size()))
+        return nullptr;
+    return &Catalogue[static_cast<std::size_t>(index)];
+}
+
+int TMainForm::SelectedPairs() const
+{
+    const int index = PairsBox->currentIndex();
+    return index >= 0 && index < static_cast<int>(PairCounts.size()) ? PairCounts[static_cast<std::size_t>(index)]
+                                                                      : PairCounts[0];
+}
+
+void TMainForm::CapPairsBox(std::int32_t imageCount)
+{
+    PairsBox->setCurrentIndex(CapPairIndex(PairsBox->currentIndex(), imageCount));
+}
+
+void TMainForm::ShowOptions()
+{
+    GameEngine->StopGame();
+    MGrid->hide();
+    CopyRightImage->show();
+    CoverPanel->hide();
+    SetClientSize(490, 450);
+    OptionsPanel->show();
+    OptionsPanel->raise();
+    SetPlayerLabel("Set Options");
+    checkAvailableCards();
+}
+
+void TMainForm::checkAvailableCards()
+{
+    const TCardsObj* set = SelectedSet();
+    if (!set)
+        return;
+    if (LacksImages(PairsBox->currentIndex(), set->ImageCount))
+        ReportError(NotEnoughImages);
+    CapPairsBox(set->ImageCount);
+}
+
+void TMainForm::CardsBoxChange()
+{
+    const int item = CardsBox->currentIndex();
+    if (item < 0)
+        return;
+    // Each item carries its catalogue position.
+    GameSettings.SelectedCardSet = CardsBox->itemData(item).toInt();
+    checkAvailableCards();
+}
+
+void TMainForm::SettingsToPanel()
+{
+    TGame& game = *GameEngine;
+    SoundCheck->setChecked(GameSettings.SoundOn);
+    ComputerCheck->setChecked(GameSettings.ComputerPlays);
+    IQSlider->SetPosition(GameSettings.ComputerLevel);
+
+    const TPlayerEdits names = NamesForEdits(game.Players, GameSettings.ComputerPlays);
+    for (std::size_t i = 0; i < PlayerEdits.size(); ++i)
+        PlayerEdits[i]->setText(QString::fromStdString(names[i]));
+
+    PairsBox->setCurrentIndex(PairCountIndex(GameSettings.PairCount));
+    DelayBox->setCurrentIndex(std::clamp(GameSettings.DelayIndex, 0, static_cast<std::int32_t>(DelayTexts.size()) - 1));
+    Timer1->setInterval(TurnDelayMs(GameSettings.DelayIndex));
+
+    CardsBox->clear();
+    for (std::size_t i = 0; i < Catalogue.size(); ++i)
+        CardsBox->addItem(QString::fromStdString(Catalogue[i].SetName), static_cast<int>(i));
+    const TCardsObj* set = SelectedSet();
+    if (!set)
+        return;
+    CardsBox->setCurrentIndex(GameSettings.SelectedCardSet);
+    CapPairsBox(set->ImageCount);
+    game.CellWidth = set->CardWidth;
+    game.CellHeight = set->CardHeight;
+}
+
+void TMainForm::PanelToSettings()
+{
+    TGame& game = *GameEngine;
+    GameSettings.SoundOn = SoundCheck->isChecked();
+    GameSettings.PairCount = SelectedPairs();
+    GameSettings.ComputerPlays = ComputerCheck->isChecked();
+    GameSettings.ComputerLevel = IQSlider->Position();
+    GameSettings.DelayIndex = std::max(DelayBox->currentIndex(), 0);
+    Timer1->setInterval(TurnDelayMs(GameSettings.DelayIndex));
+
+    if (CardsBox->currentIndex() >= 0)
+        GameSettings.SelectedCardSet = CardsBox->itemData(CardsBox->currentIndex()).toInt();
+
+    TPlayerEdits edits;
+    for (std::size_t i = 0; i < PlayerEdits.size(); ++i)
+        edits[i] = PlayerEdits[i]->text().toStdString();
+    game.PlayerCount = ApplyPlayerNames(game.Players, edits, GameSettings.ComputerPlays);
+    game.ChooseLayout();
+}
+
+void TMainForm::StartGame()
+{
+    const bool coverShown = CoverPanel->isVisible();
+    // A running game's board must keep its shape if the new deal fails.
+    const std::int32_t rows = GameEngine->Rows;
+    const std::int32_t cols = GameEngine->Cols;
+    CoverPanel->hide();
+    PanelToSettings();
+    const TCardsObj* set = SelectedSet();
+    try {
+        if (!set)
+            throw EGameError(NoCardSetsText());
+        GameEngine->NewGame1Click(set->FileName);
+    } catch (const std::exception& error) {
+        // Nothing was dealt: the window stays on the face it showed.
+        GameEngine->Rows = rows;
+        GameEngine->Cols = cols;
+        CoverPanel->setVisible(coverShown);
+        ReportError(error.what());
+    }
+}
