@@ -1,0 +1,121 @@
+#include "WindowsTestSupport.h"
+
+#include "game/Game.h"
+#include "resources/Bitmap.h"
+#include "windows/Image.h"
+#include "windows/Label.h"
+#include "windows/scoref.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TSilentView : public TGameView {
+public:
+    void DrawCard(std::int32_t, std::int32_t) override {}
+    void ShowFaceOverlay(std::int32_t, std::int32_t, std::int32_t) override {}
+    void HideFaceOverlays() override {}
+    void SetPlayerLabel(const std::string&) override {}
+    void StartTurnTimer(std::int32_t) override {}
+    void StopTurnTimer() override {}
+    void PlaySound(TGameSound) override {}
+    void ShowScoreWindow() override {}
+    void ApplyBoardGeometry(const TBoardGeometry&) override {}
+    void SetAdvertisement(const TGraphic&, const std::string&) override {}
+    void ShowBoard() override {}
+};
+
+class ScoreForm : public ::testing::Test {
+protected:
+    ScoreForm() : Game(View, Settings, Random), Form(Skin.Reader, Game)
+    {
+        Game.Players[1] = {"Ann", 3};
+        Game.Players[2] = {"Bob", 5};
+        Game.PlayerCount = 2;
+        Game.WinnerText = "Bob";
+    }
+    QStringList Column(int first) const
+    {
+        QStringList texts;
+        for (int n = first; n < first + 5; ++n)
+            texts << Form.Label(n)->text();
+        return texts;
+    }
+
+    TSilentView View;
+    TSettings Settings;
+    TRandom Random;
+    TGame Game;
+    TTestSkin Skin;
+    TScoreForm Form;
+};
+
+TEST_F(ScoreForm, TwoPlayerGameFillsTwoRowsAndBlanksTheRest)
+{
+    Form.show();
+    EXPECT_EQ(Column(1), (QStringList{"Ann", "Bob", "", "", ""}));
+    EXPECT_EQ(Column(7), (QStringList{"3", "5", "0", "0", "0"}));
+    EXPECT_EQ(Form.Label(13)->text(), QStringLiteral("The winner is: Bob"));
+}
+
+TEST_F(ScoreForm, EveryShowingRebuildsTheRowsFromTheGame)
+{
+    Form.show();
+    Form.hide();
+    Form.show();
+    EXPECT_EQ(Column(1), (QStringList{"Ann", "Bob", "", "", ""}));
+    EXPECT_EQ(Column(7), (QStringList{"3", "5", "0", "0", "0"}));
+    Form.hide();
+    Game.Players[2] = {};
+    Game.Players[1].Score = 8;
+    Game.WinnerText = "Ann";
+    Form.show();
+    EXPECT_EQ(Column(1), (QStringList{"Ann", "", "", "", ""}));
+    EXPECT_EQ(Column(7), (QStringList{"8", "0", "0", "0", "0"}));
+    EXPECT_EQ(Form.Label(13)->text(), QStringLiteral("The winner is: Ann"));
+}
+
+TEST_F(ScoreForm, LabelsArePlacedAndYellow)
+{
+    Form.show();
+    EXPECT_EQ(Form.Label(6)->text(), QStringLiteral("Players:"));
+    EXPECT_EQ(Form.Label(12)->text(), QStringLiteral("Pairs:"));
+    EXPECT_EQ(Form.Label(6)->pos(), QPoint(32, 60));
+    EXPECT_EQ(Form.Label(12)->pos(), QPoint(150, 60));
+    const int tops[] = {88, 108, 126, 144, 162};
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(Form.Label(1 + row)->pos(), QPoint(24, tops[row]));
+        EXPECT_EQ(Form.Label(7 + row)->geometry().left(), 148);
+        EXPECT_EQ(Form.Label(7 + row)->geometry().right() + 1, 180);
+        EXPECT_TRUE(Form.Label(7 + row)->alignment() & Qt::AlignRight);
+    }
+    EXPECT_EQ(Form.Label(13)->pos(), QPoint(24, 198));
+    for (int n = 1; n <= 13; ++n)
+        EXPECT_EQ(Form.Label(n)->palette().color(QPalette::WindowText), QColor(255, 255, 0)) << n;
+}
+
+TEST_F(ScoreForm, TitleIsCentred)
+{
+    EXPECT_EQ(Form.TitleImage->geometry(), QRect((395 - ScoreTitleWidth) / 2, 29, ScoreTitleWidth, 16));
+}
+
+TEST_F(ScoreForm, AdvertisementShowsTheSetsPictureAndOpensItsLink)
+{
+    TBitmap ad(10, 10);
+    for (std::uint32_t& pixel : ad.EditPixels().Pixels)
+        pixel = 0xFF204080;
+    Form.SetAdvertisement(ad, "http://ad.example/set");
+    std::vector<std::string> opened;
+    Form.OnOpenLink = [&](const std::string& link) { opened.push_back(link); };
+    Form.show();
+    EXPECT_EQ(Form.AdImage->geometry(), QRect(200, 50, 178, 170)); // stretched, not resized
+    EXPECT_EQ(Form.AdImage->Hint(), QStringLiteral("http://ad.example/set"));
+    EXPECT_EQ(Form.AdImage->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(Form.grab().toImage().pixelColor(370, 210), QColor(0x20, 0x40, 0x80));
+    QTest::mouseClick(Form.AdImage, Qt::LeftButton, {}, {80, 80});
+    EXPECT_EQ(opened, std::vector<std::string>{"http://ad.example/set"});
+}
+
+} // namespace

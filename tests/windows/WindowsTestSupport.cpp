@@ -1,0 +1,71 @@
+#include "WindowsTestSupport.h"
+
+#include "controls/LumCursors.h"
+#include "resources/Bitmap.h"
+#include "resources/LumResWriter.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TQtAppEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "test_windows";
+        static char* argv[] = {name, nullptr};
+        App = std::make_unique<QApplication>(argc, argv);
+        RegisterCursor(1, QCursor(Qt::OpenHandCursor));
+        RegisterCursor(2, QCursor(Qt::PointingHandCursor));
+    }
+    void TearDown() override { App.reset(); }
+
+private:
+    std::unique_ptr<QApplication> App;
+};
+
+const auto* const Registered = ::testing::AddGlobalTestEnvironment(new TQtAppEnvironment);
+
+std::vector<std::uint8_t> BitmapBytes(int width, int height, const QColor& colour)
+{
+    TBitmap bitmap(width, height);
+    for (std::uint32_t& pixel : bitmap.EditPixels().Pixels)
+        pixel = colour.rgb();
+    TMemoryStream stream;
+    bitmap.SaveToStream(stream, 24);
+    return stream.Data();
+}
+
+} // namespace
+
+QColor SkinColour(int entry)
+{
+    return QColor(QColor::fromHsv((entry * 37) % 360, 200, 100 + (entry * 5) % 150).rgb());
+}
+
+std::vector<std::uint8_t> MakeTestSkin(int entryCount)
+{
+    TLumResWriter writer;
+    for (int entry = 0; entry < entryCount; ++entry) {
+        int width = 13, height = 12;
+        switch (entry) {
+        case 18: width = 385; height = 53; break;
+        case 22: width = 60; height = 20; break;
+        case 23: width = AboutTitleWidth; height = 16; break;
+        case 29: width = HelpTitleWidth; height = 16; break;
+        case 30: width = ScoreTitleWidth; height = 16; break;
+        default: break;
+        }
+        writer.AddBitmap(BitmapBytes(width, height, SkinColour(entry)));
+    }
+    return writer.Bytes();
+}
+
+TTestSkin::TTestSkin(int entryCount) : Stream(MakeTestSkin(entryCount))
+{
+    Reader.Stream = &Stream;
+    Reader.ReadHeader();
+}
