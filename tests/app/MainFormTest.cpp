@@ -1,0 +1,420 @@
+// The main window built over a test skin and test card sets, driven by
+// clicks as a player would: the faces, the options panel and whole games.
+#include "Support/TestSkin.h"
+
+#include "app/BoardGrid.h"
+#include "app/FaceOverlay.h"
+#include "app/ImageWidget.h"
+#include "app/MainF.h"
+#include "controls/LumImageMap.h"
+#include "resources/LumRes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const TWorkArea WorkArea1024 {0, 0, 1024, 738};
+
+class TMainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Folder = FreshTestFolder();
+        setenv("XDG_CONFIG_HOME", (Folder / "config").c_str(), 1);
+        WriteTestSkin(Folder);
+    }
+    void TearDown() override { Form.reset(); }
+
+    void Create()
+    {
+        TLumResFileReader skin((Folder / "kobalind.dat").string());
+        Form = std::make_unique<TMainForm>(skin, Folder.string() + "/", WorkArea1024);
+        Form->OnMessage = [this](const std::string& text) {
+            Messages.push_back(text);
+            PairsAtMessage.push_back(Form->PairsBox->currentText().toStdString());
+        };
+        Form->OnShowScore = [this]() {
+            ++ScoreWindows;
+            WinnerAtScore = Form->Game().WinnerText;
+        };
+        Form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+        QCoreApplication::processEvents();
+    }
+
+    // A click in the middle of a map's named area.
+    void ClickArea(TLumImageMap* map, const char* name)
+    {
+        const int index = map->IndexOfArea(QString::fromLatin1(name));
+        ASSERT_GE(index, 0) << name;
+        QTest::mouseClick(map, Qt::LeftButton, {}, map->Area(index).AreaRect.ToQRect().center());
+    }
+    void ClickCell(int col, int row)
+    {
+        QTest::mouseClick(Form->MGrid, Qt::LeftButton, {}, Form->MGrid->CellRect(col, row).center());
+    }
+    // Runs the turn timer out at once, through its own timeout.
+    void FireTimer()
+    {
+        ASSERT_TRUE(Form->Timer1->isActive());
+        Form->Timer1->start(0);
+        ASSERT_TRUE(QTest::qWaitFor([this]() { return !Form->Timer1->isActive(); }, 2000));
+    }
+    // The two cells of every pair, read from the deal.
+    std::map<int, std::vector<std::pair<int, int>>> PairCells()
+    {
+        std::map<int, std::vector<std::pair<int, int>>> cells;
+        TGame& game = Form->Game();
+        for (int row = 0; row < game.Rows; ++row)
+            for (int col = 0; col < game.Cols; ++col)
+                cells[game.CellPair[row][col]].emplace_back(col, row);
+        return cells;
+    }
+    QRgb GridPixel(int col, int row)
+    {
+        const QImage image = Form->MGrid->grab().toImage();
+        return image.pixel(Form->MGrid->CellRect(col, row).center());
+    }
+    void SetUpHumans(const char* first, const char* second)
+    {
+        ClickArea(Form->PanelMap, "options");
+        Form->ComputerCheck->setChecked(false);
+        Form->PlayerEdits[0]->setText(QString::fromLatin1(first));
+        Form->PlayerEdits[1]->setText(QString::fromLatin1(second));
+        Form->PlayerEdits[2]->clear();
+        Form->PlayerEdits[3]->clear();
+    }
+
+    fs::path Folder;
+    std::unique_ptr<TMainForm> Form;
+    std::vector<std::string> Messages;
+    std::vector<std::string> PairsAtMessage;
+    int ScoreWindows = 0;
+    std::string WinnerAtScore;
+};
+
+TEST_F(TMainFormTest, StartsOnTheWelcomeCoverCentredOnTheWorkArea)
+{
+    WriteTestSet(Folder, {});
+    Create();
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Orvane Kobalind 2.06"));
+    EXPECT_EQ(Form->size(), QSize(490, 450));
+    EXPECT_EQ(Form->pos(), QPoint(267, 144));
+    EXPECT_TRUE(Form->CoverPanel->isVisible());
+    EXPECT_TRUE(Form->CopyRightImage->isVisible());
+    EXPECT_FALSE(Form->MGrid->isVisible());
+    EXPECT_FALSE(Form->OptionsPanel->isVisible());
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Welcome"));
+    EXPECT_EQ(Form->Label1->x(), (490 - Form->Label1->width()) / 2);
+    EXPECT_EQ(Form->CoverPanel->pos(), QPoint((490 - 429) / 2, 50));
+    EXPECT_EQ(Form->OptionsPanel->pos(), QPoint(52, 52));
+    EXPECT_EQ(Form->CopyRightImage->pos(), QPoint(145, 361));
+    EXPECT_EQ(Form->PanelMap->geometry(), QRect(12, 384, 466, 66));
+    EXPECT_EQ(Form->ExitMap->geometry(), QRect(430, 0, 60, 21));
+    EXPECT_EQ(Form->CoverLink(), TestCoverLink);
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(TMainFormTest, AreaNamesAreMatchedWithLetterCase)
+{
+    WriteTestSet(Folder, {});
+    Create();
+    Form->PanelMapMapClick(QStringLiteral("Options"));
+    Form->PanelMapMapClick(QStringLiteral("PLAY"));
+    EXPECT_TRUE(Form->CoverPanel->isVisible());
+    EXPECT_FALSE(Form->OptionsPanel->isVisible());
+    Form->PanelMapMapClick(QStringLiteral("options"));
+    EXPECT_TRUE(Form->OptionsPanel->isVisible());
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Set Options"));
+}
+
+TEST_F(TMainFormTest, DraggingTheBackgroundMovesTheWindowButNotFromAButton)
+{
+    WriteTestSet(Folder, {});
+    Create();
+    const QPoint start = Form->pos();
+    // A press outside the button bar's areas drags like the background.
+    QWidget* bar = Form->PanelMap;
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(200, 5));
+    QMouseEvent move(QEvent::MouseMove, QPointF(230, 25), bar->mapToGlobal(QPointF(230, 25)), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(bar, &move);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(230, 25));
+    // Offscreen windows move where they are told; allow the platform to settle.
+    QTRY_COMPARE_WITH_TIMEOUT(Form->pos(), start + QPoint(30, 20), 1000);
+
+    const QPoint before = Form->pos();
+    QTest::mousePress(bar, Qt::RightButton, {}, QPoint(200, 5));
+    QMouseEvent rightMove(QEvent::MouseMove, QPointF(260, 45), bar->mapToGlobal(QPointF(260, 45)), Qt::NoButton,
+                          Qt::RightButton, {});
+    QApplication::sendEvent(bar, &rightMove);
+    QTest::mouseRelease(bar, Qt::RightButton, {}, QPoint(260, 45));
+    EXPECT_EQ(Form->pos(), before);
+
+    // A press on the "reg" area belongs to the map.
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(30, 15));
+    QMouseEvent areaMove(QEvent::MouseMove, QPointF(80, 40), bar->mapToGlobal(QPointF(80, 40)), Qt::NoButton,
+                         Qt::LeftButton, {});
+    QApplication::sendEvent(bar, &areaMove);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(80, 40));
+    EXPECT_EQ(Form->pos(), before);
+}
+
+TEST_F(TMainFormTest, TwoPlayersPlayAWholeGameByClickingCells)
+{
+    WriteTestSet(Folder, {});
+    Create();
+    SetUpHumans("Ann", "Bob");
+    Form->DelayBox->setCurrentIndex(0);
+    ClickArea(Form->PanelMap, "play");
+
+    TGame& game = Form->Game();
+    ASSERT_TRUE(game.GameActive);
+    EXPECT_TRUE(Form->MGrid->isVisible());
+    EXPECT_FALSE(Form->OptionsPanel->isVisible());
+    EXPECT_FALSE(Form->CopyRightImage->isVisible());
+    EXPECT_EQ(game.PlayerCount, 2);
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Ann (pairs: 0)"));
+    EXPECT_EQ(Form->Timer1->interval(), 1000);
+    // 8 pairs of 40 x 30 cards: 4 x 4 cells, the window at its minimum width.
+    EXPECT_EQ(Form->MGrid->size(), QSize(4 * 41, 4 * 31));
+    EXPECT_EQ(Form->size(), QSize(490, 4 * 31 + 91));
+    EXPECT_EQ(Form->MGrid->pos(), QPoint((490 - 4 * 41) / 2, 21));
+    EXPECT_EQ(GridPixel(0, 0), BackColour);
+
+    auto cells = PairCells();
+    ASSERT_EQ(cells.size(), 8u);
+    // Ann misses: the first cells of pairs 1 and 2.
+    ClickCell(cells[1][0].first, cells[1][0].second);
+    ClickCell(cells[1][0].first, cells[1][0].second); // the same card twice does nothing
+    EXPECT_EQ(game.TurnPhase, 2);
+    ClickCell(cells[2][0].first, cells[2][0].second);
+    EXPECT_EQ(game.TurnPhase, 3);
+    EXPECT_EQ(GridPixel(cells[2][0].first, cells[2][0].second), TestFaceColour(1));
+    ClickCell(cells[3][0].first, cells[3][0].second); // two cards are up: ignored
+    EXPECT_EQ(game.CellState[cells[3][0].second][cells[3][0].first], 1);
+    FireTimer();
+    EXPECT_EQ(game.CurrentPlayer, 2);
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Bob (pairs: 0)"));
+    EXPECT_EQ(GridPixel(cells[2][0].first, cells[2][0].second), BackColour);
+
+    // Bob finds every pair; the first pair's cells show the board pattern.
+    for (int pair = 1; pair <= 8; ++pair) {
+        ClickCell(cells[pair][0].first, cells[pair][0].second);
+        ClickCell(cells[pair][1].first, cells[pair][1].second);
+        EXPECT_EQ(game.Players[2].Score, pair);
+        FireTimer();
+        if (pair == 1) {
+            EXPECT_EQ(GridPixel(cells[1][0].first, cells[1][0].second), BoardColour);
+            EXPECT_EQ(Form->Label1->text(), QStringLiteral("Bob (pairs: 1)"));
+        }
+    }
+    EXPECT_FALSE(game.GameActive);
+    EXPECT_EQ(game.Players[1].Score, 0);
+    EXPECT_EQ(game.Players[2].Score, 8);
+    EXPECT_EQ(ScoreWindows, 1);
+    EXPECT_EQ(WinnerAtScore, "Bob");
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("The winner is: Bob"));
+    // After the game every cell shows its face, removed cards included.
+    for (int pair = 1; pair <= 8; ++pair)
+        for (const auto& [col, row] : cells[pair])
+            EXPECT_EQ(GridPixel(col, row), TestFaceColour(pair - 1)) << pair;
+    // A finished board takes no clicks.
+    ClickCell(0, 0);
+    EXPECT_EQ(game.TurnPhase, 1);
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(TMainFormTest, TheComputerOpensAndADrawHasNoWinner)
+{
+    WriteTestSet(Folder, {});
+    Create();
+    ClickArea(Form->PanelMap, "options");
+    Form->ComputerCheck->setChecked(true);
+    for (QLineEdit* edit : Form->PlayerEdits)
+        edit->clear();
+    ClickArea(Form->PanelMap, "play");
+    TGame& game = Form->Game();
+    EXPECT_EQ(game.Players[1].Name, "Computer");
+    EXPECT_EQ(game.Players[2].Name, "Player");
+    // The computer has turned its two cards at once.
+    EXPECT_EQ(game.TurnPhase, 3);
+    // Play on: the human always takes a pair the computer left, until done.
+    for (int turn = 0; turn < 200 && game.GameActive; ++turn) {
+        if (game.TurnPhase == 3) {
+            FireTimer();
+            continue;
+        }
+        for (auto& [pair, cells] : PairCells())
+            if (game.CellState[cells[0].second][cells[0].first] == 1) {
+                ClickCell(cells[0].first, cells[0].second);
+                ClickCell(cells[1].first, cells[1].second);
+                break;
+            }
+    }
+    ASSERT_FALSE(game.GameActive);
+    EXPECT_EQ(game.Players[1].Score + game.Players[2].Score, 8);
+    EXPECT_EQ(ScoreWindows, 1);
+    if (game.Players[1].Score == game.Players[2].Score)
+        EXPECT_EQ(WinnerAtScore, "No winner");
+    else
+        EXPECT_EQ(WinnerAtScore, game.Players[1].Score > game.Players[2].Score ? "Computer" : "Player");
+}
+
+TEST_F(TMainFormTest, GifFacesPlayInTheOverlaysAndEndAsStills)
+{
+    TTestSet set;
+    set.FaceType = 1;
+    set.Width = 60;
+    set.Height = 45;
+    WriteTestSet(Folder, set);
+    Create();
+    SetUpHumans("Ann", "Bob");
+    ClickArea(Form->PanelMap, "play");
+    auto cells = PairCells();
+    const auto [col1, row1] = cells[3][0];
+    const auto [col2, row2] = cells[5][0];
+    ClickCell(col1, row1);
+    ClickCell(col2, row2);
+    ASSERT_TRUE(Form->Panel1->isVisible());
+    ASSERT_TRUE(Form->Panel2->isVisible());
+    const QRect cell1 = Form->MGrid->CellRect(col1, row1).translated(Form->MGrid->pos());
+    EXPECT_EQ(Form->Panel1->geometry(), cell1);
+    EXPECT_EQ(Form->Panel2->geometry(), Form->MGrid->CellRect(col2, row2).translated(Form->MGrid->pos()));
+    // The face fits the cell exactly, so the image fills the panel.
+    EXPECT_EQ(Form->Panel1->Img()->geometry(), QRect(0, 0, 60, 45));
+    const QImage shown = Form->grab().toImage();
+    EXPECT_EQ(shown.pixel(cell1.center()), TestFaceColour(2));
+    FireTimer();
+    EXPECT_FALSE(Form->Panel1->isVisible());
+    EXPECT_FALSE(Form->Panel2->isVisible());
+
+    TGame& game = Form->Game();
+    for (int pair = 1; pair <= 8; ++pair) {
+        ClickCell(cells[pair][0].first, cells[pair][0].second);
+        ClickCell(cells[pair][1].first, cells[pair][1].second);
+        FireTimer();
+    }
+    ASSERT_FALSE(game.GameActive);
+    for (int pair = 1; pair <= 8; ++pair)
+        EXPECT_EQ(GridPixel(cells[pair][1].first, cells[pair][1].second), TestFaceColour(pair - 1)) << pair;
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST(FaceOverlayFit, LargeFacesShrinkKeepingTheirAspectSmallOnesKeepTheirSize)
+{
+    EXPECT_EQ(TFaceOverlay::FittedImageSize(120, 90, 120, 90), QSize(120, 90));
+    EXPECT_EQ(TFaceOverlay::FittedImageSize(50, 40, 120, 90), QSize(50, 40));
+    EXPECT_EQ(TFaceOverlay::FittedImageSize(240, 90, 120, 90), QSize(120, 45));
+    EXPECT_EQ(TFaceOverlay::FittedImageSize(120, 180, 120, 90), QSize(60, 90));
+    // 100 x 75 into 83 x 62: f = 75/62 (the larger), 100/f = 82.67 -> 83, 62.
+    EXPECT_EQ(TFaceOverlay::FittedImageSize(100, 75, 83, 62), QSize(83, 62));
+    // Halves round to even: 5 x 3 into 2 x 2 gives f = 2.5, 2 x 1.2 -> 2 x 1.
+    EXPECT_EQ(TFaceOverlay::FittedImageSize(5, 3, 2, 2), QSize(2, 1));
+}
+
+TEST_F(TMainFormTest, OptionsCapThePairCountAfterTheMessage)
+{
+    WriteTestSet(Folder, {"twenty.crd", "Twenty", 0, 20, 40, 30});
+    WriteTestSet(Folder, {"few.crd", "Few", 0, 5, 40, 30});
+    WriteTestSet(Folder, {"big.crd", "Big", 0, 60, 40, 30});
+    Create();
+    ClickArea(Form->PanelMap, "options");
+    const auto select = [this](const char* name) {
+        Form->CardsBox->setCurrentIndex(Form->CardsBox->findText(QString::fromLatin1(name)));
+        Form->CardsBoxChange();
+    };
+    select("Big");
+    Form->PairsBox->setCurrentIndex(Form->PairsBox->findText("24"));
+    Messages.clear();
+    select("Twenty");
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], "This set of cards does not contain enough images!");
+    EXPECT_EQ(PairsAtMessage[0], "24"); // the message comes before the correction
+    EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("20"));
+    EXPECT_EQ(Form->CardSets()[static_cast<std::size_t>(Form->Settings().SelectedCardSet)].SetName, "Twenty");
+
+    select("Big"); // enough faces: nothing said, nothing changed
+    EXPECT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("20"));
+
+    select("Few"); // fewer than 8 faces: said, but the selection stays
+    EXPECT_EQ(Messages.size(), 2u);
+    EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("20"));
+    // Such a set cannot be dealt: the reason is shown, the panel stays.
+    ClickArea(Form->PanelMap, "play");
+    EXPECT_EQ(Messages.size(), 3u);
+    EXPECT_TRUE(Form->OptionsPanel->isVisible());
+    EXPECT_FALSE(Form->MGrid->isVisible());
+}
+
+TEST_F(TMainFormTest, WithoutCardSetsTheWindowSaysSoOnceAndRefusesToPlay)
+{
+    Create();
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_NE(Messages[0].find((Folder / "cards/").string()), std::string::npos) << Messages[0];
+    ClickArea(Form->PanelMap, "options");
+    EXPECT_EQ(Messages.size(), 1u);
+    ClickArea(Form->PanelMap, "play");
+    EXPECT_EQ(Messages.size(), 2u);
+    EXPECT_FALSE(Form->MGrid->isVisible());
+    EXPECT_TRUE(Form->OptionsPanel->isVisible());
+    ClickArea(Form->ExitMap, "exit"); // and it still closes and saves
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_TRUE(fs::exists(Folder / "config" / "Software" / "Orvane" / "Orvane Kobalind.reg"));
+}
+
+TEST_F(TMainFormTest, AFaceThatFailsToDecodeIsReportedAndTheGameGoesOn)
+{
+    TTestSet set;
+    set.FaceType = 1;
+    set.BrokenFace = 0; // pair 1's face
+    WriteTestSet(Folder, set);
+    Create();
+    SetUpHumans("Ann", "Bob");
+    ClickArea(Form->PanelMap, "play");
+    auto cells = PairCells();
+    ClickCell(cells[1][0].first, cells[1][0].second);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_FALSE(Form->Panel1->isVisible());
+    ClickCell(cells[1][1].first, cells[1][1].second);
+    FireTimer();
+    EXPECT_EQ(Form->Game().Players[1].Score, 1);
+}
+
+TEST_F(TMainFormTest, ClosingSavesTheChosenSetButNotUnplayedOptions)
+{
+    WriteTestSet(Folder, {"a.crd", "Set A", 0, 20, 40, 30});
+    WriteTestSet(Folder, {"b.crd", "Set B", 0, 20, 40, 30});
+    Create();
+    ClickArea(Form->PanelMap, "options");
+    const int other = Form->CardsBox->currentIndex() == 0 ? 1 : 0;
+    const std::string otherName = Form->CardsBox->itemText(other).toStdString();
+    Form->CardsBox->setCurrentIndex(other);
+    Form->CardsBoxChange();
+    Form->PairsBox->setCurrentIndex(Form->PairsBox->findText("12"));
+    ClickArea(Form->PanelMap, "exit");
+    Form.reset();
+
+    Create();
+    EXPECT_EQ(Form->CardsBox->currentText().toStdString(), otherName);
+    EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("8"));
+}
+
+} // namespace
