@@ -50,7 +50,7 @@ std::vector<TPlan> Plans()
         {"travel.crd", "Sports & Travel", 0, QSize(80, 100), QColor(0x2a, 0x55, 0xa8), "\U0001F3C6",
          {
              {QColor(0xc6, 0xe2, 0xf7), "🚗 🚕 🚌 🚑 🚒 🚜 🏍 🚲 🛴 🚂 🚁 ✈ 🚀 ⛵ 🛸 🚤 🛶 🎈 🚠 🛹"},
-             {QColor(0xd6, 0xf0, 0xc8), "⚽ 🏀 🏈 ⚾ 🎾 🏐 🏉 🎱 🏓 🏸 🏒 🥊 🎯 🎳 ⛳ 🏹 🎣 🥋 🎿 🛷"},
+             {QColor(0xd6, 0xf0, 0xc8), "⚽ 🏀 🏈 ⚾ 🎾 🏐 🥏 🎱 🏓 🏸 🏒 🥊 🎯 🎳 ⛳ 🏹 🎣 🥋 🎿 🛷"},
          }},
     };
 }

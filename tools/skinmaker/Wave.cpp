@@ -96,7 +96,7 @@ std::vector<std::int16_t> SynthesizeBuzz(int sampleRate)
         const double square = phase < 0.5 ? 1.0 : -1.0;
         const double tremolo = 0.8 + 0.2 * std::sin(2 * Pi * 18.0 * t);
         const double envelope = std::min(1.0, t * 80.0) * std::exp(-t * 3.0);
-        out[static_cast<std::size_t>(i)] = ToSample(0.45 * envelope * tremolo * (0.6 * saw + 0.4 * square) * EdgeFade(i, count, sampleRate / 200));
+        out[static_cast<std::size_t>(i)] = ToSample(0.8 * envelope * tremolo * (0.6 * saw + 0.4 * square) * EdgeFade(i, count, sampleRate / 200));
     }
     return out;
 }

@@ -1,0 +1,285 @@
+// tessaly create, check and preview, called as functions on files made here.
+#include "AuthoringCommands.h"
+#include "CardSetArchive.h"
+#include "GifEncoder.h"
+#include "JpegWriter.h"
+
+#include "game/CardSetInfo.h"
+#include "resources/Bitmap.h"
+#include "resources/LumResWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path Temp(const std::string& name)
+{
+    const fs::path dir = fs::path(testing::TempDir()) / "authoring";
+    fs::create_directories(dir);
+    return dir / name;
+}
+
+void Write(const fs::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    TFileStream file(path.string(), TFileStream::TMode::Create);
+    file.Write(bytes.data(), bytes.size());
+}
+
+// A picture that differs from every other seed.
+TPixelBuffer Pixels(int width, int height, int seed)
+{
+    TPixelBuffer p;
+    p.Width = width;
+    p.Height = height;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            p.Pixels.push_back(0xFF000000u | static_cast<std::uint32_t>((seed * 37) & 0xFF) << 16
+                               | static_cast<std::uint32_t>((x * 5 + seed) & 0xFF) << 8 | static_cast<std::uint32_t>(y * 7 & 0xFF));
+    return p;
+}
+
+std::vector<std::uint8_t> Bmp(int width, int height, int seed)
+{
+    TBitmap bitmap;
+    bitmap.Assign(Pixels(width, height, seed));
+    TMemoryStream stream;
+    bitmap.SaveToStream(stream, 24);
+    return stream.Data();
+}
+
+std::vector<std::uint8_t> Gif(int width, int height, int seed)
+{
+    TGifEncodeFrame frame;
+    frame.Pixels = Pixels(width, height, seed);
+    return EncodeGif(width, height, {frame});
+}
+
+std::vector<std::uint8_t> Picture(const std::string& ext, int width, int height, int seed)
+{
+    if (ext == ".gif")
+        return Gif(width, height, seed);
+    if (ext == ".jpg")
+        return EncodeJpeg(Pixels(width, height, seed), 85);
+    return Bmp(width, height, seed);
+}
+
+// Writes count face files of one kind and returns their paths.
+std::vector<std::string> Faces(const std::string& stem, const std::string& ext, int count, int width, int height)
+{
+    std::vector<std::string> paths;
+    for (int i = 0; i < count; ++i) {
+        const fs::path path = Temp(stem + std::to_string(i) + ext);
+        Write(path, Picture(ext, width, height, i));
+        paths.push_back(path.string());
+    }
+    return paths;
+}
+
+TCommandArgs CreateArgs(const std::string& out, const std::vector<std::string>& faces, int width, int height,
+                        bool compress = false)
+{
+    const fs::path back = Temp("back" + std::to_string(width) + "x" + std::to_string(height) + ".bmp");
+    const fs::path ad = Temp("ad.bmp");
+    Write(back, Bmp(width, height, 99));
+    Write(ad, Bmp(178, 170, 98));
+    TCommandArgs args = {"--name", "Test Set", "--link", "https://example.org/set", "--back", back.string(),
+                         "--ad", ad.string()};
+    if (compress)
+        args.push_back("--compress");
+    args.push_back(out);
+    args.insert(args.end(), faces.begin(), faces.end());
+    return args;
+}
+
+std::string RunCommand(TCommandFunction command, const TCommandArgs& args, int expectedStatus = 0)
+{
+    std::ostringstream out;
+    EXPECT_EQ(command(args, out), expectedStatus) << out.str();
+    return out.str();
+}
+
+std::string Failure(TCommandFunction command, const TCommandArgs& args)
+{
+    std::ostringstream out;
+    try {
+        command(args, out);
+    } catch (const ETessalyError& e) {
+        return e.what();
+    }
+    ADD_FAILURE() << "no error";
+    return {};
+}
+
+struct TKindCase {
+    const char* Ext;
+    int FaceType;
+    bool Compress;
+};
+
+class CreateRoundTrip : public testing::TestWithParam<TKindCase> {};
+
+TEST_P(CreateRoundTrip, InfoShowsTheRecordAndExtractGivesBackEveryFile)
+{
+    const TKindCase c = GetParam();
+    const std::string stem = std::string("rt") + (c.Ext + 1) + (c.Compress ? "z" : "");
+    const std::vector<std::string> faces = Faces(stem, c.Ext, 9, 40, 30);
+    const std::string out = Temp(stem + ".crd").string();
+    RunCommand(CreateCommand, CreateArgs(out, faces, 40, 30, c.Compress));
+
+    const std::string json = RunCommand(InfoCommand, {"--json", out});
+    EXPECT_NE(json.find("\"cardset\":{\"width\":40,\"height\":30,\"faces\":9,\"faceType\":" + std::to_string(c.FaceType)
+                        + ",\"name\":\"Test Set\",\"link\":\"https://example.org/set\"}"),
+              std::string::npos)
+        << json;
+    EXPECT_EQ(json.find("\"kind\":-1") != std::string::npos, c.Compress) << json;
+
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        const std::string extracted = Temp(stem + "-x" + std::to_string(i)).string();
+        RunCommand(ExtractCommand, {out, std::to_string(i + 3), extracted});
+        EXPECT_EQ(ReadWholeFile(extracted), ReadWholeFile(faces[i])) << "face " << i;
+    }
+    const std::string back = Temp(stem + "-back").string();
+    RunCommand(ExtractCommand, {out, "2", back});
+    EXPECT_EQ(ReadWholeFile(back), ReadWholeFile(Temp("back40x30.bmp").string()));
+    EXPECT_NE(RunCommand(CheckCommand, {out}).find("playable, 9"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, CreateRoundTrip,
+                         testing::Values(TKindCase{".gif", 1, false}, TKindCase{".jpg", 2, false},
+                                         TKindCase{".bmp", 0, false}, TKindCase{".bmp", 0, true},
+                                         TKindCase{".gif", 1, true}));
+
+TEST(CreateCommand, RefusesFacesOfMixedKindsNamingBoth)
+{
+    std::vector<std::string> faces = Faces("mix", ".gif", 8, 40, 30);
+    faces[5] = Faces("mixj", ".jpg", 1, 40, 30)[0];
+    const std::string message = Failure(CreateCommand, CreateArgs(Temp("mix.crd").string(), faces, 40, 30));
+    EXPECT_EQ(message, "faces mix picture kinds: " + faces[0] + " is GIF but " + faces[5] + " is JPEG");
+    EXPECT_FALSE(fs::exists(Temp("mix.crd")));
+}
+
+TEST(CreateCommand, RefusesFacesOfMixedSizesNamingBoth)
+{
+    std::vector<std::string> faces = Faces("size", ".bmp", 8, 40, 30);
+    faces[7] = Faces("sizeb", ".bmp", 1, 41, 30)[0];
+    const std::string message = Failure(CreateCommand, CreateArgs(Temp("size.crd").string(), faces, 40, 30));
+    EXPECT_EQ(message, "faces differ in size: " + faces[0] + " is 40x30 but " + faces[7] + " is 41x30");
+    EXPECT_FALSE(fs::exists(Temp("size.crd")));
+}
+
+TEST(CreateCommand, RefusesSetsTheGameCouldNotPlay)
+{
+    const std::vector<std::string> eight = Faces("ok", ".gif", 8, 40, 30);
+    const fs::path junk = Temp("junk.gif");
+    Write(junk, {'n', 'o', 't', ' ', 'a', ' ', 'g', 'i', 'f'});
+    std::vector<std::string> withJunk = eight;
+    withJunk[3] = junk.string();
+    std::vector<std::string> withPng = eight;
+    withPng[2] = Temp("face.png").string();
+
+    const struct {
+        TCommandArgs Args;
+        std::string Message;
+    } cases[] = {
+        {CreateArgs(Temp("few.crd").string(), Faces("few", ".gif", 7, 40, 30), 40, 30),
+         "a set needs at least 8 faces to be playable, got 7"},
+        {CreateArgs(Temp("png.crd").string(), withPng, 40, 30),
+         withPng[2] + ": unknown picture kind (use .gif, .jpg, .jpeg or .bmp)"},
+        {CreateArgs(Temp("junk.crd").string(), withJunk, 40, 30),
+         junk.string() + ": not a readable GIF picture (Invalid GIF signature)"},
+        {CreateArgs(Temp("back.crd").string(), eight, 50, 30),
+         Temp("back50x30.bmp").string() + ": the card back is 50x30 but the faces are 40x30"},
+        {{"--name", "X", "out.crd"}, "usage: tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE..."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Failure(CreateCommand, c.Args), c.Message);
+}
+
+// A set written field by field, to break one thing at a time.
+struct TBrokenSet {
+    std::string Name;
+    std::function<void(TLumResWriter&)> Build;
+    std::string Problem;
+};
+
+TEST(CheckCommand, ReportsEachProblemWithItsEntryNumber)
+{
+    const auto record = [](std::int32_t faces) {
+        TCardSetInfo info;
+        info.Width = 40;
+        info.Height = 30;
+        info.FaceCount = faces;
+        info.FaceType = 1;
+        info.Name = "Broken";
+        return MakeCardSetInfo(info);
+    };
+    const auto pictures = [](TLumResWriter& w, int faces) {
+        w.AddBitmap(Bmp(178, 170, 1)); // entry 1, the advertisement
+        w.AddBitmap(Bmp(40, 30, 2));   // entry 2, the back
+        for (int i = 0; i < faces; ++i)
+            w.AddStored(Gif(40, 30, i));
+    };
+    const TBrokenSet cases[] = {
+        {"short", [&](TLumResWriter& w) { w.AddStored(std::vector<std::uint8_t>(100)); pictures(w, 8); },
+         "entry 0: the record is 100 bytes, not 792"},
+        {"packed", [&](TLumResWriter& w) { w.AddCompressed(record(8)); pictures(w, 8); },
+         "entry 0: the record is compressed; the game reads it only as stored bytes"},
+        {"few", [&](TLumResWriter& w) { w.AddStored(record(5)); pictures(w, 5); },
+         "entry 0: the set has 5 faces, fewer than the 8 a game needs"},
+        {"claims", [&](TLumResWriter& w) { w.AddStored(record(10)); pictures(w, 8); },
+         "entry 0: the record names 10 faces but the archive holds 8"},
+        {"noad", [&](TLumResWriter& w) { w.AddStored(record(8)); w.AddStored(Gif(178, 170, 1)); w.AddBitmap(Bmp(40, 30, 2));
+                     for (int i = 0; i < 8; ++i) w.AddStored(Gif(40, 30, i)); },
+         "entry 1: the advertisement picture does not decode as bitmap"},
+        {"back", [&](TLumResWriter& w) { w.AddStored(record(8)); w.AddBitmap(Bmp(178, 170, 1)); w.AddBitmap(Bmp(20, 30, 2));
+                     for (int i = 0; i < 8; ++i) w.AddStored(Gif(40, 30, i)); },
+         "entry 2: the card back is 20x30, not the set's 40x30"},
+        {"junk", [&](TLumResWriter& w) { w.AddStored(record(8)); w.AddBitmap(Bmp(178, 170, 1)); w.AddBitmap(Bmp(40, 30, 2));
+                     for (int i = 0; i < 8; ++i) w.AddStored(i == 2 ? std::vector<std::uint8_t>{1, 2, 3} : Gif(40, 30, i)); },
+         "entry 5: face 3 does not decode as GIF (Invalid GIF signature)"},
+        {"size", [&](TLumResWriter& w) { w.AddStored(record(8)); w.AddBitmap(Bmp(178, 170, 1)); w.AddBitmap(Bmp(40, 30, 2));
+                     for (int i = 0; i < 8; ++i) w.AddStored(Gif(i == 1 ? 20 : 40, 30, i)); },
+         "entry 4: face 2 is 20x30, not the set's 40x30"},
+    };
+    for (const TBrokenSet& c : cases) {
+        TLumResWriter writer;
+        c.Build(writer);
+        const fs::path path = Temp("broken-" + c.Name + ".crd");
+        writer.SaveToFile(path.string());
+        const std::string report = RunCommand(CheckCommand, {path.string()}, 1);
+        EXPECT_NE(report.find(path.string() + ": " + c.Problem), std::string::npos) << c.Name << ":\n" << report;
+        EXPECT_NE(report.find("not playable"), std::string::npos) << c.Name;
+    }
+}
+
+TEST(PreviewCommand, GivesTheBoardOfEveryOfferedPairCountAsTheGameDealsIt)
+{
+    const std::string sixty = Temp("sixty.crd").string();
+    RunCommand(CreateCommand, CreateArgs(sixty, Faces("sixty", ".gif", 60, 120, 90), 120, 90));
+    // The worked example for 120 x 90 pictures on a 1024 x 738 work area.
+    const std::string expected =
+        "8 4x4 120x90\n10 4x5 120x90\n12 4x6 120x90\n14 4x7 120x90\n16 4x8 120x90\n18 6x6 120x90\n"
+        "20 5x8 120x90\n21 6x7 120x90\n22 4x11 91x68\n24 6x8 120x90\n26 4x13 77x57\n27 6x9 111x83\n"
+        "28 7x8 120x90\n30 6x10 100x75\n32 8x8 106x79\n33 6x11 91x68\n36 8x9 106x79\n39 6x13 77x57\n"
+        "40 8x10 100x75\n42 7x12 83x62\n44 8x11 91x68\n45 9x10 94x70\n48 8x12 83x62\n50 10x10 84x63\n"
+        "52 8x13 77x57\n55 10x11 85x63\n56 8x14 71x53\n60 10x12 83x62\n";
+    EXPECT_EQ(RunCommand(PreviewCommand, {sixty, "--screen", "1024x738"}), expected);
+
+    const std::string twenty = Temp("twenty.crd").string();
+    RunCommand(CreateCommand, CreateArgs(twenty, Faces("twenty", ".gif", 20, 120, 90), 120, 90));
+    // A wider screen favours wider boards: 18 pairs go 4 x 9 there (aspect 0.50).
+    EXPECT_EQ(RunCommand(PreviewCommand, {"--screen", "1920x1050", twenty}),
+              "8 4x4 120x90\n10 4x5 120x90\n12 4x6 120x90\n14 4x7 120x90\n16 4x8 120x90\n18 4x9 120x90\n"
+              "20 5x8 120x90\n");
+
+    EXPECT_EQ(Failure(PreviewCommand, {twenty, "--screen", "big"}),
+              "--screen big: expected WIDTHxHEIGHT larger than the window frame (10x91)");
+}
+
+} // namespace
