@@ -190,19 +190,26 @@ void DecodeRows(const TBytes& in, const THeader& h, std::size_t start, const std
         for (std::uint32_t v = 0; v < 65536; ++v)
             table16[v] = format.Argb(v);
     }
-    for (std::size_t row = 0; row < height; ++row) {
-        const std::uint8_t* src = in.Data + start + row * stride;
-        std::uint32_t* dst = &out.Pixels[(h.TopDown ? row : height - 1 - row) * width];
+    // Rows are appended top to bottom; growing by one row at a time zeroes
+    // it while it is in cache instead of clearing the whole picture first.
+    out.Pixels.reserve(width * height);
+    for (std::size_t y = 0; y < height; ++y) {
+        const std::uint8_t* src = in.Data + start + (h.TopDown ? y : height - 1 - y) * stride;
+        out.Pixels.resize(out.Pixels.size() + width);
+        std::uint32_t* dst = &*(out.Pixels.end() - static_cast<std::ptrdiff_t>(width));
         switch (h.Bits) {
         case 1:
+            for (std::size_t x = 0; x < width; ++x)
+                dst[x] = palette[src[x / 8] >> (7 - x % 8) & 1];
+            break;
         case 4:
+            for (std::size_t x = 0; x < width; ++x)
+                dst[x] = palette[(x % 2 ? src[x / 2] : src[x / 2] >> 4) & 15];
+            break;
         case 8: {
-            const unsigned perByte = 8 / h.Bits;
-            const unsigned mask = (1u << h.Bits) - 1;
-            for (std::size_t x = 0; x < width; ++x) {
-                const unsigned shift = 8 - h.Bits * (1 + x % perByte);
-                dst[x] = palette[(src[x / perByte] >> shift) & mask];
-            }
+            const std::uint32_t* colours = palette.data();
+            for (std::size_t x = 0; x < width; ++x)
+                dst[x] = colours[src[x]];
             break;
         }
         case 16:
@@ -232,7 +239,7 @@ void DecodeRows(const TBytes& in, const THeader& h, std::size_t start, const std
 void DecodeRle(const TBytes& in, const THeader& h, std::size_t start, const std::vector<std::uint32_t>& palette,
                TPixelBuffer& out)
 {
-    std::fill(out.Pixels.begin(), out.Pixels.end(), palette[0]);
+    out.Pixels.assign(static_cast<std::size_t>(h.Width * h.Height), palette[0]);
     const std::int64_t width = h.Width, height = h.Height;
     const bool four = h.Compression == BiRle4;
     std::size_t end = in.Size;
@@ -302,7 +309,6 @@ TDecodedBitmap DecodeBmp(const std::uint8_t* data, std::size_t size)
         return result; // a 0 x 0 bitmap is a valid, empty picture
     out.Width = static_cast<int>(h.Width);
     out.Height = static_cast<int>(h.Height);
-    out.Pixels.resize(static_cast<std::size_t>(h.Width * h.Height));
     if (h.Compression == BiRle4 || h.Compression == BiRle8)
         DecodeRle(in, h, pixelStart, result.Palette, out);
     else

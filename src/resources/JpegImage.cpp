@@ -6,6 +6,7 @@
 #include "ResourceError.h"
 #include "StreamBytes.h"
 
+#include <bit>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -54,14 +55,14 @@ bool AllocatePixels(TPixelBuffer& out, JDIMENSION width, JDIMENSION height) noex
     return true;
 }
 
-void ConvertRow(const JSAMPLE* row, bool cmyk, bool inverted, JDIMENSION width, std::uint32_t* dst)
+// libjpeg-turbo writes RGB straight into our 0xAARRGGBB words, alpha 0xFF.
+constexpr J_COLOR_SPACE PixelWordSpace = std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
+// CMYK rows into pixel words. Adobe's writers store CMYK inverted (255 = no
+// ink); others store ink. Kept out of line: in the function that calls
+// setjmp the compiler keeps values in memory, which slows the loop.
+[[gnu::noinline]] void ConvertCmykRow(const JSAMPLE* row, bool inverted, JDIMENSION width, std::uint32_t* dst)
 {
-    if (!cmyk) {
-        for (JDIMENSION x = 0; x < width; ++x, row += 3)
-            dst[x] = 0xFF000000u | std::uint32_t(row[0]) << 16 | std::uint32_t(row[1]) << 8 | row[2];
-        return;
-    }
-    // Adobe's writers store CMYK inverted (255 = no ink); others store ink.
     for (JDIMENSION x = 0; x < width; ++x, row += 4) {
         std::uint32_t c = row[0], m = row[1], y = row[2], k = row[3];
         if (!inverted)
@@ -72,7 +73,8 @@ void ConvertRow(const JSAMPLE* row, bool cmyk, bool inverted, JDIMENSION width, 
 }
 
 // Everything libjpeg touches, in plain C storage: a longjmp out of libjpeg
-// crosses no C++ object, and the caller frees Row on every path.
+// crosses no C++ object, and the caller frees Row (the CMYK row buffer) on
+// every path.
 struct TDecodeJob {
     jpeg_decompress_struct Info;
     TErrorManager Error;
@@ -106,7 +108,7 @@ bool RunDecompress(TDecodeJob* job, const std::uint8_t* data, std::size_t size)
     jpeg_read_header(&job->Info, TRUE);
 
     const bool cmyk = job->Info.jpeg_color_space == JCS_CMYK || job->Info.jpeg_color_space == JCS_YCCK;
-    job->Info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB; // greyscale comes out as grey RGB
+    job->Info.out_color_space = cmyk ? JCS_CMYK : PixelWordSpace; // greyscale comes out as grey RGB
     job->Info.scale_num = job->Info.scale_denom = 1;
     job->Info.dct_method = JDCT_ISLOW;
     job->Info.do_fancy_upsampling = TRUE;
@@ -119,14 +121,20 @@ bool RunDecompress(TDecodeJob* job, const std::uint8_t* data, std::size_t size)
     jpeg_start_decompress(&job->Info);
 
     const JDIMENSION width = job->Info.output_width;
-    job->Row = static_cast<JSAMPLE*>(std::malloc(std::size_t(width) * job->Info.output_components));
-    if (!job->Row || !AllocatePixels(*job->Out, width, job->Info.output_height))
+    if (!AllocatePixels(*job->Out, width, job->Info.output_height))
         Fail(job, JERR_OUT_OF_MEMORY);
+    if (cmyk) {
+        job->Row = static_cast<JSAMPLE*>(std::malloc(std::size_t(width) * 4));
+        if (!job->Row)
+            Fail(job, JERR_OUT_OF_MEMORY);
+    }
     const bool inverted = job->Info.saw_Adobe_marker;
     while (job->Info.output_scanline < job->Info.output_height) {
         std::uint32_t* dst = job->Out->Pixels.data() + std::size_t(job->Info.output_scanline) * width;
-        jpeg_read_scanlines(&job->Info, &job->Row, 1);
-        ConvertRow(job->Row, cmyk, inverted, width, dst);
+        JSAMPROW row = cmyk ? job->Row : reinterpret_cast<JSAMPROW>(dst);
+        jpeg_read_scanlines(&job->Info, &row, 1);
+        if (cmyk)
+            ConvertCmykRow(job->Row, inverted, width, dst);
     }
     jpeg_finish_decompress(&job->Info);
     jpeg_destroy_decompress(&job->Info);

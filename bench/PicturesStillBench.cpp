@@ -1,0 +1,166 @@
+// Decoding a large still (1600 x 1200) in memory: our bitmap loader against
+// Qt's BMP reader (24 and 8 bits), our JPEG loader against a plain libjpeg
+// decode with the same settings.
+
+#include "resources/Bitmap.h"
+#include "resources/JpegImage.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+constexpr int Width = 1600, Height = 1200;
+
+// Smooth shading with some grain, so JPEG and the quantiser see a photo-like picture.
+TBitmap MakeStill()
+{
+    TBitmap still(Width, Height);
+    std::uint32_t seed = 1;
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            const std::uint32_t grain = seed >> 28;
+            const std::uint32_t r = (x * 255 / Width + grain) & 255, g = (y * 255 / Height + grain) & 255,
+                                b = ((x + y) * 255 / (Width + Height)) & 255;
+            still.EditPixels().At(x, y) = 0xFF000000u | r << 16 | g << 8 | b;
+        }
+    return still;
+}
+
+const TBitmap& Still()
+{
+    static const TBitmap still = MakeStill();
+    return still;
+}
+
+const std::vector<std::uint8_t>& BmpFile(int bits)
+{
+    static std::vector<std::uint8_t> files[2];
+    std::vector<std::uint8_t>& file = files[bits == 8];
+    if (file.empty()) {
+        TMemoryStream stream;
+        Still().SaveToStream(stream, bits);
+        file = stream.Data();
+    }
+    return file;
+}
+
+const std::vector<std::uint8_t>& JpegFile()
+{
+    static const std::vector<std::uint8_t> file = [] {
+        jpeg_compress_struct info {};
+        jpeg_error_mgr error {};
+        info.err = jpeg_std_error(&error);
+        jpeg_create_compress(&info);
+        unsigned char* buffer = nullptr;
+        unsigned long size = 0;
+        jpeg_mem_dest(&info, &buffer, &size);
+        info.image_width = Width;
+        info.image_height = Height;
+        info.input_components = 3;
+        info.in_color_space = JCS_RGB;
+        jpeg_set_defaults(&info);
+        jpeg_set_quality(&info, 90, TRUE);
+        jpeg_start_compress(&info, TRUE);
+        std::vector<JSAMPLE> row(Width * 3);
+        for (int y = 0; y < Height; ++y) {
+            for (int x = 0; x < Width; ++x) {
+                const std::uint32_t p = Still().Pixels().At(x, y);
+                row[3 * x] = p >> 16 & 255, row[3 * x + 1] = p >> 8 & 255, row[3 * x + 2] = p & 255;
+            }
+            JSAMPROW rows[1] = {row.data()};
+            jpeg_write_scanlines(&info, rows, 1);
+        }
+        jpeg_finish_compress(&info);
+        jpeg_destroy_compress(&info);
+        std::vector<std::uint8_t> bytes(buffer, buffer + size);
+        std::free(buffer);
+        return bytes;
+    }();
+    return file;
+}
+
+void OurBitmap(benchmark::State& state)
+{
+    const std::vector<std::uint8_t>& file = BmpFile(static_cast<int>(state.range(0)));
+    TMemoryStream stream(file);
+    TBitmap bitmap;
+    for (auto _ : state) {
+        stream.SetPosition(0);
+        bitmap.LoadFromStream(stream);
+        benchmark::DoNotOptimize(bitmap.Pixels().Pixels.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(file.size()));
+}
+BENCHMARK(OurBitmap)->Arg(24)->Arg(8)->Unit(benchmark::kMillisecond);
+
+// Arguments: bits of the file; whether Qt's result is then made 32-bit
+// pixels, as ours always are (Qt keeps an 8-bit file as indexed pixels).
+void QtBitmap(benchmark::State& state)
+{
+    const std::vector<std::uint8_t>& file = BmpFile(static_cast<int>(state.range(0)));
+    const bool to32Bits = state.range(1) != 0;
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
+                                                     static_cast<qsizetype>(file.size()));
+    for (auto _ : state) {
+        QImage image;
+        if (!image.loadFromData(bytes, "BMP"))
+            state.SkipWithError("Qt could not read the bitmap");
+        if (to32Bits && image.depth() != 32)
+            image = image.convertToFormat(QImage::Format_RGB32);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(file.size()));
+}
+BENCHMARK(QtBitmap)->Args({24, 0})->Args({8, 0})->Args({8, 1})->Unit(benchmark::kMillisecond);
+
+void OurJpeg(benchmark::State& state)
+{
+    TMemoryStream stream(JpegFile());
+    TJPEGImage image;
+    for (auto _ : state) {
+        stream.SetPosition(0);
+        image.LoadFromStream(stream);
+        benchmark::DoNotOptimize(image.Pixels().Pixels.data());
+    }
+}
+BENCHMARK(OurJpeg)->Unit(benchmark::kMillisecond);
+
+// libjpeg as a program would call it for the same output: full size, RGB,
+// accurate DCT, fancy upsampling, into one buffer of RGB rows.
+void LibjpegDirect(benchmark::State& state)
+{
+    const std::vector<std::uint8_t>& file = JpegFile();
+    std::vector<JSAMPLE> pixels(static_cast<std::size_t>(Width) * Height * 3);
+    for (auto _ : state) {
+        jpeg_decompress_struct info {};
+        jpeg_error_mgr error {};
+        info.err = jpeg_std_error(&error);
+        jpeg_create_decompress(&info);
+        jpeg_mem_src(&info, file.data(), file.size());
+        jpeg_read_header(&info, TRUE);
+        info.out_color_space = JCS_RGB;
+        info.dct_method = JDCT_ISLOW;
+        info.do_fancy_upsampling = TRUE;
+        jpeg_start_decompress(&info);
+        while (info.output_scanline < info.output_height) {
+            JSAMPROW row = &pixels[static_cast<std::size_t>(info.output_scanline) * Width * 3];
+            jpeg_read_scanlines(&info, &row, 1);
+        }
+        jpeg_finish_decompress(&info);
+        jpeg_destroy_decompress(&info);
+        benchmark::DoNotOptimize(pixels.data());
+    }
+}
+BENCHMARK(LibjpegDirect)->Unit(benchmark::kMillisecond);
+
+} // namespace
