@@ -9,7 +9,7 @@ PACKAGES=(
   zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev
-  fonts-noto-color-emoji
+  fonts-noto-color-emoji fonts-dejavu-core
   xvfb xdotool x11-utils
 )
 
