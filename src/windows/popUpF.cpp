@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -114,6 +115,11 @@ void TPopUpform::AppMouseDown(QWidget*, QMouseEvent* Event)
 {
     if (Event->button() != Qt::LeftButton)
         return;
+    // Wayland lets no client place its own window: the compositor drags it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && windowHandle()) {
+        windowHandle()->startSystemMove();
+        return;
+    }
     Dragging = true;
     const QPoint at = Event->position().toPoint();
     DragX = at.x();
