@@ -128,11 +128,13 @@ void ReadApplication(TByteReader& in, TPending& pending)
         const std::size_t size = in.SubBlock(block);
         if (size == 0)
             return;
-        if (size < 3)
-            Invalid();
-        if (block[0] == 1 && !pending.HasLoop) { // 1: the loop sub-block
-            pending.HasLoop = true;
-            pending.LoopCount = block[1] | block[2] << 8;
+        if (block[0] == 1) { // the loop sub-block; others (buffering) are skipped
+            if (size < 3)
+                Invalid();
+            if (!pending.HasLoop) {
+                pending.HasLoop = true;
+                pending.LoopCount = block[1] | block[2] << 8;
+            }
         }
     }
     in.SkipSubBlocks();
