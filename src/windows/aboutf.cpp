@@ -34,6 +34,7 @@ bool IsLink(int number) { return number == 3 || number == 4 || number == 7; }
 TAboutForm::TAboutForm(TLumResReader& skinArchive, QWidget* parent) : TPopUpform(skinArchive, parent)
 {
     LoadTitle(skinArchive, TitleEntry);
+    setWindowTitle(QStringLiteral("About"));
     for (const TLine& line : Lines) {
         auto* label = new TLabel(QString::fromUtf8(line.Text), this);
         Labels[static_cast<std::size_t>(line.Number)] = label;

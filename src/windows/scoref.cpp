@@ -15,6 +15,7 @@ TScoreForm::TScoreForm(TLumResReader& skinArchive, const TGame& game, QWidget* p
     : TPopUpform(skinArchive, parent), Game(game)
 {
     LoadTitle(skinArchive, TitleEntry);
+    setWindowTitle(QStringLiteral("Score")); // for the window list; the frame shows no caption
 
     AdImage = new TImage(this);
     AdImage->SetStretch(true);
