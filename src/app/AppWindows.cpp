@@ -2,14 +2,50 @@
 
 #include "app/MessageDialog.h"
 #include "app/ShellLaunch.h"
+#include "windows/aboutf.h"
+#include "windows/helpf.h"
+#include "windows/popUpF.h"
+#include "windows/scoref.h"
+
+namespace {
+
+void OpenLinkUtf8(const std::string& link)
+{
+    OpenLink(QString::fromStdString(link));
+}
+
+void SendMailUtf8(const std::string& address)
+{
+    SendMail(QString::fromStdString(address));
+}
+
+} // namespace
 
 TAppWindows::TAppWindows(TLumResReader& skin, const std::string& appDir)
     : MainForm(std::make_unique<TMainForm>(skin, appDir))
 {
-    MainForm->OnMessage = [](const std::string& text) {
+    TMainForm* main = MainForm.get();
+    PopUpform = new TPopUpform(skin, main);
+    ScoreForm = new TScoreForm(skin, main->Game(), main);
+    AboutForm = new TAboutForm(skin, main);
+    helpform = new Thelpform(skin, main);
+
+    ScoreForm->OnOpenLink = OpenLinkUtf8;
+    AboutForm->OnOpenLink = OpenLinkUtf8;
+    AboutForm->OnSendMail = SendMailUtf8;
+    helpform->OnOpenLink = OpenLinkUtf8;
+    helpform->OnSendMail = SendMailUtf8;
+
+    main->OnMessage = [](const std::string& text) {
         MessageDialog(QString::fromStdString(text), QString(), IconExclamation);
     };
-    MainForm->OnOpenLink = [](const std::string& link) { OpenLink(QString::fromStdString(link)); };
+    main->OnOpenLink = OpenLinkUtf8;
+    main->OnShowScore = [this]() { ScoreForm->exec(); };
+    main->OnShowAbout = [this]() { AboutForm->exec(); };
+    main->OnShowHelp = [this]() { helpform->exec(); };
+    main->OnAdvertisement = [this](const TGraphic& picture, const std::string& link) {
+        ScoreForm->SetAdvertisement(picture, link);
+    };
 }
 
 TAppWindows::~TAppWindows() = default;

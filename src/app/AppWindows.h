@@ -2,14 +2,19 @@
 // The program's windows, created in their fixed order from the open skin
 // archive (the main window first, then the popup frame, the score, About
 // and help windows) and wired together: the main window's commands open the
-// popups, the deal hands the score window its advertisement.
+// popups modally, a deal hands the score window the set's advertisement,
+// and every link or mail address goes to the desktop.
 
 #include "app/MainF.h"
 
 #include <memory>
 #include <string>
 
+class TAboutForm;
 class TLumResReader;
+class TPopUpform;
+class TScoreForm;
+class Thelpform;
 
 struct TAppWindows {
     // Throws (EResourceError and the windows' own errors) when a window
@@ -18,4 +23,9 @@ struct TAppWindows {
     ~TAppWindows();
 
     std::unique_ptr<TMainForm> MainForm;
+    // Owned by the main window (Qt parent), so they stay above it.
+    TPopUpform* PopUpform = nullptr;
+    TScoreForm* ScoreForm = nullptr;
+    TAboutForm* AboutForm = nullptr;
+    Thelpform* helpform = nullptr;
 };
