@@ -18,7 +18,7 @@
 namespace {
 
 // Larger texts are refused in both formats; a help text is a few kilobytes.
-constexpr std::int64_t MaxTextSize = 16 * 1024 * 1024;
+constexpr std::int64_t MaxTextSize = 1024 * 1024;
 
 QString DecodePlain(const std::string& bytes)
 {

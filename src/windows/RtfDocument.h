@@ -12,7 +12,7 @@ struct TRtfFont {
     std::int32_t Index = 0;    // the number \fN gives it
     std::string Name;          // in the document's code page, decoded to UTF-8
     std::string AltName;       // \falt, used when Name is not installed
-    std::int32_t Charset = 0;  // \fcharsetN
+    std::int32_t Charset = 1;  // \fcharsetN; 1, the default set, reads in the document's code page
     std::string Family;        // "nil", "roman", "swiss", ...
     bool operator==(const TRtfFont&) const = default;
 };

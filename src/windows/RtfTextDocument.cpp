@@ -69,7 +69,7 @@ private:
             if (font.Name == name && font.AltName == alt)
                 return font.Index;
         const auto index = static_cast<std::int32_t>(Model.Fonts.size());
-        Model.Fonts.push_back(TRtfFont{index, name, alt, 0, ""});
+        Model.Fonts.push_back(TRtfFont{index, name, alt, 1, ""});
         return index;
     }
 

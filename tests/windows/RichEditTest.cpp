@@ -74,17 +74,20 @@ TEST_F(RichEdit, PlainTextModeShowsRichTextAsItIs)
     EXPECT_EQ(Edit.SaveToText(), "{\\rtf1 \\b x}");
 }
 
-TEST_F(RichEdit, UnreadableStreamFailsAndKeepsTheText)
+TEST_F(RichEdit, UnreadableOrOversizedStreamFailsAndKeepsTheText)
 {
     Edit.LoadFromText("kept");
     TBrokenStream broken;
-    try {
-        Edit.Lines().LoadFromStream(broken);
-        FAIL() << "no error";
-    } catch (const EWindowError& e) {
-        EXPECT_STREQ(e.what(), "Failed to Load Stream");
+    TMemoryStream oversized(std::vector<std::uint8_t>(1024 * 1024 + 1, 'a'));
+    for (TStream* stream : {static_cast<TStream*>(&broken), static_cast<TStream*>(&oversized)}) {
+        try {
+            Edit.Lines().LoadFromStream(*stream);
+            ADD_FAILURE() << "no error";
+        } catch (const EWindowError& e) {
+            EXPECT_STREQ(e.what(), "Failed to Load Stream");
+        }
+        EXPECT_EQ(Edit.Lines().Text(), QStringLiteral("kept"));
     }
-    EXPECT_EQ(Edit.Lines().Text(), QStringLiteral("kept"));
 }
 
 TEST_F(RichEdit, SavedRichTextLoadsBackTheSameDocument)

@@ -63,7 +63,7 @@ TEST(RtfReader, FontTableWithCharsetsFamiliesAndAlternativeNames)
     ASSERT_EQ(doc.Fonts.size(), 3u);
     EXPECT_EQ(doc.Fonts[0], (TRtfFont{0, "MS Shell Dlg", "", 238, "nil"}));
     EXPECT_EQ(doc.Fonts[1], (TRtfFont{1, "Arial CE", "Arial", 238, "swiss"}));
-    EXPECT_EQ(doc.Fonts[2], (TRtfFont{2, "MS Sans Serif", "", 0, "nil"}));
+    EXPECT_EQ(doc.Fonts[2], (TRtfFont{2, "MS Sans Serif", "", 1, "nil"}));
     EXPECT_EQ(doc.Paragraphs[0].Runs[0].Format.Font, 2); // \plain goes to \deff
 }
 
@@ -76,6 +76,8 @@ TEST(RtfReader, HexEscapesUseTheFontsOrTheDocumentsCodePage)
                    "\\f0\\'b9\\f1\\'b9}"),
               U"\u0105\u00B9");
     EXPECT_EQ(Text("{\\rtf1\\ansicpg1251 \\'c0}"), U"\u0410");
+    // A font without a character set reads in the document's code page.
+    EXPECT_EQ(Text("{\\rtf1\\ansicpg1250{\\fonttbl{\\f2\\fnil MS Sans Serif;}}\\f2\\'b9}"), U"\u0105");
 }
 
 TEST(RtfReader, UnicodeEscapesSkipTheirFallback)
