@@ -265,7 +265,7 @@ TEST(BitmapLoad, BrokenFilesAreRefused)
         {"negative width", base(-1, 1, 24).U8({0, 0, 0, 0})},
         {"most negative height", base(1, INT32_MIN, 24).U8({0, 0, 0, 0})},
         {"width beyond the side limit", base(16385, 1, 1).PadTo(54 + 2052)},
-        {"too many pixels in all", base(16384, 16384, 1).PadTo(54 + 1024)},
+        {"too many pixels in all", base(8192, 8192, 8, 1).U8({0, 1})},  // RLE needs no data per pixel
         {"bit depth 7", base(1, 1, 7).U8({0, 0, 0, 0})},
         {"bit depth 0", base(1, 1, 0).U8({0, 0, 0, 0})},
         {"RLE8 with 4 bits", base(1, 1, 4, 1).U8({0, 1})},
