@@ -1,0 +1,136 @@
+// The installed-style program, started from its runnable folder in a private
+// X server with a fresh configuration: it shows its window, refuses a second
+// copy, takes clicks on "options", the computer check box, "play" and two
+// cards, and "exit" writes the settings.
+#include "XSession.h"
+
+#include "app/CardsObj.h"
+#include "game/Layout.h"
+#include "resources/Bitmap.h"
+#include "resources/LumRes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+const std::string RunDir = KOBALIND_RUN_DIR;
+const std::string Title = "Orvane Kobalind 2.06";
+
+// A skin picture's size, to aim at the hot spots as the window lays them out.
+std::pair<int, int> SkinPictureSize(std::int32_t entry)
+{
+    TLumResFileReader skin(RunDir + "/kobalind.dat");
+    TMemoryStream stream;
+    skin.CopyEntry(entry, stream);
+    stream.SetPosition(0);
+    TBitmap picture;
+    picture.LoadFromStream(stream);
+    return {picture.Width(), picture.Height()};
+}
+
+std::string ReadText(const fs::path& file)
+{
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
+{
+    if (!OnPath("Xvfb") || !OnPath("xdotool"))
+        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    ASSERT_TRUE(fs::exists(RunDir + "/kobalind") && fs::exists(RunDir + "/kobalind.dat"))
+        << "build the program and its content first: " << RunDir;
+
+    TXSession session;
+    ASSERT_FALSE(session.Display().empty()) << "Xvfb did not start";
+    const fs::path home = fs::temp_directory_path() / ("kobalind-e2e-" + std::to_string(getpid()));
+    fs::remove_all(home);
+    fs::create_directories(home / "config");
+    fs::create_directories(home / "runtime");
+    fs::permissions(home / "runtime", fs::perms::owner_all);
+    const TEnvironment environment {
+        {"DISPLAY", session.Display()},
+        {"QT_QPA_PLATFORM", "xcb"},
+        {"XDG_CONFIG_HOME", (home / "config").string()},
+        {"XDG_RUNTIME_DIR", (home / "runtime").string()},
+    };
+
+    TProcess program(RunDir + "/kobalind", {}, environment);
+    std::vector<std::string> windows;
+    ASSERT_TRUE(WaitFor([&]() { return !(windows = session.FindWindows(Title)).empty(); }, 15s))
+        << "no window titled " << Title;
+    const auto geometry = session.Geometry(windows[0]);
+    ASSERT_TRUE(geometry);
+    EXPECT_EQ(geometry->Width, 490);
+    EXPECT_EQ(geometry->Height, 450);
+    EXPECT_EQ(geometry->X, (1280 - 490) / 2);
+    EXPECT_EQ(geometry->Y, (1024 - 450) / 2);
+
+    {
+        TProcess second(RunDir + "/kobalind", {}, environment);
+        const std::optional<int> code = second.WaitExit(5s);
+        ASSERT_TRUE(code) << "a second copy kept running";
+        EXPECT_EQ(*code, 0);
+    }
+    EXPECT_EQ(session.FindWindows(Title).size(), 1u);
+
+    // The button bar sits centred at the bottom; its areas are fixed.
+    const auto [barWidth, barHeight] = SkinPictureSize(11);
+    const int barLeft = geometry->X + (490 - barWidth) / 2;
+    const int barTop = geometry->Y + 450 - barHeight;
+    session.Click(barLeft + 428, barTop + 16); // "options"
+    // The options panel at 52, 52: switch the computer off.
+    session.Click(geometry->X + 52 + 239, geometry->Y + 52 + 176);
+    session.Click(barLeft + 424, barTop + 46); // "play"
+
+    // The board takes the shape the first set and 8 pairs give on this screen.
+    TCardSets sets;
+    BuildCardSets(RunDir + "/cards/", "", sets);
+    ASSERT_FALSE(sets.empty());
+    const auto layout = ChooseLayoutFor(8, sets[0].CardWidth, sets[0].CardHeight, 1280, 1024);
+    ASSERT_TRUE(layout);
+    const TBoardGeometry board =
+        FitBoardFor(layout->Rows, layout->Cols, sets[0].CardWidth, sets[0].CardHeight, 1280, 1024);
+    std::optional<TWindowGeometry> game;
+    ASSERT_TRUE(WaitFor([&]() {
+        game = session.Geometry(windows[0]);
+        return game && game->Width == board.ClientWidth && game->Height == board.ClientHeight;
+    }, 5s)) << "the board did not appear";
+
+    // Two cards turn face up.
+    const int cellX = game->X + board.GridLeft;
+    const int cellY = game->Y + board.GridTop;
+    const std::string before = session.GrabRegion(cellX, cellY, board.GridWidth, board.CellHeight,
+                                                  (home / "before.png").string());
+    session.Click(cellX + board.CellWidth / 2, cellY + board.CellHeight / 2);
+    session.Click(cellX + board.CellWidth + 1 + board.CellWidth / 2, cellY + board.CellHeight / 2);
+    const std::string after = session.GrabRegion(cellX, cellY, board.GridWidth, board.CellHeight,
+                                                 (home / "after.png").string());
+    EXPECT_GT(TXSession::DifferentPixels(before, after), board.CellWidth * board.CellHeight / 4);
+
+    // "exit" on the bar, wherever the bar is now.
+    const int exitLeft = game->X + (game->Width - barWidth) / 2;
+    const int exitTop = game->Y + game->Height - barHeight;
+    session.Click(exitLeft + 36, exitTop + 46);
+    const std::optional<int> code = program.WaitExit(5s);
+    ASSERT_TRUE(code) << "the program did not end on \"exit\"";
+    EXPECT_EQ(*code, 0);
+
+    const fs::path settings = home / "config" / "Software" / "Orvane" / "Orvane Kobalind.reg";
+    ASSERT_TRUE(fs::exists(settings));
+    const std::string text = ReadText(settings);
+    EXPECT_NE(text.find("\"Computer\"=dword:00000000"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Pairs\"=dword:00000008"), std::string::npos) << text;
+    fs::remove_all(home);
+}
+
+} // namespace

@@ -1,0 +1,189 @@
+#include "XSession.h"
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+bool OnPath(const std::string& program)
+{
+    int code = 1;
+    RunCapture("command -v " + program + " >/dev/null 2>&1", &code);
+    return code == 0;
+}
+
+std::string RunCapture(const std::string& command, int* exitCode)
+{
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) {
+        if (exitCode)
+            *exitCode = -1;
+        return output;
+    }
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, got);
+    const int status = pclose(pipe);
+    if (exitCode)
+        *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return output;
+}
+
+TProcess::TProcess(const std::string& program, const std::vector<std::string>& arguments,
+                   const TEnvironment& environment)
+{
+    std::vector<std::string> args {program};
+    args.insert(args.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    // The test's own environment, with the given variables replaced.
+    TEnvironment merged;
+    for (char** entry = environ; *entry; ++entry) {
+        const std::string text = *entry;
+        const std::size_t eq = text.find('=');
+        if (eq != std::string::npos)
+            merged[text.substr(0, eq)] = text.substr(eq + 1);
+    }
+    for (const auto& [name, value] : environment)
+        merged[name] = value;
+    std::vector<std::string> envText;
+    for (const auto& [name, value] : merged)
+        envText.push_back(name + "=" + value);
+    std::vector<char*> envp;
+    for (std::string& entry : envText)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    if (posix_spawn(&Id, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
+        Id = -1;
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+TProcess::~TProcess()
+{
+    if (Id > 0 && !Reaped) {
+        kill(Id, SIGTERM);
+        if (!WaitExit(std::chrono::milliseconds(2000))) {
+            kill(Id, SIGKILL);
+            waitpid(Id, nullptr, 0);
+        }
+    }
+}
+
+std::optional<int> TProcess::WaitExit(std::chrono::milliseconds timeout)
+{
+    if (Id <= 0)
+        return std::nullopt;
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (true) {
+        int status = 0;
+        const pid_t got = waitpid(Id, &status, WNOHANG);
+        if (got == Id) {
+            Reaped = true;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        if (got < 0 || std::chrono::steady_clock::now() > end)
+            return std::nullopt;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+TXSession::TXSession()
+{
+    for (int number = 90; number < 190; ++number) {
+        const std::string lock = "/tmp/.X" + std::to_string(number) + "-lock";
+        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
+        if (fs::exists(lock) || fs::exists(socket))
+            continue;
+        Server.emplace("/usr/bin/env",
+                       std::vector<std::string> {"Xvfb", ":" + std::to_string(number), "-screen", "0", "1280x1024x24",
+                                                 "-nolisten", "tcp"},
+                       TEnvironment {});
+        if (WaitFor([&]() { return fs::exists(socket); }, std::chrono::milliseconds(5000))) {
+            DisplayName = ":" + std::to_string(number);
+            return;
+        }
+        Server.reset();
+    }
+}
+
+std::string TXSession::X(const std::string& command) const
+{
+    return RunCapture("DISPLAY=" + DisplayName + " " + command + " 2>/dev/null");
+}
+
+std::vector<std::string> TXSession::FindWindows(const std::string& title) const
+{
+    std::istringstream lines(X("xdotool search --onlyvisible --name '^" + title + "$'"));
+    std::vector<std::string> windows;
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty())
+            windows.push_back(line);
+    return windows;
+}
+
+std::optional<TWindowGeometry> TXSession::Geometry(const std::string& window) const
+{
+    std::istringstream lines(X("xdotool getwindowgeometry --shell " + window));
+    TWindowGeometry geometry;
+    int found = 0;
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        const std::string name = line.substr(0, eq);
+        const int value = std::atoi(line.c_str() + eq + 1);
+        if (name == "X")
+            geometry.X = value, ++found;
+        else if (name == "Y")
+            geometry.Y = value, ++found;
+        else if (name == "WIDTH")
+            geometry.Width = value, ++found;
+        else if (name == "HEIGHT")
+            geometry.Height = value, ++found;
+    }
+    if (found != 4)
+        return std::nullopt;
+    return geometry;
+}
+
+void TXSession::Click(int x, int y) const
+{
+    X("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
+    RunCapture("sleep 0.3");
+    X("xdotool click 1");
+    RunCapture("sleep 0.3");
+}
+
+std::string TXSession::GrabRegion(int x, int y, int width, int height, const std::string& file) const
+{
+    X("import -window root -crop " + std::to_string(width) + "x" + std::to_string(height) + "+" + std::to_string(x)
+      + "+" + std::to_string(y) + " +repage " + file);
+    return file;
+}
+
+long TXSession::DifferentPixels(const std::string& fileA, const std::string& fileB)
+{
+    // compare prints the count of differing pixels on its error stream.
+    const std::string out = RunCapture("compare -metric AE " + fileA + " " + fileB + " null: 2>&1");
+    return out.empty() ? -1 : std::atol(out.c_str());
+}

@@ -1,0 +1,80 @@
+#pragma once
+// A private X server (Xvfb on a free display) and the few things the
+// end-to-end test does in it: start programs with a chosen environment,
+// find windows, click, and read the screen. Nothing here knows the game.
+
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+using TEnvironment = std::map<std::string, std::string>;
+
+// True when the program is found on PATH.
+bool OnPath(const std::string& program);
+
+// Runs a command line through /bin/sh and returns its standard output.
+std::string RunCapture(const std::string& command, int* exitCode = nullptr);
+
+// A started process; the destructor kills it (by its id) if it still runs.
+class TProcess {
+public:
+    TProcess(const std::string& program, const std::vector<std::string>& arguments, const TEnvironment& environment);
+    ~TProcess();
+    TProcess(const TProcess&) = delete;
+    TProcess& operator=(const TProcess&) = delete;
+
+    pid_t Pid() const { return Id; }
+    // The exit code once it has ended within the timeout; nothing otherwise.
+    std::optional<int> WaitExit(std::chrono::milliseconds timeout);
+
+private:
+    pid_t Id = -1;
+    bool Reaped = false;
+};
+
+struct TWindowGeometry {
+    int X = 0;
+    int Y = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+class TXSession {
+public:
+    // Starts Xvfb on the first free display from :90 on; Display() is empty
+    // when it could not be started.
+    TXSession();
+    const std::string& Display() const { return DisplayName; }
+
+    // The visible windows whose title is exactly the given one.
+    std::vector<std::string> FindWindows(const std::string& title) const;
+    std::optional<TWindowGeometry> Geometry(const std::string& window) const;
+    // Moves the pointer there, lets the program see it arrive, then clicks.
+    void Click(int x, int y) const;
+    // The number of pixels that differ between two screen grabs of a rectangle.
+    std::string GrabRegion(int x, int y, int width, int height, const std::string& file) const;
+    static long DifferentPixels(const std::string& fileA, const std::string& fileB);
+
+private:
+    std::string X(const std::string& command) const;
+
+    std::string DisplayName;
+    std::optional<TProcess> Server;
+};
+
+// Polls until the predicate holds or the timeout passes.
+template <class TPredicate> bool WaitFor(TPredicate predicate, std::chrono::milliseconds timeout)
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (true) {
+        if (predicate())
+            return true;
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        RunCapture("sleep 0.05");
+    }
+}
