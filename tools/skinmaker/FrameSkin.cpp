@@ -181,16 +181,17 @@ TPopupFrame DrawPopupFrame()
 
 QImage DrawTitle(const QString& text)
 {
-    const QFont font = UiFont(20, true);
+    // 21 pixels high at y 29: clear of the score window's picture at y 50.
+    const QFont font = UiFont(18, true);
     const int width = QFontMetrics(font).horizontalAdvance(text) + 24;
-    const int height = 26;
+    const int height = 21;
     QImage title = Canvas(width, height);
     QPainter p(&title);
     FillTiled(p, title.rect(), QPoint((PopupWidth - width) / 2, TitleTop));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(GoldDark, 1));
-    p.drawLine(QPointF(4, height - 2.5), QPointF(width - 4, height - 2.5));
-    DrawShadowText(p, QRect(0, 0, width, height - 3), Qt::AlignCenter, text, Gold, font);
+    p.drawLine(QPointF(4, height - 1.5), QPointF(width - 4, height - 1.5));
+    DrawShadowText(p, QRect(0, 0, width, height - 2), Qt::AlignCenter, text, Gold, font);
     return title;
 }
 

@@ -92,9 +92,9 @@ TEST(SkinContent, PicturesFitTheWindowGeometry)
         {20, 1, 10, 1, 259},       // popup right edge
         {21, 1, 395, 1, 30},       // popup bottom-left piece
         {22, 30, 74, 14, 29},      // close button at 321,230 inside 395 x 259
-        {23, 30, 395, 12, 30},     // titles at y 29, above the content at 50
-        {29, 30, 395, 12, 30},
-        {30, 30, 395, 12, 30},
+        {23, 30, 395, 12, 21},     // titles at y 29, above the content at 50
+        {29, 30, 395, 12, 21},
+        {30, 30, 395, 12, 21},
     };
     for (const TSizeRule& rule : rules) {
         const TBitmap& picture = Skin().Pictures.at(rule.Entry);
