@@ -74,7 +74,11 @@ QImage DrawBack(QSize size, const QColor& theme, const QImage& emblem)
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(card.adjusted(5, 5, -5, -5), 6, 6);
     const qreal r = std::min(size.width(), size.height()) * 0.27;
-    p.setBrush(theme.darker(130));
+    // A light medallion, so the emblem stands out at any cell size.
+    QRadialGradient medal(card.center(), r);
+    medal.setColorAt(0, QColor(0xfb, 0xf7, 0xec));
+    medal.setColorAt(1, theme.lighter(150));
+    p.setBrush(medal);
     p.drawEllipse(card.center(), r, r);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const qreal side = r * 1.35;
