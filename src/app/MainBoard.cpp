@@ -73,25 +73,29 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
 
 void TMainForm::PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect)
 {
-    TMemoryStream& face = GameEngine->FaceStreams[static_cast<std::size_t>(pair - 1)];
-    if (face.Size() == 0)
-        return;
-    try {
-        face.SetPosition(0);
-        GIFImg.LoadFromStream(face);
-    } catch (const EResourceError& error) {
-        // A paint cannot stop for a dialog: the cell stays white and the
-        // reason is told once per game, after the paint.
-        painter.fillRect(rect, Qt::white);
-        if (!StillErrorShown) {
-            StillErrorShown = true;
-            const std::string text = error.what();
-            QTimer::singleShot(0, this, [this, text]() { ReportError(text); });
+    QImage& still = StillCache[static_cast<std::size_t>(pair - 1)];
+    if (still.isNull()) {
+        TMemoryStream& face = GameEngine->FaceStreams[static_cast<std::size_t>(pair - 1)];
+        if (face.Size() == 0)
+            return;
+        try {
+            face.SetPosition(0);
+            GIFImg.LoadFromStream(face);
+        } catch (const EResourceError& error) {
+            // A paint cannot stop for a dialog: the cell stays white and the
+            // reason is told once per game, after the paint.
+            painter.fillRect(rect, Qt::white);
+            if (!StillErrorShown) {
+                StillErrorShown = true;
+                const std::string text = error.what();
+                QTimer::singleShot(0, this, [this, text]() { ReportError(text); });
+            }
+            return;
         }
-        return;
+        SkinBitmap.DrawFitted(&GIFImg, GameEngine->CellWidth, GameEngine->CellHeight);
+        still = SkinBitmap.Image;
     }
-    SkinBitmap.DrawFitted(&GIFImg, GameEngine->CellWidth, GameEngine->CellHeight);
-    painter.drawImage(rect, SkinBitmap.Image);
+    painter.drawImage(rect, still);
 }
 
 void TMainForm::ShowFaceOverlay(std::int32_t phase, std::int32_t col, std::int32_t row)
@@ -147,7 +151,9 @@ void TMainForm::ShowScoreWindow()
 
 void TMainForm::ApplyBoardGeometry(const TBoardGeometry& geometry)
 {
+    // A new deal: new faces, and a new cell size for their stills.
     StillErrorShown = false;
+    StillCache.assign(FaceSlots, QImage());
     Panel1->resize(geometry.PanelWidth, geometry.PanelHeight);
     Panel2->resize(geometry.PanelWidth, geometry.PanelHeight);
     MGrid->SetGeometryCells(geometry.Cols, geometry.Rows, geometry.CellWidth, geometry.CellHeight);

@@ -96,6 +96,7 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
     resize(DesignClientWidth, DesignClientHeight);
 
     CardsDir = AppDir + "cards/";
+    StillCache.resize(FaceSlots);
     FWorkArea = workArea ? *workArea : PrimaryWorkArea();
     InitCursorResource();
     RegisterProgramCursors();

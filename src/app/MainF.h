@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -161,6 +162,10 @@ private:
     TSounds* Sounds = nullptr;
     TGIFImage GIFImg;       // decodes a GIF face for its still rendering
     TLumBitmap SkinBitmap;  // the still rendering, fitted to the cell
+    // Slot k: pair k+1's fitted still once painted in this deal. Both cells of
+    // a pair and every later repaint of the finished board reuse it instead
+    // of decoding the face again.
+    std::vector<QImage> StillCache;
 
     // The pointer's offset from the window's top-left at the press; the
     // window follows the pointer keeping it.

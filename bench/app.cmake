@@ -1,0 +1,7 @@
+# The program as a whole: start-up to the first painted window, deals of 60
+# pairs from the default sets, the end-of-game repaint of 120 GIF stills and
+# the peak memory of a whole animated game. Needs the runnable folder.
+if(KOBALIND_WITH_QT AND TARGET app)
+  kobalind_add_bench(bench_app SOURCES ${CMAKE_CURRENT_LIST_DIR}/AppBench.cpp LIBS app)
+  target_compile_definitions(bench_app PRIVATE KOBALIND_RUN_DIR="${KOBALIND_RUN_DIR}")
+endif()
