@@ -229,7 +229,7 @@ TEST(CheckCommand, ReportsEachProblemWithItsEntryNumber)
         {"short", [&](TLumResWriter& w) { w.AddStored(std::vector<std::uint8_t>(100)); pictures(w, 8); },
          "entry 0: the record is 100 bytes, not 792"},
         {"packed", [&](TLumResWriter& w) { w.AddCompressed(record(8)); pictures(w, 8); },
-         "entry 0: the record is compressed; the game reads it only as stored bytes"},
+         "entry 0: the record is compressed into "},
         {"few", [&](TLumResWriter& w) { w.AddStored(record(5)); pictures(w, 5); },
          "entry 0: the set has 5 faces, fewer than the 8 a game needs"},
         {"claims", [&](TLumResWriter& w) { w.AddStored(record(10)); pictures(w, 8); },

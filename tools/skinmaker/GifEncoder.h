@@ -1,5 +1,6 @@
 #pragma once
-// Our GIF89a writer for the animated card faces: a palette chosen per file
+// Writes CompuServe's "Graphics Interchange Format, Version 89a" (1990).
+// Our GIF writer for the animated card faces: a palette chosen per file
 // (or per frame), a transparent index for see-through pixels, the four
 // disposal methods, and LZW compression with the variable code width of the
 // format. The file loops forever when it has more than one frame.

@@ -64,8 +64,11 @@ bool ReadRecord(TLumResReader& reader, TChecker& checker, TCardSetInfo& info)
         return false;
     }
     const TLumResEntry& entry = reader.Entries[0];
-    if (entry.EntryKind < 0) {
-        checker.Problem(0, "the record is compressed; the game reads it only as stored bytes");
+    // The game reads the record with a ReadEntry bounded by the stored size,
+    // so a record deflated into fewer bytes comes out cut short.
+    if (entry.EntryKind < 0 && entry.EntrySize < static_cast<std::int32_t>(CardSetInfoSize)) {
+        checker.Problem(0, "the record is compressed into " + std::to_string(entry.EntrySize)
+                               + " bytes; the game inflates only that many of its " + std::to_string(CardSetInfoSize));
         return false;
     }
     if (entry.EntrySize < static_cast<std::int32_t>(CardSetInfoSize)) {
