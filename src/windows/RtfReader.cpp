@@ -152,6 +152,7 @@ TRtfDocument TReader::Read()
 void TReader::OpenGroup()
 {
     SkipChars = 0;
+    IgnorableNext = false;
     if (Stack.size() > MaxDepth)
         ++ExtraDepth;
     else
@@ -413,9 +414,8 @@ void TReader::CommitFont()
 void TReader::CommitColor()
 {
     if (Doc.Colors.size() < MaxTableEntries) {
-        TRtfColor color = PendingColor;
-        color.Auto = !ColorHasValue;
-        Doc.Colors.push_back(color);
+        // An entry without values is the automatic colour, whatever came before.
+        Doc.Colors.push_back(ColorHasValue ? PendingColor : TRtfColor{0, 0, 0, true});
     }
     PendingColor = TRtfColor{};
     ColorHasValue = false;

@@ -42,6 +42,15 @@ TEST(RtfReader, CharacterFormatsFollowGroupsAndResets)
     EXPECT_EQ(doc.Colors[1], (TRtfColor{0, 0, 255, false}));
 }
 
+TEST(RtfReader, ColourEntryWithoutValuesIsAutomatic)
+{
+    // Values given before a table restarts do not leak into its empty entry.
+    const TRtfDocument doc = ReadRtf("{\\rtf1{\\colortbl\\red250{\\colortbl ;\\green7;}}}");
+    ASSERT_EQ(doc.Colors.size(), 2u);
+    EXPECT_EQ(doc.Colors[0], (TRtfColor{0, 0, 0, true}));
+    EXPECT_EQ(doc.Colors[1], (TRtfColor{0, 7, 0, false}));
+}
+
 TEST(RtfReader, ParagraphsKeepIndentUntilPard)
 {
     const TRtfDocument doc = ReadRtf("{\\rtf1\\li300 one\\par two\\par\\pard three\\par\\par}");
