@@ -60,6 +60,7 @@ struct TGifLimits {
     static constexpr std::int64_t MaxPixels = 4096 * 1024;        // screen area, each frame's area
     static constexpr std::int64_t MaxTotalPixels = 64 * 1024 * 1024; // all frames together
     static constexpr std::size_t MaxFrames = 8192;
+    static constexpr std::int64_t MaxFileBytes = 256 * 1024 * 1024; // read from a stream at once
 };
 
 // Decodes a GIF 87a or 89a file. The signature is looked for at offset 0 and

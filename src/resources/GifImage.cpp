@@ -1,6 +1,7 @@
 #include "GifImage.h"
 
 #include "GifCompositor.h"
+#include "ResourceError.h"
 
 namespace {
 
@@ -11,6 +12,10 @@ constexpr std::uint32_t White = 0xFFFFFFFFu;
 void TGIFImage::LoadFromStream(TStream& stream)
 {
     const std::int64_t remaining = stream.Remaining();
+    if (remaining > TGifLimits::MaxFileBytes) {
+        Clear();
+        throw EResourceError("Invalid GIF data");
+    }
     // Memory streams are decoded in place; others are read once.
     if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
         const std::int64_t position = memory->Position();
@@ -23,11 +28,16 @@ void TGIFImage::LoadFromStream(TStream& stream)
     LoadFromBytes(bytes.data(), bytes.size());
 }
 
-void TGIFImage::LoadFromBytes(const std::uint8_t* data, std::size_t size)
+void TGIFImage::Clear()
 {
     Data = std::make_shared<TGifData>();
     PaletteCache.clear();
     Still = TPixelBuffer();
+}
+
+void TGIFImage::LoadFromBytes(const std::uint8_t* data, std::size_t size)
+{
+    Clear();
     auto decoded = std::make_shared<TGifData>(DecodeGif(data, size));
 
     TGifCompositor compositor(*decoded, White);

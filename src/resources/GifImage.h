@@ -9,7 +9,8 @@
 class TGIFImage : public TGraphic {
 public:
     // Reads the stream from its position to its end and decodes it. Throws
-    // EResourceError with the decoder's message; the picture is then empty.
+    // EResourceError with the decoder's message, or "Invalid GIF data" for
+    // more than TGifLimits::MaxFileBytes; the picture is then empty.
     void LoadFromStream(TStream& stream) override;
     void LoadFromBytes(const std::uint8_t* data, std::size_t size);
 
@@ -29,6 +30,8 @@ public:
     std::shared_ptr<const TGifData> Content() const { return Data; }
 
 private:
+    void Clear();
+
     std::shared_ptr<const TGifData> Data = std::make_shared<TGifData>();
     std::vector<std::uint32_t> PaletteCache;
     TPixelBuffer Still;

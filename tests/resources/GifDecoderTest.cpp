@@ -330,3 +330,23 @@ TEST(GifDecode, TotalDecodedPixelsAreBounded)
         writer.RawImage(Frame(2048, 2048, {}), LzwEncode({0}, 2));
     EXPECT_EQ(ErrorOf(writer.Finish()), "Invalid GIF data");
 }
+
+TEST(GifDecode, OversizedStreamIsRefusedBeforeReading)
+{
+    // Claims 300 MiB and fails the test if anything is read from it.
+    class THugeStream : public TStream {
+    public:
+        std::size_t Read(void*, std::size_t) override
+        {
+            ADD_FAILURE() << "read";
+            return 0;
+        }
+        void Write(const void*, std::size_t) override {}
+        std::int64_t Size() const override { return std::int64_t(300) << 20; }
+        std::int64_t Position() const override { return 0; }
+        void SetPosition(std::int64_t) override {}
+    } huge;
+    TGIFImage image = Load(TGifWriter(1, 1, FourColors).Image(Frame(1, 1, {0})).Finish());
+    EXPECT_THROW(image.LoadFromStream(huge), EResourceError);
+    EXPECT_TRUE(image.Empty());
+}
