@@ -14,15 +14,27 @@
 #include <functional>
 #include <sstream>
 
+#include <unistd.h>
+
 namespace {
 
 namespace fs = std::filesystem;
 
+// ctest runs the tests as parallel processes: each works in a folder of its
+// own, removed when it ends.
 fs::path Temp(const std::string& name)
 {
-    const fs::path dir = fs::path(testing::TempDir()) / "authoring";
-    fs::create_directories(dir);
-    return dir / name;
+    struct TFolder {
+        fs::path Path = fs::path(testing::TempDir()) / ("authoring-" + std::to_string(getpid()));
+        TFolder() { fs::create_directories(Path); }
+        ~TFolder()
+        {
+            std::error_code ignored;
+            fs::remove_all(Path, ignored);
+        }
+    };
+    static const TFolder folder;
+    return folder.Path / name;
 }
 
 void Write(const fs::path& path, const std::vector<std::uint8_t>& bytes)

@@ -1,24 +1,41 @@
 #pragma once
-// Runs skinmaker once per test program into a temporary folder, so the
-// tests look at exactly what the build ships.
+// Runs skinmaker into temporary folders, so the tests look at exactly what
+// the build ships. ctest runs each test in its own process, in parallel:
+// every process writes folders of its own and removes them when it ends.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include <unistd.h>
 
 inline std::filesystem::path RunSkinmaker(const std::string& folder)
 {
-    const std::filesystem::path out = std::filesystem::path(testing::TempDir()) / folder;
+    struct TCleanup {
+        std::vector<std::filesystem::path> Folders;
+        ~TCleanup()
+        {
+            std::error_code ignored;
+            for (const auto& f : Folders)
+                std::filesystem::remove_all(f, ignored);
+        }
+    };
+    static TCleanup cleanup;
+
+    const std::filesystem::path out =
+        std::filesystem::path(testing::TempDir()) / (folder + "-" + std::to_string(getpid()));
     std::filesystem::remove_all(out);
+    cleanup.Folders.push_back(out);
     const std::string command = std::string("QT_QPA_PLATFORM=offscreen '") + SKINMAKER_PATH + "' '" + out.string() + "'";
     if (std::system(command.c_str()) != 0)
         ADD_FAILURE() << "skinmaker failed: " << command;
     return out;
 }
 
-// The content folder of this test run, made on first use.
+// The content folder of this test process, made on first use.
 inline const std::filesystem::path& ContentDir()
 {
     static const std::filesystem::path dir = RunSkinmaker("content-a");
