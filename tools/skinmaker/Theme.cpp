@@ -138,7 +138,7 @@ void DrawShadowText(QPainter& painter, const QRect& rect, int flags, const QStri
 
 void DrawSunken(QPainter& painter, const QRect& controlRect)
 {
-    const QRect r = controlRect.adjusted(-2, -2, 1, 1);
+    const QRect r = controlRect.adjusted(-1, -1, 0, 0);
     painter.save();
     painter.fillRect(r, QColor(0x0b, 0x10, 0x26));
     painter.setPen(QColor(0x05, 0x08, 0x16));
