@@ -208,6 +208,7 @@ void DecodeRows(const TBytes& in, const THeader& h, std::size_t start, const std
             break;
         case 8: {
             const std::uint32_t* colours = palette.data();
+#pragma GCC unroll 8 // the palette lookups are memory bound; unrolling overlaps them
             for (std::size_t x = 0; x < width; ++x)
                 dst[x] = colours[src[x]];
             break;
