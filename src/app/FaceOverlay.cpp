@@ -57,6 +57,12 @@ TFaceOverlay::~TFaceOverlay()
     Player.Stop();
 }
 
+void TFaceOverlay::HidePanel()
+{
+    hide();
+    Player.Stop();
+}
+
 QSize TFaceOverlay::FittedImageSize(int pictureWidth, int pictureHeight, int panelWidth, int panelHeight)
 {
     double width = pictureWidth;

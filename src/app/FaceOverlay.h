@@ -40,8 +40,9 @@ public:
     // and starts playing it. Throws EResourceError when the face cannot be
     // decoded; the panel is then left hidden and empty.
     void LoadFace(TMemoryStream& face);
-    // Hides the panel; its animation keeps its place until the next face.
-    void HidePanel() { hide(); }
+    // Hides the panel. Its animation stops too: nobody can see it, and the
+    // next face shown here starts a play of its own anyway.
+    void HidePanel();
 
     TFaceImage* Img() const { return Image; }
     int FramesShown() const { return Shown; }

@@ -6,6 +6,8 @@
 #include "app/FaceOverlay.h"
 #include "app/ImageWidget.h"
 #include "app/MainF.h"
+#include "app/Settings.h"
+#include "controls/LumImageCtrl.h"
 #include "controls/LumImageMap.h"
 #include "resources/LumRes.h"
 
@@ -143,35 +145,37 @@ TEST_F(TMainFormTest, AreaNamesAreMatchedWithLetterCase)
     EXPECT_EQ(Form->Label1->text(), QStringLiteral("Set Options"));
 }
 
+// Presses on the control, moves the pointer by delta and releases there, with
+// global positions as a real pointer gives them while the window moves.
+void Drag(QWidget* control, QPoint from, QPoint delta, Qt::MouseButton button)
+{
+    const QPointF globalFrom = control->mapToGlobal(QPointF(from));
+    const QPointF globalTo = globalFrom + QPointF(delta);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(from), globalFrom, button, button, {});
+    QApplication::sendEvent(control, &press);
+    QMouseEvent move(QEvent::MouseMove, control->mapFromGlobal(globalTo), globalTo, Qt::NoButton, button, {});
+    QApplication::sendEvent(control, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, control->mapFromGlobal(globalTo), globalTo, button,
+                        Qt::NoButton, {});
+    QApplication::sendEvent(control, &release);
+}
+
 TEST_F(TMainFormTest, DraggingTheBackgroundMovesTheWindowButNotFromAButton)
 {
     WriteTestSet(Folder, {});
     Create();
     const QPoint start = Form->pos();
-    // A press outside the button bar's areas drags like the background.
-    QWidget* bar = Form->PanelMap;
-    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(200, 5));
-    QMouseEvent move(QEvent::MouseMove, QPointF(230, 25), bar->mapToGlobal(QPointF(230, 25)), Qt::NoButton,
-                     Qt::LeftButton, {});
-    QApplication::sendEvent(bar, &move);
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(230, 25));
-    // Offscreen windows move where they are told; allow the platform to settle.
-    QTRY_COMPARE_WITH_TIMEOUT(Form->pos(), start + QPoint(30, 20), 1000);
+    // A press on the button bar outside its areas drags like the background.
+    Drag(Form->PanelMap, {200, 5}, {30, 20}, Qt::LeftButton);
+    EXPECT_EQ(Form->pos(), start + QPoint(30, 20));
+    Drag(Form->BgBevel, {100, 100}, {-10, 5}, Qt::LeftButton);
+    EXPECT_EQ(Form->pos(), start + QPoint(20, 25));
 
     const QPoint before = Form->pos();
-    QTest::mousePress(bar, Qt::RightButton, {}, QPoint(200, 5));
-    QMouseEvent rightMove(QEvent::MouseMove, QPointF(260, 45), bar->mapToGlobal(QPointF(260, 45)), Qt::NoButton,
-                          Qt::RightButton, {});
-    QApplication::sendEvent(bar, &rightMove);
-    QTest::mouseRelease(bar, Qt::RightButton, {}, QPoint(260, 45));
+    Drag(Form->PanelMap, {200, 5}, {60, 40}, Qt::RightButton);
     EXPECT_EQ(Form->pos(), before);
-
     // A press on the "reg" area belongs to the map.
-    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(30, 15));
-    QMouseEvent areaMove(QEvent::MouseMove, QPointF(80, 40), bar->mapToGlobal(QPointF(80, 40)), Qt::NoButton,
-                         Qt::LeftButton, {});
-    QApplication::sendEvent(bar, &areaMove);
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(80, 40));
+    Drag(Form->PanelMap, {30, 15}, {50, 25}, Qt::LeftButton);
     EXPECT_EQ(Form->pos(), before);
 }
 
@@ -203,6 +207,7 @@ TEST_F(TMainFormTest, TwoPlayersPlayAWholeGameByClickingCells)
     ClickCell(cells[1][0].first, cells[1][0].second);
     ClickCell(cells[1][0].first, cells[1][0].second); // the same card twice does nothing
     EXPECT_EQ(game.TurnPhase, 2);
+    EXPECT_FALSE(Form->Panel1->isVisible()); // still faces need no overlay
     ClickCell(cells[2][0].first, cells[2][0].second);
     EXPECT_EQ(game.TurnPhase, 3);
     EXPECT_EQ(GridPixel(cells[2][0].first, cells[2][0].second), TestFaceColour(1));
@@ -313,6 +318,62 @@ TEST_F(TMainFormTest, GifFacesPlayInTheOverlaysAndEndAsStills)
     ASSERT_FALSE(game.GameActive);
     for (int pair = 1; pair <= 8; ++pair)
         EXPECT_EQ(GridPixel(cells[pair][1].first, cells[pair][1].second), TestFaceColour(pair - 1)) << pair;
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(TMainFormTest, OptionsStopARunningGameAndPlayDealsAFreshOne)
+{
+    TTestSet set;
+    set.FaceType = 1;
+    WriteTestSet(Folder, set);
+    Create();
+    SetUpHumans("Ann", "Bob");
+    ClickArea(Form->PanelMap, "play");
+    auto cells = PairCells();
+    ClickCell(cells[1][0].first, cells[1][0].second);
+    ClickCell(cells[2][0].first, cells[2][0].second);
+    ASSERT_TRUE(Form->Timer1->isActive());
+
+    ClickArea(Form->PanelMap, "options");
+    TGame& game = Form->Game();
+    EXPECT_FALSE(Form->Timer1->isActive());
+    EXPECT_FALSE(game.GameActive);
+    EXPECT_TRUE(game.GameOver);
+    EXPECT_FALSE(Form->MGrid->isVisible());
+    EXPECT_FALSE(Form->Panel1->isVisible());
+    EXPECT_FALSE(Form->Panel2->isVisible());
+    EXPECT_TRUE(Form->OptionsPanel->isVisible());
+    EXPECT_TRUE(Form->CopyRightImage->isVisible());
+    EXPECT_EQ(Form->size(), QSize(490, 450));
+
+    ClickArea(Form->PanelMap, "play");
+    EXPECT_TRUE(game.GameActive);
+    EXPECT_EQ(game.TurnPhase, 1);
+    for (int row = 0; row < game.Rows; ++row)
+        for (int col = 0; col < game.Cols; ++col)
+            EXPECT_EQ(game.CellState[row][col], 1);
+    // "play" in the middle of a game deals anew as well.
+    ClickCell(cells[1][0].first, cells[1][0].second);
+    ClickArea(Form->PanelMap, "play");
+    EXPECT_EQ(game.TurnPhase, 1);
+    EXPECT_FALSE(Form->Panel1->isVisible());
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(TMainFormTest, AStoredPairCountAboveTheSetIsLoweredSilently)
+{
+    WriteTestSet(Folder, {"twenty.crd", "Twenty", 0, 20, 40, 30});
+    {
+        TRegistryKey key(TKeyStore::ForCurrentUser());
+        ASSERT_TRUE(key.OpenKey(GameKeyPath, true));
+        key.WriteInteger("Pairs", 24);
+        key.WriteInteger("Delay", 8);
+        key.CloseKey();
+    }
+    Create();
+    EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("20"));
+    EXPECT_EQ(Form->DelayBox->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(Form->Timer1->interval(), 5000);
     EXPECT_TRUE(Messages.empty());
 }
 

@@ -10,12 +10,15 @@
 
 #include <fstream>
 
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 fs::path FreshTestFolder()
 {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    fs::path folder = fs::temp_directory_path() / "kobalind-app-tests"
+    // One folder per process: several builds may run these tests at once.
+    fs::path folder = fs::temp_directory_path() / ("kobalind-app-tests-" + std::to_string(getpid()))
         / (std::string(test->test_suite_name()) + "." + test->name());
     fs::remove_all(folder);
     fs::create_directories(folder / "cards");
