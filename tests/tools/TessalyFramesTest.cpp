@@ -10,15 +10,23 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 using namespace giftest;
 
 namespace {
 
 namespace fs = std::filesystem;
 
+// A path of this process's own, so test runs side by side cannot clash.
+fs::path Temp(const std::string& name)
+{
+    return fs::path(testing::TempDir()) / ("tessaly-frames-" + std::to_string(getpid()) + "-" + name);
+}
+
 fs::path Fresh(const std::string& name)
 {
-    const fs::path path = fs::path(testing::TempDir()) / name;
+    const fs::path path = Temp(name);
     fs::remove_all(path);
     return path;
 }
@@ -103,7 +111,7 @@ TEST(TessalyFrames, WritesTheFirstPassAsPlayedWithItsLoop)
     w.Loop(2).Control(2, 2).Image(Pixel(1, 1));
     w.Control(50, 0, 3).Image(Pixel(0, 3));
     const fs::path dir = Fresh("frames-gif");
-    const std::string gif = WriteFile(fs::path(testing::TempDir()) / "anim.gif", w.Finish());
+    const std::string gif = WriteFile(Temp("anim.gif"), w.Finish());
 
     EXPECT_EQ(RunFrames({"--type", "gif", gif, dir.string()}),
               "frame 0 delay 120\nframe 1 delay 36\nframe 2 delay 600\nloops 2 start 1\n");
@@ -117,6 +125,8 @@ TEST(TessalyFrames, WritesTheFirstPassAsPlayedWithItsLoop)
     EXPECT_EQ(f1.Rgb(1, 0), 0x00FF00u);
     EXPECT_EQ(f2.Rgb(0, 0), 0xFF0000u);
     EXPECT_EQ(f2.Rgb(1, 0), 0xFFFFFFu); // frame 1 restored to background
+    fs::remove_all(dir);
+    fs::remove(gif);
 }
 
 TEST(TessalyFrames, StillPictureGivesOneFrame)
@@ -126,17 +136,19 @@ TEST(TessalyFrames, StillPictureGivesOneFrame)
     TMemoryStream bytes;
     bitmap.SaveToStream(bytes, 24);
     const fs::path dir = Fresh("frames-bmp");
-    const std::string bmp = WriteFile(fs::path(testing::TempDir()) / "still.bmp", bytes.Data());
+    const std::string bmp = WriteFile(Temp("still.bmp"), bytes.Data());
     EXPECT_EQ(RunFrames({"--type", "bmp", bmp, dir.string()}), "frame 0 delay 0\nloops 1 start 0\n");
     const TPng png = ReadPng(dir / "frame-000.png");
     EXPECT_EQ(png.Width, 3u);
     EXPECT_EQ(png.Rgb(2, 1), 0x336699u);
     EXPECT_EQ(png.Rgb(0, 0), 0x000000u);
+    fs::remove_all(dir);
+    fs::remove(bmp);
 }
 
 TEST(TessalyFrames, FailuresNameTheFileOrTheUsage)
 {
-    const std::string notGif = WriteFile(fs::path(testing::TempDir()) / "not.gif", {'B', 'M', 0, 0});
+    const std::string notGif = WriteFile(Temp("not.gif"), {'B', 'M', 0, 0});
     auto failure = [](const TCommandArgs& args) -> std::string {
         std::ostringstream out;
         try {
@@ -150,4 +162,5 @@ TEST(TessalyFrames, FailuresNameTheFileOrTheUsage)
     EXPECT_EQ(failure({"--type", "jpeg", notGif, Fresh("frames-bad").string()}).rfind(notGif + ": JPEG error #", 0), 0u);
     EXPECT_EQ(failure({"--type", "png", notGif, "out"}), "usage: tessaly frames --type gif|jpeg|bmp FILE OUTDIR");
     EXPECT_EQ(failure({notGif, "out"}), "usage: tessaly frames --type gif|jpeg|bmp FILE OUTDIR");
+    fs::remove(notGif);
 }
