@@ -10,9 +10,12 @@
 
 // Bounds every decoder puts on sizes read from a file, far above any real
 // card or skin picture: a side of at most MaxPictureSide pixels and at most
-// MaxPicturePixels pixels in all (128 MiB of pixels).
+// MaxPicturePixels pixels in all (128 MiB of pixels). A decoder reads at most
+// MaxPictureFileBytes of a stream, more than any picture within those
+// limits needs.
 constexpr int MaxPictureSide = 16384;
 constexpr std::int64_t MaxPicturePixels = std::int64_t(1) << 25;
+constexpr std::int64_t MaxPictureFileBytes = std::int64_t(1) << 28;
 
 struct TPixelBuffer {
     int Width = 0;

@@ -1,10 +1,13 @@
 #pragma once
 // The bytes from a stream's position to its end, as a decoder of a whole
 // file wants them: a view into a memory stream's buffer, otherwise a copy.
-// The stream is left at its end.
+// At most MaxPictureFileBytes are taken, so a huge file cannot make the copy
+// unbounded; the stream is left after the bytes taken.
 
+#include "Graphic.h"
 #include "Stream.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -24,7 +27,7 @@ inline TStreamBytes RemainingBytes(TStream& stream)
 {
     TStreamBytes bytes;
     const std::int64_t position = stream.Position();
-    bytes.Size = static_cast<std::size_t>(stream.Remaining());
+    bytes.Size = static_cast<std::size_t>(std::min(stream.Remaining(), MaxPictureFileBytes));
     if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
         bytes.Data = bytes.Size ? memory->Memory() + position : nullptr;
     } else {
