@@ -8,9 +8,10 @@
 #include <QColor>
 #include <QStringList>
 
-const char* const CardSetLink = "https://github.com/googlefonts/noto-emoji";
-
 namespace {
+
+// Each set's advertisement opens the home of the font its faces come from.
+const char* const CardSetLink = "https://github.com/googlefonts/noto-emoji";
 
 struct TFaceGroup {
     QColor Tint;

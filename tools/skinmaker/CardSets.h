@@ -14,6 +14,3 @@ struct TCardSetFile {
 };
 
 std::vector<TCardSetFile> BuildCardSets(const TEmojiFont& emoji);
-
-// The link each set's advertisement opens.
-extern const char* const CardSetLink;
