@@ -133,4 +133,40 @@ TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
     fs::remove_all(home);
 }
 
+TEST(ProgramE2e, AMissingSkinIsReportedAndNoMainWindowStays)
+{
+    if (!OnPath("Xvfb") || !OnPath("xdotool"))
+        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    ASSERT_TRUE(fs::exists(RunDir + "/kobalind"));
+    TXSession session;
+    ASSERT_FALSE(session.Display().empty()) << "Xvfb did not start";
+    // The program alone in a folder of its own: no kobalind.dat beside it.
+    const fs::path home = fs::temp_directory_path() / ("kobalind-e2e-noskin-" + std::to_string(getpid()));
+    fs::remove_all(home);
+    fs::create_directories(home / "runtime");
+    fs::permissions(home / "runtime", fs::perms::owner_all);
+    fs::copy_file(RunDir + "/kobalind", home / "kobalind");
+    const TEnvironment environment {
+        {"DISPLAY", session.Display()},
+        {"QT_QPA_PLATFORM", "xcb"},
+        {"XDG_CONFIG_HOME", (home / "config").string()},
+        {"XDG_RUNTIME_DIR", (home / "runtime").string()},
+    };
+    TProcess program((home / "kobalind").string(), {}, environment);
+    std::vector<std::string> boxes;
+    ASSERT_TRUE(WaitFor([&]() { return !(boxes = session.FindWindows("Error initializing application")).empty(); },
+                        15s));
+    EXPECT_TRUE(session.FindWindows(Title).empty());
+    // Confirming the message ends the program, as a failure.
+    const auto box = session.Geometry(boxes[0]);
+    ASSERT_TRUE(box);
+    session.Click(box->X + box->Width / 2, box->Y + box->Height / 2); // gives the box the pointer's focus
+    RunCapture("DISPLAY=" + session.Display() + " xdotool key Return");
+    const std::optional<int> code = program.WaitExit(5s);
+    ASSERT_TRUE(code) << "the program kept running after the message";
+    EXPECT_EQ(*code, 1);
+    EXPECT_FALSE(fs::exists(home / "config"));
+    fs::remove_all(home);
+}
+
 } // namespace
