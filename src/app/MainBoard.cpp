@@ -171,6 +171,7 @@ void TMainForm::ShowBoard()
 {
     OptionsPanel->hide();
     CopyRightImage->hide();
+    CoverPanel->hide();
     MGrid->show();
     MGrid->setFocus();
 }
