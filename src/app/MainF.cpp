@@ -114,8 +114,7 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
 
     LoadSkin(skin);
     CreateAreas();
-    ApplyCursor(*BgBevel, CursorMove);
-    ApplyCursor(*Label1, CursorMove);
+    BgBevel->SetCursor(CursorMove);
     IQSlider->SetCursor(CursorPoint);
     ApplyCursor(*CopyRightImage, CursorPoint);
     MGrid->SetBoardBrush(QBrush(GridBrushBitmap));
@@ -157,6 +156,8 @@ void TMainForm::CreateComponents()
     bold.setBold(true);
     Label1->setFont(bold);
     Label1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    // A long status line may reach over the bar's buttons; clicks go through.
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
     CopyRightImage = new TImageWidget(this);
     CopyRightImage->OnClick = [this]() { CopyRightImageClick(); };
 
