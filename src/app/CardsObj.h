@@ -5,6 +5,7 @@
 // call these; nothing here uses Qt.
 
 #include "game/Game.h"
+#include "game/PairCounts.h"
 
 #include <array>
 #include <cstdint>
@@ -38,9 +39,7 @@ std::string CardSetFileName(const TCardsObj& set);
 
 // --- Options rules -----------------------------------------------------------
 
-// The pair counts PairsBox offers, top to bottom.
-constexpr std::array<std::int32_t, 28> PairCounts = {8,  10, 12, 14, 16, 18, 20, 21, 22, 24, 26, 27, 28, 30,
-                                                     32, 33, 36, 39, 40, 42, 44, 45, 48, 50, 52, 55, 56, 60};
+// PairsBox offers PairCounts (game/PairCounts.h), top to bottom.
 // DelayBox's items (seconds); item i is the delay index i.
 constexpr std::array<const char*, 9> DelayTexts = {"1", "1.5", "2", "2.5", "3", "3.5", "4", "4.5", "5"};
 

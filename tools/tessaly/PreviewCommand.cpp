@@ -1,7 +1,7 @@
 // tessaly preview: the boards the game would deal from a set on a screen.
 #include "AuthoringCommands.h"
 
-#include "app/CardsObj.h" // PairCounts, the options panel's offer (plain data, no Qt)
+#include "game/PairCounts.h"
 #include "game/CardSetInfo.h"
 #include "game/Layout.h"
 
