@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -79,17 +80,19 @@ bool OnWayland()
 
 } // namespace
 
-// The cursor pictures are compiled into this library; their resource must be
-// registered from outside any namespace.
-static void InitCursorResource()
+// The cursor pictures and the icon are compiled into this library; their
+// resource must be registered from outside any namespace.
+static void InitAppResource()
 {
-    Q_INIT_RESOURCE(cursors);
+    Q_INIT_RESOURCE(app);
 }
 
 TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::optional<TWorkArea> workArea)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), AppDir(appDir)
 {
+    InitAppResource();
     setWindowTitle(QString::fromUtf8(AppTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kobalind")));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setMinimumWidth(DesignClientWidth);
@@ -98,7 +101,6 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
     CardsDir = AppDir + "cards/";
     StillCache.resize(FaceSlots);
     FWorkArea = workArea ? *workArea : PrimaryWorkArea();
-    InitCursorResource();
     RegisterProgramCursors();
     CreateComponents();
 

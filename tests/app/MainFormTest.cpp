@@ -7,6 +7,7 @@
 #include "app/ImageWidget.h"
 #include "app/MainF.h"
 #include "app/Settings.h"
+#include "controls/LumCursors.h"
 #include "controls/LumImageCtrl.h"
 #include "controls/LumImageMap.h"
 #include "resources/LumRes.h"
@@ -135,6 +136,14 @@ TEST_F(TMainFormTest, StartsOnTheWelcomeCoverCentredOnTheWorkArea)
     EXPECT_EQ(Form->ExitMap->geometry(), QRect(430, 0, 60, 21));
     EXPECT_EQ(Form->CoverLink(), TestCoverLink);
     EXPECT_TRUE(Messages.empty());
+    // The two hand cursors come from the program's own pictures.
+    for (const TCursor slot : {TCursor(1), TCursor(2)}) {
+        const QCursor cursor = CursorFor(slot);
+        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor) << slot;
+        EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32)) << slot;
+        EXPECT_EQ(cursor.hotSpot(), QPoint(12, 6)) << slot;
+    }
+    EXPECT_FALSE(Form->windowIcon().isNull());
 }
 
 TEST_F(TMainFormTest, AreaNamesAreMatchedWithLetterCase)
