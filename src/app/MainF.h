@@ -95,7 +95,6 @@ public:
     const TCardSets& CardSets() const { return Catalogue; }
     const std::string& CoverLink() const { return FCoverLink; }
     bool SoundAvailable() const;
-    const TWorkArea& WorkArea() const { return FWorkArea; }
 
     // The components, named as the window has always named them.
     TLumImageBevel* BgBevel = nullptr;

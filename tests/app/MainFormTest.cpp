@@ -144,6 +144,7 @@ TEST_F(TMainFormTest, StartsOnTheWelcomeCoverCentredOnTheWorkArea)
         EXPECT_EQ(cursor.hotSpot(), QPoint(12, 6)) << slot;
     }
     EXPECT_FALSE(Form->windowIcon().isNull());
+    EXPECT_FALSE(Form->SoundAvailable()); // the test folder has no wave files
 }
 
 TEST_F(TMainFormTest, AreaNamesAreMatchedWithLetterCase)
