@@ -18,11 +18,11 @@
 #include <QWidget>
 
 #include <array>
-#include <vector>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -47,7 +47,8 @@ class TMainForm : public QWidget, public TGameView {
 public:
     // FormCreate. appDir ends with a path delimiter. The work area is the
     // primary screen's available geometry unless given (tests fix it).
-    // Throws EResourceError when a skin entry is missing or unreadable.
+    // Throws EResourceError when a skin entry is missing or unreadable (and
+    // EControlError for a picture a control cannot take).
     TMainForm(TLumResReader& skin, const std::string& appDir, std::optional<TWorkArea> workArea = std::nullopt);
     ~TMainForm() override; // FormDestroy
 
