@@ -1,9 +1,9 @@
 #include "app/FaceOverlay.h"
 
+#include "controls/LumBitmap.h"
+
 #include <QPainter>
 #include <QThread>
-
-#include <cmath>
 
 namespace {
 
@@ -71,9 +71,8 @@ QSize TFaceOverlay::FittedImageSize(int pictureWidth, int pictureHeight, int pan
         const double byHeight = height / panelHeight;
         const double byWidth = width / panelWidth;
         const double f = byHeight >= byWidth ? byHeight : byWidth;
-        // lrint rounds halves to even, as the panel has always rounded.
-        width = static_cast<double>(std::lrint(width / f));
-        height = static_cast<double>(std::lrint(height / f));
+        width = RoundHalfEven(width / f);
+        height = RoundHalfEven(height / f);
     }
     return QSize(static_cast<int>(width), static_cast<int>(height));
 }
