@@ -5,20 +5,6 @@
 #include <QPainter>
 #include <QThread>
 
-namespace {
-
-// The frame as an image of its own (the player's buffer lives only for the call).
-QImage CopyFrame(const TPixelBuffer& frame)
-{
-    if (frame.Width <= 0 || frame.Height <= 0)
-        return {};
-    const QImage view(reinterpret_cast<const uchar*>(frame.Pixels.data()), frame.Width, frame.Height,
-                      frame.Width * 4, QImage::Format_ARGB32);
-    return view.copy();
-}
-
-} // namespace
-
 TFaceImage::TFaceImage(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -97,7 +83,7 @@ void TFaceOverlay::LoadFace(TMemoryStream& face)
 
 void TFaceOverlay::OnFrame(const TPixelBuffer& frame, int)
 {
-    QImage copy = CopyFrame(frame);
+    QImage copy = ToQImage(frame);
     // The first frame arrives inside Start() on this thread and is shown at
     // once; later ones come from the player's thread by the event queue.
     if (QThread::currentThread() == thread()) {
