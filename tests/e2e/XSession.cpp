@@ -2,18 +2,16 @@
 
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <sstream>
 #include <thread>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 extern char** environ;
-
-namespace fs = std::filesystem;
 
 bool OnPath(const std::string& program)
 {
@@ -42,7 +40,7 @@ std::string RunCapture(const std::string& command, int* exitCode)
 }
 
 TProcess::TProcess(const std::string& program, const std::vector<std::string>& arguments,
-                   const TEnvironment& environment)
+                   const TEnvironment& environment, int passedFd)
 {
     std::vector<std::string> args {program};
     args.insert(args.end(), arguments.begin(), arguments.end());
@@ -73,6 +71,8 @@ TProcess::TProcess(const std::string& program, const std::vector<std::string>& a
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    if (passedFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, passedFd, 3);
     if (posix_spawn(&Id, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
         Id = -1;
     posix_spawn_file_actions_destroy(&actions);
@@ -109,21 +109,26 @@ std::optional<int> TProcess::WaitExit(std::chrono::milliseconds timeout)
 
 TXSession::TXSession()
 {
-    for (int number = 90; number < 190; ++number) {
-        const std::string lock = "/tmp/.X" + std::to_string(number) + "-lock";
-        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-        if (fs::exists(lock) || fs::exists(socket))
-            continue;
-        Server.emplace("/usr/bin/env",
-                       std::vector<std::string> {"Xvfb", ":" + std::to_string(number), "-screen", "0", "1280x1024x24",
-                                                 "-nolisten", "tcp"},
-                       TEnvironment {});
-        if (WaitFor([&]() { return fs::exists(socket); }, std::chrono::milliseconds(5000))) {
-            DisplayName = ":" + std::to_string(number);
-            return;
-        }
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC) != 0)
+        return;
+    // Xvfb writes the number of the display it took to descriptor 3.
+    Server.emplace("/usr/bin/env",
+                   std::vector<std::string> {"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten",
+                                             "tcp"},
+                   TEnvironment {}, pipeFds[1]);
+    close(pipeFds[1]);
+    std::string number;
+    pollfd poll {pipeFds[0], POLLIN, 0};
+    char c = 0;
+    while (::poll(&poll, 1, 10000) > 0 && read(pipeFds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(pipeFds[0]);
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos) {
         Server.reset();
+        return;
     }
+    DisplayName = ":" + number;
 }
 
 std::string TXSession::X(const std::string& command) const

@@ -22,7 +22,9 @@ std::string RunCapture(const std::string& command, int* exitCode = nullptr);
 // A started process; the destructor kills it (by its id) if it still runs.
 class TProcess {
 public:
-    TProcess(const std::string& program, const std::vector<std::string>& arguments, const TEnvironment& environment);
+    // A passedFd of 0 or more is handed to the program as its descriptor 3.
+    TProcess(const std::string& program, const std::vector<std::string>& arguments, const TEnvironment& environment,
+             int passedFd = -1);
     ~TProcess();
     TProcess(const TProcess&) = delete;
     TProcess& operator=(const TProcess&) = delete;
@@ -45,8 +47,9 @@ struct TWindowGeometry {
 
 class TXSession {
 public:
-    // Starts Xvfb on the first free display from :90 on; Display() is empty
-    // when it could not be started.
+    // Starts Xvfb on a display it picks itself among the free ones, so tests
+    // running side by side never share one; Display() is empty when it could
+    // not be started.
     TXSession();
     const std::string& Display() const { return DisplayName; }
 
