@@ -13,17 +13,6 @@ constexpr std::uint32_t R = 0xFFFF0000u, G = 0xFF00FF00u, B = 0xFF0000FFu;
 constexpr std::uint32_t Back = 0xFF123456u; // the owner's background
 constexpr int Clear = 3;                    // transparent index in these files
 
-TFrameSpec Frame(int w, int h, Bytes indices, int left = 0, int top = 0)
-{
-    TFrameSpec f;
-    f.Left = left;
-    f.Top = top;
-    f.Width = w;
-    f.Height = h;
-    f.Indices = std::move(indices);
-    return f;
-}
-
 // A 3 x 1 screen: frame 0 fills it with red, frame 1 puts green in the
 // middle with the given disposal, frame 2 paints blue on the left only.
 TGifData ThreeFrames(int disposalOfMiddle, int disposalOfFirst = 0)

@@ -24,17 +24,6 @@ TGIFImage Load(const Bytes& bytes)
     return image;
 }
 
-TFrameSpec Frame(int w, int h, Bytes indices, int left = 0, int top = 0)
-{
-    TFrameSpec f;
-    f.Left = left;
-    f.Top = top;
-    f.Width = w;
-    f.Height = h;
-    f.Indices = std::move(indices);
-    return f;
-}
-
 // Indices that defeat LZW, so the code table fills up.
 Bytes Noise(std::size_t n, int colors)
 {

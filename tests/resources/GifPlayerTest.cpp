@@ -85,10 +85,7 @@ TGIFImage Animation(const std::vector<int>& delays, int loop = -1)
     if (loop >= 0)
         w.Loop(loop);
     for (std::size_t i = 0; i < delays.size(); ++i) {
-        TFrameSpec f;
-        f.Width = f.Height = 1;
-        f.Indices = {std::uint8_t(i % 4)};
-        w.Control(delays[i]).Image(f);
+        w.Control(delays[i]).Image(Frame(1, 1, {std::uint8_t(i % 4)}));
     }
     const Bytes bytes = w.Finish();
     TGIFImage image;

@@ -100,6 +100,18 @@ struct TFrameSpec {
     int MinCodeSize = 2;
 };
 
+// A frame of w x h indices at (left, top), otherwise as TFrameSpec defaults.
+inline TFrameSpec Frame(int w, int h, Bytes indices, int left = 0, int top = 0)
+{
+    TFrameSpec f;
+    f.Left = left;
+    f.Top = top;
+    f.Width = w;
+    f.Height = h;
+    f.Indices = std::move(indices);
+    return f;
+}
+
 class TGifWriter {
 public:
     // Header and logical screen; colours are 0xRRGGBB.

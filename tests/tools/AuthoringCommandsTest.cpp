@@ -1,6 +1,7 @@
 // tessaly create, check and preview, called as functions on files made here.
 #include "AuthoringCommands.h"
 #include "CardSetArchive.h"
+#include "CommandTestSupport.h"
 #include "GifEncoder.h"
 #include "JpegWriter.h"
 
@@ -12,36 +13,10 @@
 
 #include <filesystem>
 #include <functional>
-#include <sstream>
-
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// ctest runs the tests as parallel processes: each works in a folder of its
-// own, removed when it ends.
-fs::path Temp(const std::string& name)
-{
-    struct TFolder {
-        fs::path Path = fs::path(testing::TempDir()) / ("authoring-" + std::to_string(getpid()));
-        TFolder() { fs::create_directories(Path); }
-        ~TFolder()
-        {
-            std::error_code ignored;
-            fs::remove_all(Path, ignored);
-        }
-    };
-    static const TFolder folder;
-    return folder.Path / name;
-}
-
-void Write(const fs::path& path, const std::vector<std::uint8_t>& bytes)
-{
-    TFileStream file(path.string(), TFileStream::TMode::Create);
-    file.Write(bytes.data(), bytes.size());
-}
 
 // A picture that differs from every other seed.
 TPixelBuffer Pixels(int width, int height, int seed)
@@ -86,8 +61,8 @@ std::vector<std::string> Faces(const std::string& stem, const std::string& ext, 
 {
     std::vector<std::string> paths;
     for (int i = 0; i < count; ++i) {
-        const fs::path path = Temp(stem + std::to_string(i) + ext);
-        Write(path, Picture(ext, width, height, i));
+        const fs::path path = TestPath(stem + std::to_string(i) + ext);
+        WriteFile(path, Picture(ext, width, height, i));
         paths.push_back(path.string());
     }
     return paths;
@@ -96,10 +71,10 @@ std::vector<std::string> Faces(const std::string& stem, const std::string& ext, 
 TCommandArgs CreateArgs(const std::string& out, const std::vector<std::string>& faces, int width, int height,
                         bool compress = false)
 {
-    const fs::path back = Temp("back" + std::to_string(width) + "x" + std::to_string(height) + ".bmp");
-    const fs::path ad = Temp("ad.bmp");
-    Write(back, Bmp(width, height, 99));
-    Write(ad, Bmp(178, 170, 98));
+    const fs::path back = TestPath("back" + std::to_string(width) + "x" + std::to_string(height) + ".bmp");
+    const fs::path ad = TestPath("ad.bmp");
+    WriteFile(back, Bmp(width, height, 99));
+    WriteFile(ad, Bmp(178, 170, 98));
     TCommandArgs args = {"--name", "Test Set", "--link", "https://example.org/set", "--back", back.string(),
                          "--ad", ad.string()};
     if (compress)
@@ -107,25 +82,6 @@ TCommandArgs CreateArgs(const std::string& out, const std::vector<std::string>& 
     args.push_back(out);
     args.insert(args.end(), faces.begin(), faces.end());
     return args;
-}
-
-std::string RunCommand(TCommandFunction command, const TCommandArgs& args, int expectedStatus = 0)
-{
-    std::ostringstream out;
-    EXPECT_EQ(command(args, out), expectedStatus) << out.str();
-    return out.str();
-}
-
-std::string Failure(TCommandFunction command, const TCommandArgs& args)
-{
-    std::ostringstream out;
-    try {
-        command(args, out);
-    } catch (const ETessalyError& e) {
-        return e.what();
-    }
-    ADD_FAILURE() << "no error";
-    return {};
 }
 
 struct TKindCase {
@@ -141,7 +97,7 @@ TEST_P(CreateRoundTrip, InfoShowsTheRecordAndExtractGivesBackEveryFile)
     const TKindCase c = GetParam();
     const std::string stem = std::string("rt") + (c.Ext + 1) + (c.Compress ? "z" : "");
     const std::vector<std::string> faces = Faces(stem, c.Ext, 9, 40, 30);
-    const std::string out = Temp(stem + ".crd").string();
+    const std::string out = TestPath(stem + ".crd").string();
     RunCommand(CreateCommand, CreateArgs(out, faces, 40, 30, c.Compress));
 
     const std::string json = RunCommand(InfoCommand, {"--json", out});
@@ -152,13 +108,13 @@ TEST_P(CreateRoundTrip, InfoShowsTheRecordAndExtractGivesBackEveryFile)
     EXPECT_EQ(json.find("\"kind\":-1") != std::string::npos, c.Compress) << json;
 
     for (std::size_t i = 0; i < faces.size(); ++i) {
-        const std::string extracted = Temp(stem + "-x" + std::to_string(i)).string();
+        const std::string extracted = TestPath(stem + "-x" + std::to_string(i)).string();
         RunCommand(ExtractCommand, {out, std::to_string(i + 3), extracted});
         EXPECT_EQ(ReadWholeFile(extracted), ReadWholeFile(faces[i])) << "face " << i;
     }
-    const std::string back = Temp(stem + "-back").string();
+    const std::string back = TestPath(stem + "-back").string();
     RunCommand(ExtractCommand, {out, "2", back});
-    EXPECT_EQ(ReadWholeFile(back), ReadWholeFile(Temp("back40x30.bmp").string()));
+    EXPECT_EQ(ReadWholeFile(back), ReadWholeFile(TestPath("back40x30.bmp").string()));
     EXPECT_NE(RunCommand(CheckCommand, {out}).find("playable, 9"), std::string::npos);
 }
 
@@ -171,42 +127,42 @@ TEST(CreateCommand, RefusesFacesOfMixedKindsNamingBoth)
 {
     std::vector<std::string> faces = Faces("mix", ".gif", 8, 40, 30);
     faces[5] = Faces("mixj", ".jpg", 1, 40, 30)[0];
-    const std::string message = Failure(CreateCommand, CreateArgs(Temp("mix.crd").string(), faces, 40, 30));
+    const std::string message = Failure(CreateCommand, CreateArgs(TestPath("mix.crd").string(), faces, 40, 30));
     EXPECT_EQ(message, "faces mix picture kinds: " + faces[0] + " is GIF but " + faces[5] + " is JPEG");
-    EXPECT_FALSE(fs::exists(Temp("mix.crd")));
+    EXPECT_FALSE(fs::exists(TestPath("mix.crd")));
 }
 
 TEST(CreateCommand, RefusesFacesOfMixedSizesNamingBoth)
 {
     std::vector<std::string> faces = Faces("size", ".bmp", 8, 40, 30);
     faces[7] = Faces("sizeb", ".bmp", 1, 41, 30)[0];
-    const std::string message = Failure(CreateCommand, CreateArgs(Temp("size.crd").string(), faces, 40, 30));
+    const std::string message = Failure(CreateCommand, CreateArgs(TestPath("size.crd").string(), faces, 40, 30));
     EXPECT_EQ(message, "faces differ in size: " + faces[0] + " is 40x30 but " + faces[7] + " is 41x30");
-    EXPECT_FALSE(fs::exists(Temp("size.crd")));
+    EXPECT_FALSE(fs::exists(TestPath("size.crd")));
 }
 
 TEST(CreateCommand, RefusesSetsTheGameCouldNotPlay)
 {
     const std::vector<std::string> eight = Faces("ok", ".gif", 8, 40, 30);
-    const fs::path junk = Temp("junk.gif");
-    Write(junk, {'n', 'o', 't', ' ', 'a', ' ', 'g', 'i', 'f'});
+    const fs::path junk = TestPath("junk.gif");
+    WriteFile(junk, {'n', 'o', 't', ' ', 'a', ' ', 'g', 'i', 'f'});
     std::vector<std::string> withJunk = eight;
     withJunk[3] = junk.string();
     std::vector<std::string> withPng = eight;
-    withPng[2] = Temp("face.png").string();
+    withPng[2] = TestPath("face.png").string();
 
     const struct {
         TCommandArgs Args;
         std::string Message;
     } cases[] = {
-        {CreateArgs(Temp("few.crd").string(), Faces("few", ".gif", 7, 40, 30), 40, 30),
+        {CreateArgs(TestPath("few.crd").string(), Faces("few", ".gif", 7, 40, 30), 40, 30),
          "a set needs at least 8 faces to be playable, got 7"},
-        {CreateArgs(Temp("png.crd").string(), withPng, 40, 30),
+        {CreateArgs(TestPath("png.crd").string(), withPng, 40, 30),
          withPng[2] + ": unknown picture kind (use .gif, .jpg, .jpeg or .bmp)"},
-        {CreateArgs(Temp("junk.crd").string(), withJunk, 40, 30),
+        {CreateArgs(TestPath("junk.crd").string(), withJunk, 40, 30),
          junk.string() + ": not a readable GIF picture (Invalid GIF signature)"},
-        {CreateArgs(Temp("back.crd").string(), eight, 50, 30),
-         Temp("back50x30.bmp").string() + ": the card back is 50x30 but the faces are 40x30"},
+        {CreateArgs(TestPath("back.crd").string(), eight, 50, 30),
+         TestPath("back50x30.bmp").string() + ": the card back is 50x30 but the faces are 40x30"},
         {{"--name", "X", "out.crd"}, "usage: tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE..."},
     };
     for (const auto& c : cases)
@@ -262,7 +218,7 @@ TEST(CheckCommand, ReportsEachProblemWithItsEntryNumber)
     for (const TBrokenSet& c : cases) {
         TLumResWriter writer;
         c.Build(writer);
-        const fs::path path = Temp("broken-" + c.Name + ".crd");
+        const fs::path path = TestPath("broken-" + c.Name + ".crd");
         writer.SaveToFile(path.string());
         const std::string report = RunCommand(CheckCommand, {path.string()}, 1);
         EXPECT_NE(report.find(path.string() + ": " + c.Problem), std::string::npos) << c.Name << ":\n" << report;
@@ -272,7 +228,7 @@ TEST(CheckCommand, ReportsEachProblemWithItsEntryNumber)
 
 TEST(PreviewCommand, GivesTheBoardOfEveryOfferedPairCountAsTheGameDealsIt)
 {
-    const std::string sixty = Temp("sixty.crd").string();
+    const std::string sixty = TestPath("sixty.crd").string();
     RunCommand(CreateCommand, CreateArgs(sixty, Faces("sixty", ".gif", 60, 120, 90), 120, 90));
     // The worked example for 120 x 90 pictures on a 1024 x 738 work area.
     const std::string expected =
@@ -283,7 +239,7 @@ TEST(PreviewCommand, GivesTheBoardOfEveryOfferedPairCountAsTheGameDealsIt)
         "52 8x13 77x57\n55 10x11 85x63\n56 8x14 71x53\n60 10x12 83x62\n";
     EXPECT_EQ(RunCommand(PreviewCommand, {sixty, "--screen", "1024x738"}), expected);
 
-    const std::string twenty = Temp("twenty.crd").string();
+    const std::string twenty = TestPath("twenty.crd").string();
     RunCommand(CreateCommand, CreateArgs(twenty, Faces("twenty", ".gif", 20, 120, 90), 120, 90));
     // A wider screen favours wider boards: 18 pairs go 4 x 9 there (aspect 0.50).
     EXPECT_EQ(RunCommand(PreviewCommand, {"--screen", "1920x1050", twenty}),

@@ -1,4 +1,4 @@
-#include "Commands.h"
+#include "CommandTestSupport.h"
 
 #include "../resources/GifTestWriter.h"
 #include "resources/Bitmap.h"
@@ -8,9 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-
-#include <unistd.h>
 
 using namespace giftest;
 
@@ -18,23 +15,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A path of this process's own, so test runs side by side cannot clash.
-fs::path Temp(const std::string& name)
-{
-    return fs::path(testing::TempDir()) / ("tessaly-frames-" + std::to_string(getpid()) + "-" + name);
-}
-
 fs::path Fresh(const std::string& name)
 {
-    const fs::path path = Temp(name);
+    const fs::path path = TestPath(name);
     fs::remove_all(path);
     return path;
-}
-
-std::string WriteFile(const fs::path& path, const Bytes& bytes)
-{
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return path.string();
 }
 
 struct TPng {
@@ -83,22 +68,6 @@ TPng ReadPng(const fs::path& path)
     return png;
 }
 
-std::string RunFrames(const TCommandArgs& args)
-{
-    std::ostringstream out;
-    EXPECT_EQ(FramesCommand(args, out), 0);
-    return out.str();
-}
-
-TFrameSpec Pixel(int left, std::uint8_t index)
-{
-    TFrameSpec f;
-    f.Left = left;
-    f.Width = f.Height = 1;
-    f.Indices = {index};
-    return f;
-}
-
 } // namespace
 
 TEST(TessalyFrames, WritesTheFirstPassAsPlayedWithItsLoop)
@@ -107,13 +76,13 @@ TEST(TessalyFrames, WritesTheFirstPassAsPlayedWithItsLoop)
     // frame 1, which draws green on the right and clears itself, then a
     // transparent frame.
     TGifWriter w(2, 1, {0xFF0000, 0x00FF00, 0, 0});
-    w.Control(0).Image(Pixel(0, 0));
-    w.Loop(2).Control(2, 2).Image(Pixel(1, 1));
-    w.Control(50, 0, 3).Image(Pixel(0, 3));
+    w.Control(0).Image(Frame(1, 1, {0}));
+    w.Loop(2).Control(2, 2).Image(Frame(1, 1, {1}, 1));
+    w.Control(50, 0, 3).Image(Frame(1, 1, {3}));
     const fs::path dir = Fresh("frames-gif");
-    const std::string gif = WriteFile(Temp("anim.gif"), w.Finish());
+    const std::string gif = WriteFile(TestPath("anim.gif"), w.Finish());
 
-    EXPECT_EQ(RunFrames({"--type", "gif", gif, dir.string()}),
+    EXPECT_EQ(RunCommand(FramesCommand, {"--type", "gif", gif, dir.string()}),
               "frame 0 delay 120\nframe 1 delay 36\nframe 2 delay 600\nloops 2 start 1\n");
     const TPng f0 = ReadPng(dir / "frame-000.png"), f1 = ReadPng(dir / "frame-001.png"),
                f2 = ReadPng(dir / "frame-002.png");
@@ -136,8 +105,8 @@ TEST(TessalyFrames, StillPictureGivesOneFrame)
     TMemoryStream bytes;
     bitmap.SaveToStream(bytes, 24);
     const fs::path dir = Fresh("frames-bmp");
-    const std::string bmp = WriteFile(Temp("still.bmp"), bytes.Data());
-    EXPECT_EQ(RunFrames({"--type", "bmp", bmp, dir.string()}), "frame 0 delay 0\nloops 1 start 0\n");
+    const std::string bmp = WriteFile(TestPath("still.bmp"), bytes.Data());
+    EXPECT_EQ(RunCommand(FramesCommand, {"--type", "bmp", bmp, dir.string()}), "frame 0 delay 0\nloops 1 start 0\n");
     const TPng png = ReadPng(dir / "frame-000.png");
     EXPECT_EQ(png.Width, 3u);
     EXPECT_EQ(png.Rgb(2, 1), 0x336699u);
@@ -148,19 +117,10 @@ TEST(TessalyFrames, StillPictureGivesOneFrame)
 
 TEST(TessalyFrames, FailuresNameTheFileOrTheUsage)
 {
-    const std::string notGif = WriteFile(Temp("not.gif"), {'B', 'M', 0, 0});
-    auto failure = [](const TCommandArgs& args) -> std::string {
-        std::ostringstream out;
-        try {
-            FramesCommand(args, out);
-        } catch (const ETessalyError& e) {
-            return e.what();
-        }
-        return "no error";
-    };
-    EXPECT_EQ(failure({"--type", "gif", notGif, Fresh("frames-bad").string()}), notGif + ": Invalid GIF signature");
-    EXPECT_EQ(failure({"--type", "jpeg", notGif, Fresh("frames-bad").string()}).rfind(notGif + ": JPEG error #", 0), 0u);
-    EXPECT_EQ(failure({"--type", "png", notGif, "out"}), "usage: tessaly frames --type gif|jpeg|bmp FILE OUTDIR");
-    EXPECT_EQ(failure({notGif, "out"}), "usage: tessaly frames --type gif|jpeg|bmp FILE OUTDIR");
+    const std::string notGif = WriteFile(TestPath("not.gif"), {'B', 'M', 0, 0});
+    EXPECT_EQ(Failure(FramesCommand, {"--type", "gif", notGif, Fresh("frames-bad").string()}), notGif + ": Invalid GIF signature");
+    EXPECT_EQ(Failure(FramesCommand, {"--type", "jpeg", notGif, Fresh("frames-bad").string()}).rfind(notGif + ": JPEG error #", 0), 0u);
+    EXPECT_EQ(Failure(FramesCommand, {"--type", "png", notGif, "out"}), "usage: tessaly frames --type gif|jpeg|bmp FILE OUTDIR");
+    EXPECT_EQ(Failure(FramesCommand, {notGif, "out"}), "usage: tessaly frames --type gif|jpeg|bmp FILE OUTDIR");
     fs::remove(notGif);
 }

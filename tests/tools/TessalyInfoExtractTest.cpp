@@ -1,4 +1,4 @@
-#include "Commands.h"
+#include "CommandTestSupport.h"
 #include "game/CardSetInfo.h"
 #include "resources/LumResWriter.h"
 
@@ -6,50 +6,19 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
-std::string TempFile(const std::string& name) { return (std::filesystem::path(testing::TempDir()) / name).string(); }
-
 std::string WriteArchive(const std::string& name, const TLumResWriter& writer)
 {
-    const std::string path = TempFile(name);
+    const std::string path = TestPath(name).string();
     writer.SaveToFile(path);
     return path;
 }
 
 std::string WriteBytes(const std::string& name, const std::vector<std::uint8_t>& bytes)
 {
-    const std::string path = TempFile(name);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return path;
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string RunCommand(TCommandFunction command, const TCommandArgs& args)
-{
-    std::ostringstream out;
-    EXPECT_EQ(command(args, out), 0);
-    return out.str();
-}
-
-// The message of the ETessalyError that the command throws.
-std::string Failure(TCommandFunction command, const TCommandArgs& args)
-{
-    std::ostringstream out;
-    try {
-        command(args, out);
-    } catch (const ETessalyError& e) {
-        return e.what();
-    }
-    ADD_FAILURE() << "no error";
-    return {};
+    return WriteFile(TestPath(name), bytes);
 }
 
 TLumResWriter CardSetWriter()
@@ -104,9 +73,9 @@ TEST(TessalyInfo, NoCardSetUnlessEntryZeroIsExactlyARecord)
 TEST(TessalyExtract, WritesTheContentAsTheGameReadsIt)
 {
     const std::string file = WriteArchive("extract.crd", CardSetWriter());
-    const std::string out = TempFile("entry1.bin");
+    const std::string out = TestPath("entry1.bin").string();
     RunCommand(ExtractCommand, {file, "1", out});
-    EXPECT_EQ(ReadBytes(out), std::string("BM\x01\x02\x03", 5));
+    EXPECT_EQ(ReadFile(out), std::string("BM\x01\x02\x03", 5));
 
     EXPECT_EQ(RunCommand(ExtractCommand, {file, "2", "-"}), std::string("\x09\x08\x07\x06\x05", 5));
     EXPECT_EQ(RunCommand(ExtractCommand, {file, "3", "-"}), "");
@@ -115,14 +84,15 @@ TEST(TessalyExtract, WritesTheContentAsTheGameReadsIt)
     // An existing longer file is replaced, not overwritten in place.
     std::ofstream(out, std::ios::binary) << std::string(100, 'x');
     RunCommand(ExtractCommand, {file, "2", out});
-    EXPECT_EQ(ReadBytes(out).size(), 5u);
+    EXPECT_EQ(ReadFile(out).size(), 5u);
 }
 
 TEST(TessalyErrors, OneLineNamingTheFileAndTheProblem)
 {
     const std::string file = WriteArchive("errors.crd", CardSetWriter());
     const std::string junk = WriteBytes("junk.crd", {'n', 'o', 't', ' ', 'a', 'n', ' ', 'a', 'r', 'c'});
-    const std::string missing = TempFile("missing.crd");
+    const std::string missing = TestPath("missing.crd").string();
+    const std::string unwritable = TestPath("no/such/dir/out.bin").string();
     TLumResWriter cut;
     cut.AddStored(std::vector<std::uint8_t>(50, 3));
     std::vector<std::uint8_t> truncated = cut.Bytes();
@@ -143,7 +113,7 @@ TEST(TessalyErrors, OneLineNamingTheFileAndTheProblem)
         {ExtractCommand, {file, "1x", "-"}, file + ": '1x' is not an entry number"},
         {ExtractCommand, {file, "99999999999", "-"}, file + ": '99999999999' is not an entry number"},
         {ExtractCommand, {shortFile, "0", "-"}, shortFile + ": Stream read error"},
-        {ExtractCommand, {file, "1", TempFile("no/such/dir/out.bin")}, TempFile("no/such/dir/out.bin") + ": cannot be written"},
+        {ExtractCommand, {file, "1", unwritable}, unwritable + ": cannot be written"},
         {ExtractCommand, {file, "1"}, "usage: tessaly extract FILE N OUT"},
     };
     for (const auto& row : rows) {
