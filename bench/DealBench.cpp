@@ -1,5 +1,7 @@
 // A whole deal of 60 pairs: open the set, read the record, choose and load
 // the faces, fit and deal the board.
+#include "NullView.h"
+
 #include "game/CardSetInfo.h"
 #include "game/Game.h"
 #include "resources/Bitmap.h"
@@ -11,21 +13,6 @@
 #include <filesystem>
 
 namespace {
-
-class TNullView : public TGameView {
-public:
-    void DrawCard(std::int32_t, std::int32_t) override {}
-    void ShowFaceOverlay(std::int32_t, std::int32_t, std::int32_t) override {}
-    void HideFaceOverlays() override {}
-    void SetPlayerLabel(const std::string&) override {}
-    void StartTurnTimer(std::int32_t) override {}
-    void StopTurnTimer() override {}
-    void PlaySound(TGameSound) override {}
-    void ShowScoreWindow() override {}
-    void ApplyBoardGeometry(const TBoardGeometry&) override {}
-    void SetAdvertisement(const TGraphic&, const std::string&) override {}
-    void ShowBoard() override {}
-};
 
 std::vector<std::uint8_t> BitmapFile(int width, int height, std::uint32_t seed)
 {

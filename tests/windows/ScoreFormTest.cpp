@@ -1,4 +1,5 @@
 #include "WindowsTestSupport.h"
+#include "../game/NullView.h"
 
 #include "game/Game.h"
 #include "resources/Bitmap.h"
@@ -11,21 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class TSilentView : public TGameView {
-public:
-    void DrawCard(std::int32_t, std::int32_t) override {}
-    void ShowFaceOverlay(std::int32_t, std::int32_t, std::int32_t) override {}
-    void HideFaceOverlays() override {}
-    void SetPlayerLabel(const std::string&) override {}
-    void StartTurnTimer(std::int32_t) override {}
-    void StopTurnTimer() override {}
-    void PlaySound(TGameSound) override {}
-    void ShowScoreWindow() override {}
-    void ApplyBoardGeometry(const TBoardGeometry&) override {}
-    void SetAdvertisement(const TGraphic&, const std::string&) override {}
-    void ShowBoard() override {}
-};
 
 class ScoreForm : public ::testing::Test {
 protected:
@@ -44,7 +30,7 @@ protected:
         return texts;
     }
 
-    TSilentView View;
+    TNullView View;
     TSettings Settings;
     TRandom Random;
     TGame Game;
