@@ -2,6 +2,8 @@
 // Qt's BMP reader (24 and 8 bits), our JPEG loader against a plain libjpeg
 // decode with the same settings.
 
+#include "JpegWriter.h"
+
 #include "resources/Bitmap.h"
 #include "resources/JpegImage.h"
 
@@ -56,36 +58,7 @@ const std::vector<std::uint8_t>& BmpFile(int bits)
 
 const std::vector<std::uint8_t>& JpegFile()
 {
-    static const std::vector<std::uint8_t> file = [] {
-        jpeg_compress_struct info {};
-        jpeg_error_mgr error {};
-        info.err = jpeg_std_error(&error);
-        jpeg_create_compress(&info);
-        unsigned char* buffer = nullptr;
-        unsigned long size = 0;
-        jpeg_mem_dest(&info, &buffer, &size);
-        info.image_width = Width;
-        info.image_height = Height;
-        info.input_components = 3;
-        info.in_color_space = JCS_RGB;
-        jpeg_set_defaults(&info);
-        jpeg_set_quality(&info, 90, TRUE);
-        jpeg_start_compress(&info, TRUE);
-        std::vector<JSAMPLE> row(Width * 3);
-        for (int y = 0; y < Height; ++y) {
-            for (int x = 0; x < Width; ++x) {
-                const std::uint32_t p = Still().Pixels().At(x, y);
-                row[3 * x] = p >> 16 & 255, row[3 * x + 1] = p >> 8 & 255, row[3 * x + 2] = p & 255;
-            }
-            JSAMPROW rows[1] = {row.data()};
-            jpeg_write_scanlines(&info, rows, 1);
-        }
-        jpeg_finish_compress(&info);
-        jpeg_destroy_compress(&info);
-        std::vector<std::uint8_t> bytes(buffer, buffer + size);
-        std::free(buffer);
-        return bytes;
-    }();
+    static const std::vector<std::uint8_t> file = EncodeJpeg(Still().Pixels(), 90);
     return file;
 }
 

@@ -2,5 +2,5 @@
 # against libjpeg called directly.
 if(KOBALIND_WITH_QT)
   kobalind_add_bench(bench_pictures_still SOURCES ${CMAKE_CURRENT_LIST_DIR}/PicturesStillBench.cpp
-                     LIBS resources JPEG::JPEG Qt6::Gui)
+                     LIBS contentkit resources JPEG::JPEG Qt6::Gui)
 endif()
