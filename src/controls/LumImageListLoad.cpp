@@ -101,8 +101,7 @@ void TLumCustomImageList::LoadFromArchive(TLumResReader& reader, const std::vect
         }
         try {
             TMemoryStream stream;
-            reader.CopyEntry(entry, stream);
-            stream.SetPosition(0);
+            reader.LoadEntry(entry, stream);
             TBitmap bitmap;
             bitmap.LoadFromStream(stream);
             AddImage(bitmap);

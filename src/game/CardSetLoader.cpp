@@ -3,6 +3,7 @@
 #include "game/Game.h"
 #include "game/GameError.h"
 #include "resources/Bitmap.h"
+#include "resources/GifImage.h"
 #include "resources/JpegImage.h"
 #include "resources/LumRes.h"
 #include "resources/ResourceError.h"
@@ -37,16 +38,8 @@ void CheckRecord(const std::string& fileName, const TCardSetInfo& info, std::int
 std::unique_ptr<TGraphic> LoadPicture(TLumResReader& reader, std::int32_t entry, std::int32_t faceType,
                                       TMemoryStream& scratch)
 {
-    scratch.Clear();
-    reader.CopyEntry(entry, scratch);
-    scratch.SetPosition(0);
-    std::unique_ptr<TGraphic> picture;
-    if (faceType == 2)
-        picture = std::make_unique<TJPEGImage>();
-    else
-        picture = std::make_unique<TBitmap>();
-    picture->LoadFromStream(scratch);
-    return picture;
+    reader.LoadEntry(entry, scratch);
+    return DecodePicture(faceType, scratch);
 }
 
 // Entry numbers of the faces taking part: all of them, less a random
@@ -63,6 +56,19 @@ std::vector<std::int32_t> ChooseFaces(std::int32_t faceCount, std::int32_t pairs
 }
 
 } // namespace
+
+std::unique_ptr<TGraphic> DecodePicture(std::int32_t faceType, TStream& stream)
+{
+    std::unique_ptr<TGraphic> picture;
+    if (faceType == 1)
+        picture = std::make_unique<TGIFImage>();
+    else if (faceType == 2)
+        picture = std::make_unique<TJPEGImage>();
+    else
+        picture = std::make_unique<TBitmap>();
+    picture->LoadFromStream(stream);
+    return picture;
+}
 
 TCardSet LoadCardSet(const std::string& fileName, std::int32_t pairCount, std::int32_t workAreaWidth,
                      std::int32_t workAreaHeight, TRandom& random)

@@ -24,6 +24,10 @@ struct TCardSet {
     std::vector<TMemoryStream> FaceStreams;
 };
 
+// Decodes a picture of the face type (1 GIF, 2 JPEG, anything else bitmap)
+// from the stream's position. Throws EResourceError with the decoder's message.
+std::unique_ptr<TGraphic> DecodePicture(std::int32_t faceType, TStream& stream);
+
 // Opens the archive, reads and checks the record, chooses the layout for
 // pairCount pairs, loads the ad and the back, picks pairCount of the faces
 // at random (draws from random) and loads them in archive order. Throws

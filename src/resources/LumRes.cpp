@@ -190,6 +190,13 @@ void TLumResReader::CopyEntry(std::int32_t index, TStream& destination)
     }
 }
 
+void TLumResReader::LoadEntry(std::int32_t index, TMemoryStream& stream)
+{
+    stream.Clear();
+    CopyEntry(index, stream);
+    stream.SetPosition(0);
+}
+
 TLumResFileReader::TLumResFileReader(const std::string& fileName, std::int32_t baseOffset)
     : TLumResReader(baseOffset), File(std::make_unique<TFileStream>(fileName))
 {

@@ -55,6 +55,10 @@ public:
     // short by the end of the source, or corrupt compressed data.
     void CopyEntry(std::int32_t index, TStream& destination);
 
+    // Replaces the stream's content with the entry's whole content and
+    // rewinds it, ready for a decoder. Throws as CopyEntry.
+    void LoadEntry(std::int32_t index, TMemoryStream& stream);
+
     TStream* Stream = nullptr;
 
     // Largest content a compressed entry may inflate to; no skin picture or

@@ -22,13 +22,6 @@ constexpr std::int32_t BottomLeftEntry = 21;
 constexpr std::int32_t CentreEntry = 10;
 constexpr std::int32_t CloseButtonEntry = 22;
 
-void CopyToStream(TLumResReader& archive, std::int32_t entry, TMemoryStream& stream)
-{
-    stream.Clear();
-    archive.CopyEntry(entry, stream);
-    stream.SetPosition(0);
-}
-
 } // namespace
 
 TPopUpform::TPopUpform(TLumResReader& skinArchive, QWidget* parent)
@@ -61,22 +54,22 @@ void TPopUpform::FormCreate(TLumResReader& skinArchive)
     TBitmap picture;
     const TBitmap empty; // fills the frame's unused bevel slots
     TMemoryStream stream;
-    CopyToStream(skinArchive, TitleBarEntry, stream);
+    skinArchive.LoadEntry(TitleBarEntry, stream);
     picture.LoadFromStream(stream);
     ExitMap->AddImage(picture);
     for (int slot = 0; slot < 3; ++slot) // no top-left corner, top edge or top-right corner
         PopUpBg->AddImage(empty);
     for (std::int32_t entry : {LeftEdgeEntry, RightEdgeEntry, BottomLeftEntry}) {
-        CopyToStream(skinArchive, entry, stream);
+        skinArchive.LoadEntry(entry, stream);
         picture.LoadFromStream(stream);
         PopUpBg->AddImage(picture);
     }
     for (int slot = 0; slot < 2; ++slot) // no bottom edge or bottom-right corner
         PopUpBg->AddImage(empty);
-    CopyToStream(skinArchive, CentreEntry, stream);
+    skinArchive.LoadEntry(CentreEntry, stream);
     picture.LoadFromStream(stream);
     PopUpBg->AddImage(picture);
-    CopyToStream(skinArchive, CloseButtonEntry, stream);
+    skinArchive.LoadEntry(CloseButtonEntry, stream);
     CloseBtn->LoadFromStream(stream);
 
     ExitMap->SetMapCursor(MoveCursorSlot);
@@ -95,7 +88,7 @@ void TPopUpform::FormCreate(TLumResReader& skinArchive)
 void TPopUpform::LoadTitle(TLumResReader& skinArchive, std::int32_t entry)
 {
     TMemoryStream stream;
-    CopyToStream(skinArchive, entry, stream);
+    skinArchive.LoadEntry(entry, stream);
     TitleImage->LoadFromStream(stream);
     TitleImage->move((width() - TitleImage->width()) / 2, TitleImage->y());
 }

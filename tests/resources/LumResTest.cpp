@@ -151,6 +151,18 @@ TEST(ArchiveEntries, CopyEntryOverwritesWithoutTruncating)
     EXPECT_EQ(dest.Data()[600], 0xEE);
 }
 
+TEST(ArchiveEntries, LoadEntryReplacesLongerContentAndRewinds)
+{
+    TLumResWriter w;
+    w.AddStored(Sequence(600));
+    TArchive a(w.Bytes());
+    TMemoryStream dest(Bytes(1000, 0xEE));
+    dest.SetPosition(700);
+    a.Reader.LoadEntry(0, dest);
+    EXPECT_EQ(dest.Data(), Sequence(600));
+    EXPECT_EQ(dest.Position(), 0);
+}
+
 TEST(ArchiveEntries, CompressedEntryInflatesWhollyButReadEntryIsBounded)
 {
     const Bytes content = Sequence(100000);

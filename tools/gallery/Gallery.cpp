@@ -81,8 +81,7 @@ std::optional<TBitmap> SkinPicture(TLumResReader& skin, int entry)
 {
     try {
         TMemoryStream stream;
-        skin.CopyEntry(entry, stream);
-        stream.SetPosition(0);
+        skin.LoadEntry(entry, stream);
         TBitmap bitmap;
         bitmap.LoadFromStream(stream);
         return bitmap;

@@ -4,10 +4,7 @@
 
 #include "Commands.h"
 
-#include "resources/Graphic.h"
-
 #include <cstdint>
-#include <memory>
 #include <string>
 
 // create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...
@@ -23,6 +20,3 @@ int PreviewCommand(const TCommandArgs& args, std::ostream& out);
 std::int32_t FaceTypeOfFile(const std::string& fileName);
 // "GIF", "JPEG" or "bitmap", as the game reads the type.
 const char* FaceTypeName(std::int32_t faceType);
-// Decodes a picture with the program's own decoder for the face type, from
-// the stream's position. Throws EResourceError with the decoder's message.
-std::unique_ptr<TGraphic> DecodePicture(std::int32_t faceType, TStream& stream);

@@ -3,6 +3,7 @@
 #include "AuthoringCommands.h"
 
 #include "game/CardSetInfo.h"
+#include "game/CardSetLoader.h"
 #include "resources/ResourceError.h"
 
 #include <cstring>
@@ -29,8 +30,7 @@ public:
     {
         try {
             TMemoryStream content;
-            reader.CopyEntry(entry, content);
-            content.SetPosition(0);
+            reader.LoadEntry(entry, content);
             std::unique_ptr<TGraphic> picture = DecodePicture(faceType, content);
             if (picture->Empty()) {
                 Problem(entry, what + " is an empty picture");

@@ -2,6 +2,7 @@
 #include "AuthoringCommands.h"
 
 #include "CardSetArchive.h"
+#include "game/CardSetLoader.h"
 #include "resources/ResourceError.h"
 
 namespace {

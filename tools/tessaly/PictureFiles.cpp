@@ -1,9 +1,5 @@
-// Face types by file name, and decoding by face type as the game does it.
+// Face types by file name, and their names.
 #include "AuthoringCommands.h"
-
-#include "resources/Bitmap.h"
-#include "resources/GifImage.h"
-#include "resources/JpegImage.h"
 
 #include <algorithm>
 #include <cctype>
@@ -31,15 +27,3 @@ const char* FaceTypeName(std::int32_t faceType)
     }
 }
 
-std::unique_ptr<TGraphic> DecodePicture(std::int32_t faceType, TStream& stream)
-{
-    std::unique_ptr<TGraphic> picture;
-    if (faceType == 1)
-        picture = std::make_unique<TGIFImage>();
-    else if (faceType == 2)
-        picture = std::make_unique<TJPEGImage>();
-    else
-        picture = std::make_unique<TBitmap>();
-    picture->LoadFromStream(stream);
-    return picture;
-}

@@ -3,6 +3,7 @@
 #include "ContentFixture.h"
 
 #include "game/CardSetInfo.h"
+#include "game/CardSetLoader.h"
 #include "resources/GifImage.h"
 #include "resources/LumRes.h"
 
