@@ -139,8 +139,7 @@ void TLumImageBevel::PaintCorners(QPainter& canvas, const QRect& clip) const
 
 void TLumImageBevel::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        LeftPressed = true;
+    Click.Press(*event);
     DoMouseDown(event);
 }
 
@@ -152,11 +151,7 @@ void TLumImageBevel::mouseMoveEvent(QMouseEvent* event)
 void TLumImageBevel::mouseReleaseEvent(QMouseEvent* event)
 {
     DoMouseUp(event);
-    if (event->button() != Qt::LeftButton)
-        return;
-    const bool click = LeftPressed && rect().contains(event->position().toPoint());
-    LeftPressed = false;
-    if (click && OnClick)
+    if (Click.Release(*this, *event) && OnClick)
         OnClick(this);
 }
 

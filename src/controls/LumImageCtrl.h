@@ -62,7 +62,7 @@ private:
     bool FBgColor = false;
     bool FParentColor = true;
     QColor FColor;
-    bool LeftPressed = false;
+    TClickTracker Click;
 };
 
 enum TTrackBarOrientation { trHorizontal, trVertical };

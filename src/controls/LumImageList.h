@@ -18,6 +18,7 @@
 // handler to the hooks of every control they drag by.
 
 #include "controls/LumCursors.h"
+#include "controls/LumMouse.h"
 
 #include <QImage>
 #include <QRect>
@@ -52,7 +53,6 @@ struct TRect {
 };
 
 using TNotifyEvent = std::function<void(QObject* Sender)>;
-using TMouseHook = std::function<void(QWidget* Sender, QMouseEvent* Event)>;
 
 // Item i of a comma-terminated list ("10,20,0,"); 0 when the item is missing
 // or not a decimal integer.

@@ -56,8 +56,7 @@ void TImage::paintEvent(QPaintEvent*)
 
 void TImage::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        LeftPressed = true;
+    Click.Press(*event);
     if (OnMouseDown)
         OnMouseDown(this, event);
     event->accept();
@@ -72,9 +71,7 @@ void TImage::mouseMoveEvent(QMouseEvent* event)
 
 void TImage::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = event->button() == Qt::LeftButton && LeftPressed && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        LeftPressed = false;
+    const bool click = Click.Release(*this, *event);
     if (OnMouseUp)
         OnMouseUp(this, event);
     event->accept();

@@ -6,6 +6,7 @@
 // by its picture) and never reach the parent.
 
 #include "controls/LumCursors.h"
+#include "controls/LumMouse.h"
 
 #include <QImage>
 #include <QWidget>
@@ -18,8 +19,6 @@ class TStream;
 class TImage : public QWidget {
     Q_OBJECT
 public:
-    using TMouseHook = std::function<void(QWidget* Sender, QMouseEvent* Event)>;
-
     explicit TImage(QWidget* parent = nullptr);
 
     // Decodes a bitmap from the stream's position. Throws EResourceError when
@@ -51,5 +50,5 @@ protected:
 private:
     QImage FPicture;
     bool FStretch = false;
-    bool LeftPressed = false;
+    TClickTracker Click;
 };

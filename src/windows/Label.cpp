@@ -17,8 +17,7 @@ void TLabel::SetFontColor(const QColor& color)
 
 void TLabel::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        LeftPressed = true;
+    Click.Press(*event);
     if (HasHooks()) {
         if (OnMouseDown)
             OnMouseDown(this, event);
@@ -42,9 +41,7 @@ void TLabel::mouseMoveEvent(QMouseEvent* event)
 
 void TLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = event->button() == Qt::LeftButton && LeftPressed && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        LeftPressed = false;
+    const bool click = Click.Release(*this, *event);
     if (HasHooks()) {
         if (OnMouseUp)
             OnMouseUp(this, event);

@@ -7,6 +7,7 @@
 // without hooks does not drag its window.
 
 #include "controls/LumCursors.h"
+#include "controls/LumMouse.h"
 
 #include <QLabel>
 
@@ -15,8 +16,6 @@
 class TLabel : public QLabel {
     Q_OBJECT
 public:
-    using TMouseHook = std::function<void(QWidget* Sender, QMouseEvent* Event)>;
-
     explicit TLabel(const QString& text, QWidget* parent = nullptr);
 
     // Font colour, kept in the label's palette.
@@ -35,5 +34,5 @@ protected:
 
 private:
     bool HasHooks() const { return OnMouseDown || OnMouseMove || OnMouseUp; }
-    bool LeftPressed = false;
+    TClickTracker Click;
 };
