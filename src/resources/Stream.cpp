@@ -60,14 +60,6 @@ void TMemoryStream::Clear()
     Pos = 0;
 }
 
-void TMemoryStream::SetSize(std::size_t size)
-{
-    Bytes.resize(size);
-    Pos = std::min<std::int64_t>(Pos, static_cast<std::int64_t>(size));
-}
-
-void TMemoryStream::Reserve(std::size_t capacity) { Bytes.reserve(capacity); }
-
 TFileStream::TFileStream(const std::string& fileName, TMode mode) : Name(fileName)
 {
     File = std::fopen(fileName.c_str(), mode == TMode::Read ? "rb" : "wb");

@@ -40,8 +40,6 @@ public:
     void SetPosition(std::int64_t position) override;
 
     void Clear();
-    void SetSize(std::size_t size);
-    void Reserve(std::size_t capacity);
     const std::uint8_t* Memory() const { return Bytes.data(); }
     const std::vector<std::uint8_t>& Data() const { return Bytes; }
 
