@@ -2,6 +2,7 @@
 // row order, with exact pixels.
 
 #include "BitmapTestBytes.h"
+#include "PictureTestSupport.h"
 
 #include "resources/Bitmap.h"
 #include "resources/ResourceError.h"
@@ -12,13 +13,7 @@ namespace {
 
 using TPixels = std::vector<std::uint32_t>;
 
-TBitmap Load(const TBmpBytes& file)
-{
-    TMemoryStream stream(file.Bytes);
-    TBitmap bitmap;
-    bitmap.LoadFromStream(stream);
-    return bitmap;
-}
+TBitmap Load(const TBmpBytes& file) { return LoadPicture<TBitmap>(file.Bytes); }
 
 constexpr std::uint32_t Red = 0xFFFF0000, Green = 0xFF00FF00, Blue = 0xFF0000FF, White = 0xFFFFFFFF,
                         Black = 0xFF000000;

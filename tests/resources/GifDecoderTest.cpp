@@ -1,4 +1,5 @@
 #include "GifTestWriter.h"
+#include "PictureTestSupport.h"
 
 #include "resources/GifImage.h"
 #include "resources/ResourceError.h"
@@ -16,13 +17,8 @@ const std::vector<std::uint32_t> FourColors = {Red, Green, Blue, Grey};
 
 std::uint32_t Argb(std::uint32_t rgb) { return 0xFF000000u | rgb; }
 
-TGIFImage Load(const Bytes& bytes)
-{
-    TGIFImage image;
-    TMemoryStream stream(bytes);
-    image.LoadFromStream(stream);
-    return image;
-}
+constexpr auto Load = LoadPicture<TGIFImage>;
+constexpr auto ErrorOf = LoadError<TGIFImage>;
 
 // Indices that defeat LZW, so the code table fills up.
 Bytes Noise(std::size_t n, int colors)
@@ -34,16 +30,6 @@ Bytes Noise(std::size_t n, int colors)
         v = static_cast<std::uint8_t>((x >> 16) % colors);
     }
     return b;
-}
-
-std::string ErrorOf(const Bytes& bytes)
-{
-    try {
-        Load(bytes);
-    } catch (const EResourceError& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The JPEG loader on files made by libjpeg's own encoder: colour, greyscale,
 // CMYK and YCCK, truncated and corrupt files.
 
+#include "PictureTestSupport.h"
+
 #include "resources/JpegImage.h"
 #include "resources/ResourceError.h"
 
@@ -53,13 +55,8 @@ std::vector<std::uint8_t> Encode(int width, int height, J_COLOR_SPACE space, int
     return bytes;
 }
 
-TJPEGImage Load(const std::vector<std::uint8_t>& bytes)
-{
-    TMemoryStream stream(bytes);
-    TJPEGImage image;
-    image.LoadFromStream(stream);
-    return image;
-}
+constexpr auto Load = LoadPicture<TJPEGImage>;
+constexpr auto ErrorOf = LoadError<TJPEGImage>;
 
 // Each channel within tolerance of the expected 0xRRGGBB, and opaque.
 ::testing::AssertionResult Near(std::uint32_t actual, std::uint32_t expected, int tolerance = 6)
@@ -70,16 +67,6 @@ TJPEGImage Load(const std::vector<std::uint8_t>& bytes)
         if (std::abs(int(actual >> shift & 255) - int(expected >> shift & 255)) > tolerance)
             return ::testing::AssertionFailure() << std::hex << actual << " is not near " << expected;
     return ::testing::AssertionSuccess();
-}
-
-std::string ErrorOf(const std::vector<std::uint8_t>& bytes)
-{
-    try {
-        Load(bytes);
-    } catch (const EResourceError& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 std::string JpegError(int code)
