@@ -1,4 +1,5 @@
-// The one QApplication of the controls' test program, alive for all tests.
+// The one QApplication of a widget test program, alive for all tests; the
+// controls' and the windows' tests link it.
 
 #include <QApplication>
 
@@ -16,7 +17,7 @@ public:
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
-        static char name[] = "test_controls";
+        static char name[] = "kobalind_test";
         static char* argv[] = {name, nullptr};
         App = std::make_unique<QApplication>(argc, argv);
     }

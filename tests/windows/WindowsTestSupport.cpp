@@ -4,30 +4,21 @@
 #include "resources/Bitmap.h"
 #include "resources/LumResWriter.h"
 
-#include <QApplication>
-
 #include <gtest/gtest.h>
 
 namespace {
 
-class TQtAppEnvironment : public ::testing::Environment {
+// The program's two cursor slots (the application itself is QtTestApp's).
+class TCursorEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        static int argc = 1;
-        static char name[] = "test_windows";
-        static char* argv[] = {name, nullptr};
-        App = std::make_unique<QApplication>(argc, argv);
         RegisterCursor(1, QCursor(Qt::OpenHandCursor));
         RegisterCursor(2, QCursor(Qt::PointingHandCursor));
     }
-    void TearDown() override { App.reset(); }
-
-private:
-    std::unique_ptr<QApplication> App;
 };
 
-const auto* const Registered = ::testing::AddGlobalTestEnvironment(new TQtAppEnvironment);
+const auto* const Registered = ::testing::AddGlobalTestEnvironment(new TCursorEnvironment);
 
 std::vector<std::uint8_t> BitmapBytes(int width, int height, const QColor& colour)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the window tests: one QApplication for the program, the two
-// cursor slots, and a small skin archive whose pictures are plain colours.
+// Shared by the window tests: the two cursor slots and a small skin archive
+// whose pictures are plain colours. The QApplication is the controls' tests'.
 
 #include "resources/LumRes.h"
 
