@@ -2,7 +2,7 @@
 
 #include "resources/ResourceError.h"
 #include "resources/Stream.h"
-#include "windows/CodePages.h"
+#include "resources/TextCodec.h"
 #include "windows/RtfReader.h"
 #include "windows/RtfTextDocument.h"
 #include "windows/RtfWriter.h"

@@ -60,6 +60,3 @@ struct TRtfDocument {
     std::u32string PlainText() const;
     bool operator==(const TRtfDocument&) const = default;
 };
-
-// UTF-8 of code points; anything that is not a scalar value becomes U+FFFD.
-std::string ToUtf8(std::u32string_view text);

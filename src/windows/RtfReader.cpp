@@ -1,7 +1,8 @@
 #include "RtfReader.h"
 
-#include "CodePages.h"
 #include "WindowError.h"
+
+#include "resources/TextCodec.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -1,4 +1,7 @@
-#include "CodePages.h"
+#include "resources/TextCodec.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -83,4 +86,38 @@ std::int32_t CodePageOfCharset(std::int32_t charset, std::int32_t fallback)
     case 0: return 1252;   // ANSI (Western)
     default: return fallback;
     }
+}
+
+std::uint8_t EncodeCp1252(char32_t c)
+{
+    if (c < 0x80)
+        return static_cast<std::uint8_t>(c);
+    const auto* hit = std::find(std::begin(Cp1252High), std::end(Cp1252High), c);
+    return hit != std::end(Cp1252High) ? static_cast<std::uint8_t>(0x80 + (hit - Cp1252High)) : '?';
+}
+
+std::string ToUtf8(std::u32string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t ch : text) {
+        if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))
+            ch = 0xFFFD;
+        if (ch < 0x80) {
+            out.push_back(static_cast<char>(ch));
+        } else if (ch < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (ch >> 6)));
+            out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+        } else if (ch < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (ch >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((ch >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (ch >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((ch >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((ch >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+        }
+    }
+    return out;
 }
