@@ -1,6 +1,7 @@
 #include "TestCardSet.h"
 
-#include "resources/Bitmap.h"
+#include "../resources/PictureTestSupport.h"
+
 #include "resources/LumResWriter.h"
 
 #include <gtest/gtest.h>
@@ -17,16 +18,6 @@ std::vector<std::uint8_t> GifFaceBytes(std::int32_t face)
     std::vector<std::uint8_t> bytes = {'G', 'I', 'F', '8', '9', 'a'};
     bytes.push_back(static_cast<std::uint8_t>(face));
     return bytes;
-}
-
-std::vector<std::uint8_t> SolidBitmapFile(int width, int height, std::uint32_t colour)
-{
-    TBitmap bitmap(width, height);
-    for (std::uint32_t& pixel : bitmap.EditPixels().Pixels)
-        pixel = colour;
-    TMemoryStream stream;
-    bitmap.SaveToStream(stream, 24);
-    return stream.Data();
 }
 
 std::string WriteTestCardSet(const std::string& name, const TTestCardSet& set)

@@ -19,7 +19,6 @@ struct TTestCardSet {
 std::uint32_t FaceColour(std::int32_t face);
 // The bytes of face i of a GIF set (the game keeps them undecoded).
 std::vector<std::uint8_t> GifFaceBytes(std::int32_t face);
-std::vector<std::uint8_t> SolidBitmapFile(int width, int height, std::uint32_t colour);
 
 // Writes the set into the test's temporary folder and returns its path.
 std::string WriteTestCardSet(const std::string& name, const TTestCardSet& set = {});

@@ -1,7 +1,7 @@
 #include "WindowsTestSupport.h"
+#include "../resources/PictureTestSupport.h"
 
 #include "controls/LumCursors.h"
-#include "resources/Bitmap.h"
 #include "resources/LumResWriter.h"
 
 #include <gtest/gtest.h>
@@ -19,16 +19,6 @@ public:
 };
 
 const auto* const Registered = ::testing::AddGlobalTestEnvironment(new TCursorEnvironment);
-
-std::vector<std::uint8_t> BitmapBytes(int width, int height, const QColor& colour)
-{
-    TBitmap bitmap(width, height);
-    for (std::uint32_t& pixel : bitmap.EditPixels().Pixels)
-        pixel = colour.rgb();
-    TMemoryStream stream;
-    bitmap.SaveToStream(stream, 24);
-    return stream.Data();
-}
 
 } // namespace
 
@@ -50,7 +40,7 @@ std::vector<std::uint8_t> MakeTestSkin(int entryCount)
         case 30: width = ScoreTitleWidth; height = 16; break;
         default: break;
         }
-        writer.AddBitmap(BitmapBytes(width, height, SkinColour(entry)));
+        writer.AddBitmap(SolidBitmapFile(width, height, SkinColour(entry).rgb()));
     }
     return writer.Bytes();
 }
