@@ -32,30 +32,16 @@ std::string GetShortString(const std::uint8_t* field)
     return ToUtf8(text);
 }
 
-// Decodes one UTF-8 sequence at text[i], advancing i; malformed input gives
-// U+FFFD so that it encodes as '?'.
-char32_t NextCodePoint(const std::string& text, std::size_t& i)
-{
-    const auto lead = static_cast<std::uint8_t>(text[i++]);
-    if (lead < 0x80)
-        return lead;
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0)
-        return 0xFFFD;
-    char32_t c = lead & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) {
-        if (i >= text.size() || (static_cast<std::uint8_t>(text[i]) & 0xC0) != 0x80)
-            return 0xFFFD;
-        c = c << 6 | (static_cast<std::uint8_t>(text[i++]) & 0x3F);
-    }
-    return c;
-}
-
 void PutShortString(std::uint8_t* field, const std::string& text)
 {
+    // Characters beyond the field are cut; those Windows-1252 lacks (and
+    // malformed bytes) become '?'.
     std::size_t length = 0;
-    for (std::size_t i = 0; i < text.size() && length < ShortStringField - 1;)
-        field[1 + length++] = EncodeCp1252(NextCodePoint(text, i));
+    for (const char32_t c : FromUtf8(text)) {
+        if (length == ShortStringField - 1)
+            break;
+        field[1 + length++] = EncodeCp1252(c);
+    }
     field[0] = static_cast<std::uint8_t>(length);
 }
 

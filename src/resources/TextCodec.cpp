@@ -121,3 +121,24 @@ std::string ToUtf8(std::u32string_view text)
     }
     return out;
 }
+
+std::u32string FromUtf8(std::string_view text)
+{
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
+                         : (lead >> 3) == 30 ? 4 : 0;
+        char32_t ch = length == 1 ? lead : length == 2 ? lead & 0x1F
+                    : length == 3 ? lead & 0x0F : lead & 0x07;
+        bool valid = length > 0 && i + length <= text.size();
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            ch = (ch << 6) | (next & 0x3F);
+        }
+        out.push_back(valid ? ch : 0xFFFD);
+        i += valid ? length : 1;
+    }
+    return out;
+}

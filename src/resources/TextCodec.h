@@ -21,3 +21,5 @@ std::uint8_t EncodeCp1252(char32_t c);
 
 // UTF-8 of code points; anything that is not a scalar value becomes U+FFFD.
 std::string ToUtf8(std::u32string_view text);
+// Code points of UTF-8 text; a malformed sequence gives U+FFFD per byte.
+std::u32string FromUtf8(std::string_view text);

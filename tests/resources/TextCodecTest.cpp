@@ -22,3 +22,11 @@ TEST(TextCodec, Utf8OfEveryLengthAndOfNonScalarValues)
     const char32_t bad[] = {0xD800, 0x110000};
     EXPECT_EQ(ToUtf8(std::u32string_view(bad, 2)), "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
+
+TEST(TextCodec, Utf8DecodesEveryLengthAndGivesOneReplacementPerMalformedByte)
+{
+    EXPECT_EQ(FromUtf8("A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), U"A\u00E9\u20AC\U0001F600");
+    EXPECT_EQ(FromUtf8("\xE2\x82X"), U"\uFFFD\uFFFDX"); // cut short
+    EXPECT_EQ(FromUtf8("\x80\xFF"), U"\uFFFD\uFFFD");   // no lead byte
+    EXPECT_EQ(FromUtf8("\xC3"), U"\uFFFD");             // at the end
+}
