@@ -14,6 +14,11 @@
 
 constexpr std::size_t CardSetInfoSize = 792;
 
+// The pictures that follow the record in a card-set archive.
+constexpr std::int32_t AdvertEntry = 1;
+constexpr std::int32_t CardBackEntry = 2;
+constexpr std::int32_t FirstFaceEntry = 3;
+
 struct TCardSetInfo {
     std::int32_t Width = 0;  // card picture size in pixels
     std::int32_t Height = 0;

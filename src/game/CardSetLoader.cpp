@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr std::int32_t AdvertEntry = 1;
-constexpr std::int32_t CardBackEntry = 2;
-constexpr std::int32_t FirstFaceEntry = 3;
-
 [[noreturn]] void Refuse(const std::string& fileName, const std::string& reason)
 {
     throw EGameError(fileName + ": " + reason);

@@ -4,14 +4,14 @@
 
 #include "game/CardSetInfo.h"
 #include "game/CardSetLoader.h"
+#include "game/PairCounts.h"
 #include "resources/ResourceError.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr std::int32_t MinFaces = 8; // the smallest pair count the game offers
-constexpr std::int32_t FirstFace = 3;
+constexpr std::int32_t MinFaces = PairCounts.front(); // the smallest game
 
 class TChecker {
 public:
@@ -94,10 +94,10 @@ bool ReadRecord(TLumResReader& reader, TChecker& checker, TCardSetInfo& info)
     if (info.FaceCount < MinFaces)
         checker.Problem(0, "the set has " + std::to_string(info.FaceCount) + " faces, fewer than the "
                                + std::to_string(MinFaces) + " a game needs");
-    if (info.FaceCount > reader.EntryCount() - FirstFace) {
+    if (info.FaceCount > reader.EntryCount() - FirstFaceEntry) {
         checker.Problem(0, "the record names " + std::to_string(info.FaceCount) + " faces but the archive holds "
-                               + std::to_string(std::max(reader.EntryCount() - FirstFace, 0)));
-        info.FaceCount = std::max(reader.EntryCount() - FirstFace, 0);
+                               + std::to_string(std::max(reader.EntryCount() - FirstFaceEntry, 0)));
+        info.FaceCount = std::max(reader.EntryCount() - FirstFaceEntry, 0);
     }
     return usable;
 }
@@ -117,18 +117,18 @@ int CheckCommand(const TCommandArgs& args, std::ostream& out)
         out << archive.FileName() << ": not playable, " << checker.ProblemCount() << " problem(s)\n";
         return 1;
     }
-    if (reader.EntryCount() > 1)
-        checker.Decode(reader, 1, 0, "the advertisement picture");
+    if (reader.EntryCount() > AdvertEntry)
+        checker.Decode(reader, AdvertEntry, 0, "the advertisement picture");
     else
-        checker.Problem(1, "missing: there is no advertisement picture");
-    if (reader.EntryCount() > 2) {
-        if (auto back = checker.Decode(reader, 2, 0, "the card back"))
-            checker.CheckSize(2, *back, info, "the card back");
+        checker.Problem(AdvertEntry, "missing: there is no advertisement picture");
+    if (reader.EntryCount() > CardBackEntry) {
+        if (auto back = checker.Decode(reader, CardBackEntry, 0, "the card back"))
+            checker.CheckSize(CardBackEntry, *back, info, "the card back");
     } else {
-        checker.Problem(2, "missing: there is no card back");
+        checker.Problem(CardBackEntry, "missing: there is no card back");
     }
-    for (std::int32_t entry = FirstFace; entry < FirstFace + info.FaceCount; ++entry) {
-        const std::string what = "face " + std::to_string(entry - FirstFace + 1);
+    for (std::int32_t entry = FirstFaceEntry; entry < FirstFaceEntry + info.FaceCount; ++entry) {
+        const std::string what = "face " + std::to_string(entry - FirstFaceEntry + 1);
         if (auto face = checker.Decode(reader, entry, info.FaceType, what))
             checker.CheckSize(entry, *face, info, what);
     }

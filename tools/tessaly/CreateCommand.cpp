@@ -3,11 +3,12 @@
 
 #include "CardSetArchive.h"
 #include "game/CardSetLoader.h"
+#include "game/PairCounts.h"
 #include "resources/ResourceError.h"
 
 namespace {
 
-constexpr std::size_t MinFaces = 8; // the smallest pair count the game offers
+constexpr std::size_t MinFaces = PairCounts.front(); // the smallest game
 
 struct TCreateOptions {
     std::string Name, Link, Back, Ad, Out;
