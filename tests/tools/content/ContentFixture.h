@@ -3,32 +3,18 @@
 // the build ships. ctest runs each test in its own process, in parallel:
 // every process writes folders of its own and removes them when it ends.
 
+#include "../CommandTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <vector>
-
-#include <unistd.h>
 
 inline std::filesystem::path RunSkinmaker(const std::string& folder)
 {
-    struct TCleanup {
-        std::vector<std::filesystem::path> Folders;
-        ~TCleanup()
-        {
-            std::error_code ignored;
-            for (const auto& f : Folders)
-                std::filesystem::remove_all(f, ignored);
-        }
-    };
-    static TCleanup cleanup;
-
-    const std::filesystem::path out =
-        std::filesystem::path(testing::TempDir()) / (folder + "-" + std::to_string(getpid()));
+    const std::filesystem::path out = TestPath(folder);
     std::filesystem::remove_all(out);
-    cleanup.Folders.push_back(out);
     const std::string command = std::string("QT_QPA_PLATFORM=offscreen '") + SKINMAKER_PATH + "' '" + out.string() + "'";
     if (std::system(command.c_str()) != 0)
         ADD_FAILURE() << "skinmaker failed: " << command;
