@@ -27,9 +27,7 @@ void TBitmap::SetSize(int width, int height)
         std::int64_t(width) * height > MaxPicturePixels)
         throw EResourceError("Bitmap size " + std::to_string(width) + " x " + std::to_string(height) +
                              " is out of range");
-    Buffer.Width = width;
-    Buffer.Height = height;
-    Buffer.Pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0xFF000000u);
+    Buffer = TPixelBuffer::Filled(width, height, 0xFF000000u);
     Colours.clear();
 }
 

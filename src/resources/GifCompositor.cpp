@@ -33,20 +33,11 @@ int InterlacedRow(int r, int height)
     return 1 + (r - pass3) * 2;
 }
 
-TPixelBuffer MakeBuffer(int width, int height, std::uint32_t fill)
-{
-    TPixelBuffer b;
-    b.Width = width;
-    b.Height = height;
-    b.Pixels.assign(static_cast<std::size_t>(width) * height, fill);
-    return b;
-}
-
 } // namespace
 
 TGifCompositor::TGifCompositor(const TGifData& gif, std::uint32_t background)
-    : Gif(gif), BackgroundColor(background), Canvas(MakeBuffer(gif.Width, gif.Height, 0)),
-      Out(MakeBuffer(gif.Width, gif.Height, background))
+    : Gif(gif), BackgroundColor(background), Canvas(TPixelBuffer::Filled(gif.Width, gif.Height, 0)),
+      Out(TPixelBuffer::Filled(gif.Width, gif.Height, background))
 {
 }
 
@@ -56,7 +47,7 @@ void TGifCompositor::Draw(int index)
     const TGifFrame& frame = Gif.Frames.at(static_cast<std::size_t>(index));
     if (frame.Disposal == TGifDisposal::Previous) {
         const TArea a = Clip(frame, Canvas.Width, Canvas.Height);
-        Saved = MakeBuffer(std::max(0, a.X1 - a.X0), std::max(0, a.Y1 - a.Y0), 0);
+        Saved = TPixelBuffer::Filled(std::max(0, a.X1 - a.X0), std::max(0, a.Y1 - a.Y0), 0);
         for (int y = a.Y0; y < a.Y1; ++y)
             std::copy_n(&Canvas.At(a.X0, y), Saved.Width, &Saved.At(0, y - a.Y0));
     }

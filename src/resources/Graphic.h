@@ -24,6 +24,12 @@ struct TPixelBuffer {
 
     std::uint32_t& At(int x, int y) { return Pixels[static_cast<std::size_t>(y) * Width + x]; }
     std::uint32_t At(int x, int y) const { return Pixels[static_cast<std::size_t>(y) * Width + x]; }
+
+    // width x height pixels of one colour; the sides must not be negative.
+    static TPixelBuffer Filled(int width, int height, std::uint32_t colour)
+    {
+        return {width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, colour)};
+    }
 };
 
 class TGraphic {

@@ -9,15 +9,6 @@
 
 namespace {
 
-TPixelBuffer Solid(int width, int height, std::uint32_t colour)
-{
-    TPixelBuffer p;
-    p.Width = width;
-    p.Height = height;
-    p.Pixels.assign(static_cast<std::size_t>(width) * height, colour);
-    return p;
-}
-
 TGifEncodeFrame Frame(TPixelBuffer pixels, int left, int top, int delay, TGifEncodeDisposal disposal)
 {
     TGifEncodeFrame f;
@@ -54,13 +45,13 @@ TEST(GifLzwCompress, RoundTripsThroughTheDecoderAcrossTableResets)
 
 TEST(EncodeGif, WritesFramesRectanglesDelaysDisposalsAndExactColours)
 {
-    TPixelBuffer overlay = Solid(4, 3, 0xFF0000FFu);
+    TPixelBuffer overlay = TPixelBuffer::Filled(4, 3, 0xFF0000FFu);
     overlay.At(1, 1) = 0x00000000u; // a see-through hole
     const std::vector<TGifEncodeFrame> frames = {
-        Frame(Solid(10, 8, 0xFFFF0000u), 0, 0, 50, TGifEncodeDisposal::Keep),
+        Frame(TPixelBuffer::Filled(10, 8, 0xFFFF0000u), 0, 0, 50, TGifEncodeDisposal::Keep),
         Frame(overlay, 3, 2, 7, TGifEncodeDisposal::RestorePrevious),
-        Frame(Solid(2, 2, 0xFF00FF00u), 8, 6, 12, TGifEncodeDisposal::RestoreBackground),
-        Frame(Solid(10, 8, 0xFF123456u), 0, 0, 0, TGifEncodeDisposal::Unspecified),
+        Frame(TPixelBuffer::Filled(2, 2, 0xFF00FF00u), 8, 6, 12, TGifEncodeDisposal::RestoreBackground),
+        Frame(TPixelBuffer::Filled(10, 8, 0xFF123456u), 0, 0, 0, TGifEncodeDisposal::Unspecified),
     };
     const std::vector<std::uint8_t> bytes = EncodeGif(10, 8, frames);
     const TGifData gif = DecodeGif(bytes.data(), bytes.size());
@@ -102,14 +93,14 @@ TEST(EncodeGif, WritesFramesRectanglesDelaysDisposalsAndExactColours)
 TEST(EncodeGif, LocalTablesAndManyColoursStillDecodeClosely)
 {
     // 64 x 64 distinct colours: more than a table holds, so a palette is chosen.
-    TPixelBuffer rich = Solid(64, 64, 0);
+    TPixelBuffer rich = TPixelBuffer::Filled(64, 64, 0);
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
             rich.At(x, y) = 0xFF000000u | static_cast<std::uint32_t>(x * 4) << 16 | static_cast<std::uint32_t>(y * 4) << 8
                             | static_cast<std::uint32_t>((x + y) * 2);
     rich.At(0, 0) = 0; // and one transparent pixel, which needs a slot of its own
     TGifEncodeFrame global = Frame(rich, 0, 0, 10, TGifEncodeDisposal::Keep);
-    TGifEncodeFrame local = Frame(Solid(8, 8, 0xFFABCDEFu), 4, 4, 10, TGifEncodeDisposal::Keep);
+    TGifEncodeFrame local = Frame(TPixelBuffer::Filled(8, 8, 0xFFABCDEFu), 4, 4, 10, TGifEncodeDisposal::Keep);
     local.LocalPalette = true;
     const std::vector<std::uint8_t> bytes = EncodeGif(64, 64, {global, local});
     const TGifData gif = DecodeGif(bytes.data(), bytes.size());
@@ -135,7 +126,7 @@ TEST(EncodeGif, LocalTablesAndManyColoursStillDecodeClosely)
 TEST(EncodeGif, RefusesFramesOffTheScreen)
 {
     EXPECT_THROW(EncodeGif(10, 10, {}), std::invalid_argument);
-    EXPECT_THROW(EncodeGif(10, 10, {Frame(Solid(4, 4, 0xFF000000u), 8, 0, 0, TGifEncodeDisposal::Keep)}),
+    EXPECT_THROW(EncodeGif(10, 10, {Frame(TPixelBuffer::Filled(4, 4, 0xFF000000u), 8, 0, 0, TGifEncodeDisposal::Keep)}),
                  std::invalid_argument);
 }
 
