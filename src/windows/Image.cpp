@@ -1,11 +1,10 @@
 #include "windows/Image.h"
 
+#include "controls/LumBitmap.h"
 #include "resources/Bitmap.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-
-#include <algorithm>
 
 TImage::TImage(QWidget* parent) : QWidget(parent)
 {
@@ -21,12 +20,7 @@ void TImage::LoadFromStream(TStream& stream)
 
 void TImage::SetPicture(const TGraphic& graphic)
 {
-    const TPixelBuffer& pixels = graphic.Pixels();
-    QImage image(pixels.Width, pixels.Height, QImage::Format_ARGB32);
-    for (int y = 0; y < pixels.Height; ++y)
-        std::copy_n(&pixels.Pixels[static_cast<std::size_t>(y) * pixels.Width], pixels.Width,
-                    reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
-    SetPicture(image);
+    SetPicture(ToQImage(graphic.Pixels()));
 }
 
 void TImage::SetPicture(const QImage& picture)

@@ -24,7 +24,8 @@ public:
     // Decodes a bitmap from the stream's position. Throws EResourceError when
     // the bytes are not a bitmap; the picture is then left as it was.
     void LoadFromStream(TStream& stream);
-    // Copies the still picture.
+    // Copies the still picture. Throws EControlError for a graphic whose
+    // pixel buffer does not match its size.
     void SetPicture(const TGraphic& graphic);
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return FPicture; }
