@@ -5,9 +5,9 @@
 #include "app/BoardGrid.h"
 #include "app/CardPaint.h"
 #include "app/FaceOverlay.h"
-#include "app/ImageWidget.h"
 #include "app/Sounds.h"
 #include "resources/ResourceError.h"
+#include "windows/Image.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -53,6 +53,9 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
     const bool hasFace = pair >= 1 && pair <= FaceSlots;
     switch (CellPaintFor(game.GameActive, game.CellState[row][col], game.FaceType)) {
     case TCellPaint::Nothing:
+        // A face-up card whose face could not be shown: blank, not a gap.
+        if (hasFace && FailedFaces[static_cast<std::size_t>(pair - 1)])
+            painter.fillRect(rect, Qt::white);
         break;
     case TCellPaint::BoardBrush:
         painter.fillRect(rect, MGrid->BoardBrush());
@@ -110,7 +113,8 @@ void TMainForm::ShowFaceOverlay(std::int32_t phase, std::int32_t col, std::int32
     } catch (const EResourceError& error) {
         // The turn goes on with the card face up but blank; the message comes
         // once the engine has finished turning it.
-        const std::string text = error.what();
+        FailedFaces[static_cast<std::size_t>(pair - 1)] = true;
+        const std::string text = DealtSetFile + ": face " + std::to_string(pair) + ": " + error.what();
         QTimer::singleShot(0, this, [this, text]() { ReportError(text); });
         return;
     }
@@ -154,6 +158,7 @@ void TMainForm::ApplyBoardGeometry(const TBoardGeometry& geometry)
     // A new deal: new faces, and a new cell size for their stills.
     StillErrorShown = false;
     StillCache.assign(FaceSlots, QImage());
+    FailedFaces.assign(FaceSlots, false);
     Panel1->resize(geometry.PanelWidth, geometry.PanelHeight);
     Panel2->resize(geometry.PanelWidth, geometry.PanelHeight);
     MGrid->SetGeometryCells(geometry.Cols, geometry.Rows, geometry.CellWidth, geometry.CellHeight);

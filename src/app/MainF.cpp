@@ -2,7 +2,6 @@
 
 #include "app/BoardGrid.h"
 #include "app/FaceOverlay.h"
-#include "app/ImageWidget.h"
 #include "app/Sounds.h"
 #include "controls/LumCursors.h"
 #include "controls/LumImageCtrl.h"
@@ -10,6 +9,7 @@
 #include "resources/Bitmap.h"
 #include "resources/LumRes.h"
 #include "resources/Stream.h"
+#include "windows/Image.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -118,7 +118,7 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
     CreateAreas();
     BgBevel->SetCursor(CursorMove);
     IQSlider->SetCursor(CursorPoint);
-    ApplyCursor(*CopyRightImage, CursorPoint);
+    CopyRightImage->SetCursor(CursorPoint);
     MGrid->SetBoardBrush(QBrush(GridBrushBitmap));
 
     game.GameActive = false;
@@ -132,7 +132,7 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
     Sounds->Open(AppDir);
 
     LoadOptions();
-    CopyRightImage->setToolTip(QStringLiteral("About"));
+    CopyRightImage->SetHint(QStringLiteral("About"));
     FormResize();
     ShowWelcome();
 }
@@ -160,8 +160,8 @@ void TMainForm::CreateComponents()
     Label1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
     // A long status line may reach over the bar's buttons; clicks go through.
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    CopyRightImage = new TImageWidget(this);
-    CopyRightImage->OnClick = [this]() { CopyRightImageClick(); };
+    CopyRightImage = new TImage(this);
+    CopyRightImage->OnClick = [this](TImage*) { CopyRightImageClick(); };
 
     MGrid = new TBoardGrid(this);
     MGrid->move(5, 21);
@@ -211,8 +211,8 @@ void TMainForm::LoadSkin(TLumResReader& skin)
     PanelMap->AddImage(LoadSkinPicture(skin, 11, stream));
     IQSlider->AddImage(LoadSkinPicture(skin, 12, stream));
     IQSlider->AddImage(LoadSkinPicture(skin, 13, stream));
-    CopyRightImage->SetPicture(ToQImage(LoadSkinPicture(skin, 14, stream).Pixels()));
-    OptionsBg->SetPicture(ToQImage(LoadSkinPicture(skin, 17, stream).Pixels()));
+    CopyRightImage->SetPicture(LoadSkinPicture(skin, 14, stream));
+    OptionsBg->SetPicture(LoadSkinPicture(skin, 17, stream));
 }
 
 void TMainForm::CreateAreas()

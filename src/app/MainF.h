@@ -31,7 +31,7 @@ class QLineEdit;
 class QTimer;
 class TBoardGrid;
 class TFaceOverlay;
-class TImageWidget;
+class TImage;
 class TLumImageBevel;
 class TLumImageMap;
 class TLumImageSlider;
@@ -102,13 +102,13 @@ public:
     TLumImageMap* PanelMap = nullptr;
     TLumImageMap* ExitMap = nullptr;
     QLabel* Label1 = nullptr;
-    TImageWidget* CopyRightImage = nullptr;
+    TImage* CopyRightImage = nullptr;
     TBoardGrid* MGrid = nullptr;
     QTimer* Timer1 = nullptr;
     TFaceOverlay* Panel1 = nullptr;
     TFaceOverlay* Panel2 = nullptr;
     QWidget* OptionsPanel = nullptr;
-    TImageWidget* OptionsBg = nullptr;
+    TImage* OptionsBg = nullptr;
     QComboBox* CardsBox = nullptr;
     QComboBox* PairsBox = nullptr;
     QComboBox* DelayBox = nullptr;
@@ -166,6 +166,11 @@ private:
     // a pair and every later repaint of the finished board reuse it instead
     // of decoding the face again.
     std::vector<QImage> StillCache;
+    // Slot k: pair k+1's GIF face failed to load into an overlay in this
+    // deal, so its face-up cells are painted blank.
+    std::vector<bool> FailedFaces;
+    // The archive of the running deal, named in messages about its faces.
+    std::string DealtSetFile;
 
     // The pointer's offset from the window's top-left at the press; the
     // window follows the pointer keeping it.

@@ -4,11 +4,11 @@
 #include "app/MainF.h"
 
 #include "app/BoardGrid.h"
-#include "app/ImageWidget.h"
 #include "app/Settings.h"
 #include "controls/LumImageCtrl.h"
 #include "game/GameError.h"
 #include "resources/ResourceError.h"
+#include "windows/Image.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,7 +43,7 @@ void TMainForm::CreateOptionsPanel()
     OptionsPanel = new QWidget(this);
     OptionsPanel->resize(OptionsWidth, OptionsHeight);
     OptionsPanel->hide();
-    OptionsBg = new TImageWidget(OptionsPanel);
+    OptionsBg = new TImage(OptionsPanel);
     OptionsBg->move(0, 0);
 
     CardsBox = PickList(OptionsPanel, 30, 68);
@@ -210,6 +210,7 @@ void TMainForm::StartGame()
         if (!set)
             throw EGameError(NoCardSetsText());
         GameEngine->NewGame1Click(set->FileName);
+        DealtSetFile = set->FileName;
     } catch (const std::exception& error) {
         // Nothing was dealt: the window stays on the face it showed.
         GameEngine->Rows = rows;

@@ -4,13 +4,13 @@
 
 #include "app/BoardGrid.h"
 #include "app/FaceOverlay.h"
-#include "app/ImageWidget.h"
 #include "app/MainF.h"
 #include "app/Settings.h"
 #include "controls/LumCursors.h"
 #include "controls/LumImageCtrl.h"
 #include "controls/LumImageMap.h"
 #include "resources/LumRes.h"
+#include "windows/Image.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -468,7 +468,11 @@ TEST_F(TMainFormTest, AFaceThatFailsToDecodeIsReportedAndTheGameGoesOn)
     ClickCell(cells[1][0].first, cells[1][0].second);
     QCoreApplication::processEvents();
     ASSERT_EQ(Messages.size(), 1u);
+    // The message names the set and the face, as a failure at the deal does.
+    EXPECT_EQ(Messages[0].rfind((Folder / "cards" / set.FileName).string() + ": face 1: ", 0), 0u) << Messages[0];
     EXPECT_FALSE(Form->Panel1->isVisible());
+    // Face up but blank, so it does not look like a removed card.
+    EXPECT_EQ(GridPixel(cells[1][0].first, cells[1][0].second), QColor(Qt::white).rgb());
     ClickCell(cells[1][1].first, cells[1][1].second);
     FireTimer();
     EXPECT_EQ(Form->Game().Players[1].Score, 1);
