@@ -92,7 +92,7 @@ std::unique_ptr<QDialog> CreateMessageDialog(const QString& text, const QString&
     auto form = std::make_unique<TMessageForm>();
     form->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     form->setFont(m.MessageFont);
-    form->setWindowTitle(caption.isEmpty() ? QGuiApplication::applicationDisplayName() : caption);
+    form->setWindowTitle(caption.isEmpty() ? QCoreApplication::applicationName() : caption);
 
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);

@@ -27,8 +27,9 @@ std::string ExecutableFolder()
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // Only the name: a display name would be appended by Qt to every
+    // window's title, the start-up error box's included.
     QApplication::setApplicationName(QString::fromUtf8(AppTitle));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(AppTitle));
 
     TInstanceLock lock;
     if (lock.Acquire(InstanceName) == TInstanceLock::TResult::AlreadyHeld)

@@ -21,13 +21,13 @@ QPushButton* Button(QDialog& d, int i) { return d.findChild<QPushButton*>(QStrin
 
 TEST(MessageDialog, AnEmptyCaptionShowsTheApplicationTitle)
 {
-    const QString old = QGuiApplication::applicationDisplayName();
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvane Kobalind 2.06"));
+    const QString old = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("Orvane Kobalind 2.06"));
     auto dialog = CreateMessageDialog(QStringLiteral("Hello"), QString(), IconNone, {DefaultButton()}, 0);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Orvane Kobalind 2.06"));
     auto titled = CreateMessageDialog(QStringLiteral("Hello"), QStringLiteral("Own"), IconNone, {DefaultButton()}, 0);
     EXPECT_EQ(titled->windowTitle(), QStringLiteral("Own"));
-    QGuiApplication::setApplicationDisplayName(old);
+    QCoreApplication::setApplicationName(old);
 }
 
 TEST(MessageDialog, WithAnIconAOneLineTextIsCentredBesideIt)
