@@ -63,6 +63,15 @@ int SetOfType(const TMainForm& form, int faceType)
     return -1;
 }
 
+// SetOfType, marking the benchmark skipped when no default set has that type.
+int SetOfTypeOrSkip(const TMainForm& form, int faceType, benchmark::State& state)
+{
+    const int set = SetOfType(form, faceType);
+    if (set < 0)
+        state.SkipWithError("no default set of this face type");
+    return set;
+}
+
 void Deal(TMainForm& form, int set, int pairs, bool computer)
 {
     form.Settings().PairCount = pairs;
@@ -102,11 +111,9 @@ void BM_Deal60Pairs(benchmark::State& state)
 {
     const auto form = MakeForm();
     form->show();
-    const int set = SetOfType(*form, static_cast<int>(state.range(0)));
-    if (set < 0) {
-        state.SkipWithError("no default set of this face type");
+    const int set = SetOfTypeOrSkip(*form, static_cast<int>(state.range(0)), state);
+    if (set < 0)
         return;
-    }
     // 60 pairs, or as many as a smaller set can fill.
     const TCardsObj& info = form->CardSets()[static_cast<std::size_t>(set)];
     const int pairs = std::min(60, LargestOfferedPairCount(info.ImageCount));
@@ -122,11 +129,9 @@ void BM_EndOfGameRepaint120GifStills(benchmark::State& state)
 {
     const auto form = MakeForm();
     form->show();
-    const int set = SetOfType(*form, 1);
-    if (set < 0) {
-        state.SkipWithError("no default GIF set");
+    const int set = SetOfTypeOrSkip(*form, 1, state);
+    if (set < 0)
         return;
-    }
     for (auto _ : state) {
         state.PauseTiming();
         Deal(*form, set, 60, false);
@@ -143,11 +148,9 @@ void BM_FinishedBoardRepaint(benchmark::State& state)
 {
     const auto form = MakeForm();
     form->show();
-    const int set = SetOfType(*form, 1);
-    if (set < 0) {
-        state.SkipWithError("no default GIF set");
+    const int set = SetOfTypeOrSkip(*form, 1, state);
+    if (set < 0)
         return;
-    }
     Deal(*form, set, 60, false);
     form->Game().GameActive = false;
     form->MGrid->grab();
@@ -164,11 +167,9 @@ void BM_WholeAnimatedGamePeakMemory(benchmark::State& state)
 {
     const auto form = MakeForm();
     form->show();
-    const int set = SetOfType(*form, 1);
-    if (set < 0) {
-        state.SkipWithError("no default GIF set");
+    const int set = SetOfTypeOrSkip(*form, 1, state);
+    if (set < 0)
         return;
-    }
     for (auto _ : state) {
         Deal(*form, set, 60, false);
         TGame& game = form->Game();

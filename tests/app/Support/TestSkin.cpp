@@ -1,10 +1,9 @@
 #include "Support/TestSkin.h"
 
 #include "game/CardSetInfo.h"
-#include "resources/Bitmap.h"
 #include "resources/GifTestWriter.h"
 #include "resources/LumResWriter.h"
-#include "resources/Stream.h"
+#include "resources/PictureTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -23,16 +22,6 @@ fs::path FreshTestFolder()
     fs::remove_all(folder);
     fs::create_directories(folder / "cards");
     return folder;
-}
-
-std::vector<std::uint8_t> SolidBitmap(int width, int height, std::uint32_t colour)
-{
-    TBitmap bitmap(width, height);
-    for (std::uint32_t& pixel : bitmap.EditPixels().Pixels)
-        pixel = colour;
-    TMemoryStream stream;
-    bitmap.SaveToStream(stream, 24);
-    return stream.Data();
 }
 
 void WriteTestSkin(const fs::path& folder)
@@ -65,7 +54,7 @@ void WriteTestSkin(const fs::path& folder)
     const std::string link = TestCoverLink;
     writer.AddStored(std::vector<std::uint8_t>(link.begin(), link.end()));
     for (const TPiece& piece : pieces)
-        writer.AddBitmap(SolidBitmap(piece.Width, piece.Height, piece.Colour));
+        writer.AddBitmap(SolidBitmapFile(piece.Width, piece.Height, piece.Colour));
     writer.SaveToFile((folder / "kobalind.dat").string());
 }
 
@@ -101,15 +90,15 @@ void WriteTestSet(const fs::path& folder, const TTestSet& set)
     info.AdLink = "https://example.com/ad";
     TLumResWriter writer;
     writer.AddStored(MakeCardSetInfo(info));
-    writer.AddBitmap(SolidBitmap(20, 20, 0xFF00FF00u));
-    writer.AddBitmap(SolidBitmap(set.Width, set.Height, BackColour));
+    writer.AddBitmap(SolidBitmapFile(20, 20, 0xFF00FF00u));
+    writer.AddBitmap(SolidBitmapFile(set.Width, set.Height, BackColour));
     for (std::int32_t face = 0; face < set.Faces; ++face) {
         if (face == set.BrokenFace)
             writer.AddStored({'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'});
         else if (set.FaceType == 1)
             writer.AddStored(GifFace(set.Width, set.Height, TestFaceColour(face)));
         else
-            writer.AddStored(SolidBitmap(set.Width, set.Height, TestFaceColour(face)));
+            writer.AddStored(SolidBitmapFile(set.Width, set.Height, TestFaceColour(face)));
     }
     writer.SaveToFile((folder / "cards" / set.FileName).string());
 }

@@ -10,9 +10,6 @@
 // A fresh, empty temporary folder named after the running test.
 std::filesystem::path FreshTestFolder();
 
-// The colour of a test picture's pixel, 0xAARRGGBB.
-std::vector<std::uint8_t> SolidBitmap(int width, int height, std::uint32_t colour);
-
 // Writes kobalind.dat with entries 0 to 17: the cover link text, then
 // bitmaps of the sizes the main window lays out (cover 429 x 287, bevel
 // pieces, button bar 466 x 66, slider track 177 x 18 and thumb, notice
