@@ -242,7 +242,8 @@ void TMainForm::ShowWelcome()
 
 void TMainForm::SetPlayerLabel(const std::string& text)
 {
-    Label1->setText(QString::fromStdString(text));
+    // A line wider than the window would run over the bar's buttons.
+    Label1->setText(Label1->fontMetrics().elidedText(QString::fromStdString(text), Qt::ElideRight, width()));
     Label1->adjustSize();
     Label1->move(CentredLeft(width(), Label1->width()), Label1->y());
 }

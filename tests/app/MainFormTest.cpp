@@ -478,6 +478,23 @@ TEST_F(TMainFormTest, AFaceThatFailsToDecodeIsReportedAndTheGameGoesOn)
     EXPECT_EQ(Form->Game().Players[1].Score, 1);
 }
 
+TEST_F(TMainFormTest, AStatusLineWiderThanTheWindowIsCutShort)
+{
+    WriteTestSet(Folder, TTestSet{});
+    Create();
+    const std::string longName(3000, 'W');
+    SetUpHumans(longName.c_str(), "Bob");
+    ClickArea(Form->PanelMap, "play");
+    const QString shown = Form->Label1->text();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("WWW"))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_LE(Form->Label1->width(), Form->width());
+    EXPECT_GE(Form->Label1->x(), 0);
+    // A short line is shown whole.
+    ClickArea(Form->PanelMap, "options");
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Set Options"));
+}
+
 TEST_F(TMainFormTest, ClosingSavesTheChosenSetButNotUnplayedOptions)
 {
     WriteTestSet(Folder, {"a.crd", "Set A", 0, 20, 40, 30});
