@@ -98,6 +98,15 @@ protected:
         const QImage image = Form->MGrid->grab().toImage();
         return image.pixel(Form->MGrid->CellRect(col, row).center());
     }
+    // Ann and Bob, without the computer, play a deal of the set; returns its pair cells.
+    std::map<int, std::vector<std::pair<int, int>>> DealForHumans(const TTestSet& set)
+    {
+        WriteTestSet(Folder, set);
+        Create();
+        SetUpHumans("Ann", "Bob");
+        ClickArea(Form->PanelMap, "play");
+        return PairCells();
+    }
     void SetUpHumans(const char* first, const char* second)
     {
         ClickArea(Form->PanelMap, "options");
@@ -302,11 +311,7 @@ TEST_F(TMainFormTest, GifFacesPlayInTheOverlaysAndEndAsStills)
     set.FaceType = 1;
     set.Width = 60;
     set.Height = 45;
-    WriteTestSet(Folder, set);
-    Create();
-    SetUpHumans("Ann", "Bob");
-    ClickArea(Form->PanelMap, "play");
-    auto cells = PairCells();
+    auto cells = DealForHumans(set);
     const auto [col1, row1] = cells[3][0];
     const auto [col2, row2] = cells[5][0];
     ClickCell(col1, row1);
@@ -340,11 +345,7 @@ TEST_F(TMainFormTest, OptionsStopARunningGameAndPlayDealsAFreshOne)
 {
     TTestSet set;
     set.FaceType = 1;
-    WriteTestSet(Folder, set);
-    Create();
-    SetUpHumans("Ann", "Bob");
-    ClickArea(Form->PanelMap, "play");
-    auto cells = PairCells();
+    auto cells = DealForHumans(set);
     ClickCell(cells[1][0].first, cells[1][0].second);
     ClickCell(cells[2][0].first, cells[2][0].second);
     ASSERT_TRUE(Form->Timer1->isActive());
@@ -460,11 +461,7 @@ TEST_F(TMainFormTest, AFaceThatFailsToDecodeIsReportedAndTheGameGoesOn)
     TTestSet set;
     set.FaceType = 1;
     set.BrokenFace = 0; // pair 1's face
-    WriteTestSet(Folder, set);
-    Create();
-    SetUpHumans("Ann", "Bob");
-    ClickArea(Form->PanelMap, "play");
-    auto cells = PairCells();
+    auto cells = DealForHumans(set);
     ClickCell(cells[1][0].first, cells[1][0].second);
     QCoreApplication::processEvents();
     ASSERT_EQ(Messages.size(), 1u);
