@@ -63,13 +63,21 @@ int SetOfType(const TMainForm& form, int faceType)
     return -1;
 }
 
-// SetOfType, marking the benchmark skipped when no default set has that type.
-int SetOfTypeOrSkip(const TMainForm& form, int faceType, benchmark::State& state)
+// A shown window and the number of its first default set of a face type;
+// Set is -1, and the benchmark marked skipped, when there is no such set.
+struct TShownForm {
+    std::unique_ptr<TMainForm> Form;
+    int Set = -1;
+};
+
+TShownForm ShownFormWithSet(int faceType, benchmark::State& state)
 {
-    const int set = SetOfType(form, faceType);
-    if (set < 0)
+    TShownForm shown {MakeForm(), -1};
+    shown.Form->show();
+    shown.Set = SetOfType(*shown.Form, faceType);
+    if (shown.Set < 0)
         state.SkipWithError("no default set of this face type");
-    return set;
+    return shown;
 }
 
 void Deal(TMainForm& form, int set, int pairs, bool computer)
@@ -109,9 +117,7 @@ BENCHMARK(BM_StartUpToFirstPaint)->Unit(benchmark::kMillisecond);
 
 void BM_Deal60Pairs(benchmark::State& state)
 {
-    const auto form = MakeForm();
-    form->show();
-    const int set = SetOfTypeOrSkip(*form, static_cast<int>(state.range(0)), state);
+    const auto [form, set] = ShownFormWithSet(static_cast<int>(state.range(0)), state);
     if (set < 0)
         return;
     // 60 pairs, or as many as a smaller set can fill.
@@ -127,9 +133,7 @@ BENCHMARK(BM_Deal60Pairs)->Arg(1)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond)
 // paints its still.
 void BM_EndOfGameRepaint120GifStills(benchmark::State& state)
 {
-    const auto form = MakeForm();
-    form->show();
-    const int set = SetOfTypeOrSkip(*form, 1, state);
+    const auto [form, set] = ShownFormWithSet(1, state);
     if (set < 0)
         return;
     for (auto _ : state) {
@@ -146,9 +150,7 @@ BENCHMARK(BM_EndOfGameRepaint120GifStills)->Unit(benchmark::kMillisecond);
 // Later repaints of the same finished board (the window uncovered, say).
 void BM_FinishedBoardRepaint(benchmark::State& state)
 {
-    const auto form = MakeForm();
-    form->show();
-    const int set = SetOfTypeOrSkip(*form, 1, state);
+    const auto [form, set] = ShownFormWithSet(1, state);
     if (set < 0)
         return;
     Deal(*form, set, 60, false);
@@ -165,9 +167,7 @@ BENCHMARK(BM_FinishedBoardRepaint)->Unit(benchmark::kMillisecond);
 // frames flowing; reports the process's peak resident memory.
 void BM_WholeAnimatedGamePeakMemory(benchmark::State& state)
 {
-    const auto form = MakeForm();
-    form->show();
-    const int set = SetOfTypeOrSkip(*form, 1, state);
+    const auto [form, set] = ShownFormWithSet(1, state);
     if (set < 0)
         return;
     for (auto _ : state) {

@@ -2,31 +2,17 @@
 // Card-set archives and folders for the catalogue and settings tests: only
 // entry 0, the record, matters to them.
 
+#include "../platform/TempFolder.h"
 #include "game/CardSetInfo.h"
 #include "resources/LumResWriter.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 class TCardsTestFolder {
 public:
-    TCardsTestFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kobalind-cards-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            std::abort();
-        Root = pattern;
-        std::filesystem::create_directories(Cards());
-    }
-    ~TCardsTestFolder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(Root, ec);
-    }
-    TCardsTestFolder(const TCardsTestFolder&) = delete;
-    TCardsTestFolder& operator=(const TCardsTestFolder&) = delete;
+    TCardsTestFolder() : Root(Folder.Path) { std::filesystem::create_directories(Cards()); }
 
     std::filesystem::path Cards() const { return Root / "cards"; }
     // The cards folder as the program names it: with a trailing delimiter.
@@ -52,5 +38,9 @@ public:
         std::ofstream(Cards() / fileName, std::ios::binary) << bytes;
     }
 
+private:
+    TTempFolder Folder; // removed with everything in it at the end
+
+public:
     std::filesystem::path Root;
 };
