@@ -492,6 +492,22 @@ TEST_F(TMainFormTest, AStatusLineWiderThanTheWindowIsCutShort)
     EXPECT_EQ(Form->Label1->text(), QStringLiteral("Set Options"));
 }
 
+TEST_F(TMainFormTest, TheNoticePictureOpensTheAboutWindowOnALeftClick)
+{
+    WriteTestSet(Folder, TTestSet{});
+    Create();
+    int abouts = 0;
+    Form->OnShowAbout = [&abouts]() { ++abouts; };
+    // Both pictures take the size of their skin entries (14 and 17).
+    EXPECT_EQ(Form->CopyRightImage->size(), QSize(200, 20));
+    EXPECT_EQ(Form->OptionsBg->size(), QSize(386, 303));
+    EXPECT_EQ(Form->CopyRightImage->Hint(), QStringLiteral("About"));
+    QTest::mouseClick(Form->CopyRightImage, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_EQ(abouts, 0);
+    QTest::mouseClick(Form->CopyRightImage, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(abouts, 1);
+}
+
 TEST_F(TMainFormTest, ClosingSavesTheChosenSetButNotUnplayedOptions)
 {
     WriteTestSet(Folder, {"a.crd", "Set A", 0, 20, 40, 30});
