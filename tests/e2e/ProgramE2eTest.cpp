@@ -2,46 +2,17 @@
 // X server with a fresh configuration: it shows its window, refuses a second
 // copy, takes clicks on "options", the computer check box, "play" and two
 // cards, and "exit" writes the settings.
-#include "XSession.h"
+#include "ProgramRun.h"
 
 #include "app/CardsObj.h"
 #include "game/Layout.h"
-#include "resources/Bitmap.h"
-#include "resources/LumRes.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
-
-const std::string RunDir = KOBALIND_RUN_DIR;
-const std::string Title = "Orvane Kobalind 2.06";
-
-// A skin picture's size, to aim at the hot spots as the window lays them out.
-std::pair<int, int> SkinPictureSize(std::int32_t entry)
-{
-    TLumResFileReader skin(RunDir + "/kobalind.dat");
-    TMemoryStream stream;
-    skin.CopyEntry(entry, stream);
-    stream.SetPosition(0);
-    TBitmap picture;
-    picture.LoadFromStream(stream);
-    return {picture.Width(), picture.Height()};
-}
-
-std::string ReadText(const fs::path& file)
-{
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
 {
@@ -52,22 +23,14 @@ TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
 
     TXSession session;
     ASSERT_FALSE(session.Display().empty()) << "Xvfb did not start";
-    const fs::path home = fs::temp_directory_path() / ("kobalind-e2e-" + std::to_string(getpid()));
-    fs::remove_all(home);
-    fs::create_directories(home / "config");
-    fs::create_directories(home / "runtime");
-    fs::permissions(home / "runtime", fs::perms::owner_all);
-    const TEnvironment environment {
-        {"DISPLAY", session.Display()},
-        {"QT_QPA_PLATFORM", "xcb"},
-        {"XDG_CONFIG_HOME", (home / "config").string()},
-        {"XDG_RUNTIME_DIR", (home / "runtime").string()},
-    };
+    const TFreshHome fresh("main");
+    const fs::path& home = fresh.Path();
+    const TEnvironment environment = fresh.Environment(session);
 
     TProcess program(RunDir + "/kobalind", {}, environment);
     std::vector<std::string> windows;
-    ASSERT_TRUE(WaitFor([&]() { return !(windows = session.FindWindows(Title)).empty(); }, 15s))
-        << "no window titled " << Title;
+    ASSERT_TRUE(WaitFor([&]() { return !(windows = session.FindWindows(MainTitle)).empty(); }, 15s))
+        << "no window titled " << MainTitle;
     const auto geometry = session.Geometry(windows[0]);
     ASSERT_TRUE(geometry);
     EXPECT_EQ(geometry->Width, 490);
@@ -81,7 +44,7 @@ TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
         ASSERT_TRUE(code) << "a second copy kept running";
         EXPECT_EQ(*code, 0);
     }
-    EXPECT_EQ(session.FindWindows(Title).size(), 1u);
+    EXPECT_EQ(session.FindWindows(MainTitle).size(), 1u);
 
     // The button bar sits centred at the bottom; its areas are fixed.
     const auto [barWidth, barHeight] = SkinPictureSize(11);
@@ -125,12 +88,11 @@ TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
     ASSERT_TRUE(code) << "the program did not end on \"exit\"";
     EXPECT_EQ(*code, 0);
 
-    const fs::path settings = home / "config" / "Software" / "Orvane" / "Orvane Kobalind.reg";
+    const fs::path settings = fresh.SettingsFile();
     ASSERT_TRUE(fs::exists(settings));
     const std::string text = ReadText(settings);
     EXPECT_NE(text.find("\"Computer\"=dword:00000000"), std::string::npos) << text;
     EXPECT_NE(text.find("\"Pairs\"=dword:00000008"), std::string::npos) << text;
-    fs::remove_all(home);
 }
 
 TEST(ProgramE2e, AMissingSkinIsReportedAndNoMainWindowStays)
@@ -141,22 +103,15 @@ TEST(ProgramE2e, AMissingSkinIsReportedAndNoMainWindowStays)
     TXSession session;
     ASSERT_FALSE(session.Display().empty()) << "Xvfb did not start";
     // The program alone in a folder of its own: no kobalind.dat beside it.
-    const fs::path home = fs::temp_directory_path() / ("kobalind-e2e-noskin-" + std::to_string(getpid()));
-    fs::remove_all(home);
-    fs::create_directories(home / "runtime");
-    fs::permissions(home / "runtime", fs::perms::owner_all);
+    const TFreshHome fresh("noskin");
+    const fs::path& home = fresh.Path();
     fs::copy_file(RunDir + "/kobalind", home / "kobalind");
-    const TEnvironment environment {
-        {"DISPLAY", session.Display()},
-        {"QT_QPA_PLATFORM", "xcb"},
-        {"XDG_CONFIG_HOME", (home / "config").string()},
-        {"XDG_RUNTIME_DIR", (home / "runtime").string()},
-    };
+    const TEnvironment environment = fresh.Environment(session);
     TProcess program((home / "kobalind").string(), {}, environment);
     std::vector<std::string> boxes;
     ASSERT_TRUE(WaitFor([&]() { return !(boxes = session.FindWindows("Error initializing application")).empty(); },
                         15s));
-    EXPECT_TRUE(session.FindWindows(Title).empty());
+    EXPECT_TRUE(session.FindWindows(MainTitle).empty());
     // Confirming the message ends the program, as a failure.
     const auto box = session.Geometry(boxes[0]);
     ASSERT_TRUE(box);
@@ -166,7 +121,6 @@ TEST(ProgramE2e, AMissingSkinIsReportedAndNoMainWindowStays)
     ASSERT_TRUE(code) << "the program kept running after the message";
     EXPECT_EQ(*code, 1);
     EXPECT_FALSE(fs::exists(home / "config"));
-    fs::remove_all(home);
 }
 
 } // namespace

@@ -173,8 +173,18 @@ std::optional<TWindowGeometry> TXSession::Geometry(const std::string& window) co
 
 void TXSession::Click(int x, int y) const
 {
+    MovePointer(x, y);
+    ClickHere();
+}
+
+void TXSession::MovePointer(int x, int y) const
+{
     X("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
     RunCapture("sleep 0.3");
+}
+
+void TXSession::ClickHere() const
+{
     X("xdotool click 1");
     RunCapture("sleep 0.3");
 }

@@ -58,6 +58,9 @@ public:
     std::optional<TWindowGeometry> Geometry(const std::string& window) const;
     // Moves the pointer there, lets the program see it arrive, then clicks.
     void Click(int x, int y) const;
+    // The two halves of Click, for a caller that checks the screen between them.
+    void MovePointer(int x, int y) const;
+    void ClickHere() const;
     // The number of pixels that differ between two screen grabs of a rectangle.
     std::string GrabRegion(int x, int y, int width, int height, const std::string& file) const;
     static long DifferentPixels(const std::string& fileA, const std::string& fileB);

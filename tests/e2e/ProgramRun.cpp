@@ -1,0 +1,66 @@
+#include "ProgramRun.h"
+
+#include "resources/Bitmap.h"
+#include "resources/LumRes.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+std::pair<int, int> SkinPictureSize(std::int32_t entry)
+{
+    TLumResFileReader skin(RunDir + "/kobalind.dat");
+    TMemoryStream stream;
+    skin.CopyEntry(entry, stream);
+    stream.SetPosition(0);
+    TBitmap picture;
+    picture.LoadFromStream(stream);
+    return {picture.Width(), picture.Height()};
+}
+
+std::string ReadText(const fs::path& file)
+{
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TFreshHome::TFreshHome(const std::string& tag)
+    : Root(fs::temp_directory_path() / ("kobalind-e2e-" + tag + "-" + std::to_string(getpid())))
+{
+    fs::remove_all(Root);
+    fs::create_directories(Root / "runtime");
+    fs::permissions(Root / "runtime", fs::perms::owner_all);
+}
+
+TFreshHome::~TFreshHome()
+{
+    std::error_code ignored;
+    fs::remove_all(Root, ignored);
+}
+
+fs::path TFreshHome::SettingsFile() const
+{
+    return Root / "config" / "Software" / "Orvane" / "Orvane Kobalind.reg";
+}
+
+void TFreshHome::WriteSettings(const std::string& valueLines) const
+{
+    fs::create_directories(SettingsFile().parent_path());
+    std::ofstream out(SettingsFile());
+    out << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Orvane\\Orvane Kobalind]\n" << valueLines;
+}
+
+TEnvironment TFreshHome::Environment(const TXSession& session) const
+{
+    return {
+        {"DISPLAY", session.Display()},
+        {"QT_QPA_PLATFORM", "xcb"},
+        {"XDG_CONFIG_HOME", (Root / "config").string()},
+        {"XDG_RUNTIME_DIR", (Root / "runtime").string()},
+    };
+}

@@ -1,0 +1,202 @@
+// The secondary windows of the real program: a whole game against the
+// computer ends in the score window, and help and About open and close by
+// their close spot and close button, all driven as a user would.
+#include "ProgramRun.h"
+
+#include "app/CardsObj.h"
+#include "game/Layout.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The popups are placed at the centre of the screen with this client size.
+constexpr int PopupWidth = 395;
+constexpr int PopupHeight = 259;
+constexpr int ScreenWidth = 1280;
+constexpr int ScreenHeight = 1024;
+
+struct TRect {
+    int Left, Top, Right, Bottom; // right and bottom outside
+    bool Holds(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
+};
+
+// The popup's two close controls, in the popup's own pixels.
+TRect CloseSpot() { return {378, 4, 391, 16}; }
+TRect CloseButton()
+{
+    const auto [width, height] = SkinPictureSize(22);
+    return {321, 230, 321 + width, 230 + height};
+}
+
+// The score window's picture of the card set, a link.
+TRect AdvertisementPicture() { return {200, 50, 378, 220}; }
+
+// The program with a main window on screen, in a private server and home.
+class ProgramWindows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!OnPath("Xvfb") || !OnPath("xdotool"))
+            GTEST_SKIP() << "Xvfb or xdotool is not installed";
+        ASSERT_TRUE(fs::exists(RunDir + "/kobalind") && fs::exists(RunDir + "/kobalind.dat"))
+            << "build the program and its content first: " << RunDir;
+        ASSERT_FALSE(Session.Display().empty()) << "Xvfb did not start";
+    }
+
+    void Start()
+    {
+        Program.emplace(RunDir + "/kobalind", std::vector<std::string> {}, Home.Environment(Session));
+        std::vector<std::string> windows;
+        ASSERT_TRUE(WaitFor([&]() { return !(windows = Session.FindWindows(MainTitle)).empty(); }, 15s))
+            << "no window titled " << MainTitle;
+        MainWindow = windows[0];
+        Main = Session.Geometry(MainWindow);
+        ASSERT_TRUE(Main);
+    }
+
+    // The popup titled so, once it is on screen.
+    std::optional<TWindowGeometry> AwaitPopup(const std::string& title, std::chrono::milliseconds timeout)
+    {
+        std::vector<std::string> windows;
+        if (!WaitFor([&]() { return !(windows = Session.FindWindows(title)).empty(); }, timeout))
+            return std::nullopt;
+        return Session.Geometry(windows[0]);
+    }
+
+    bool PopupGone(const std::string& title)
+    {
+        return WaitFor([&]() { return Session.FindWindows(title).empty(); }, 5s);
+    }
+
+    // Clicks the middle of a rectangle given in a popup's pixels.
+    void ClickIn(const TWindowGeometry& popup, const TRect& rect)
+    {
+        Session.Click(popup.X + (rect.Left + rect.Right) / 2, popup.Y + (rect.Top + rect.Bottom) / 2);
+    }
+
+    // Opens a popup by a click, checks its place, and closes it by one of its controls.
+    void OpenAndClose(const std::string& title, int x, int y, const TRect& closeControl)
+    {
+        Session.Click(x, y);
+        const auto popup = AwaitPopup(title, 5s);
+        ASSERT_TRUE(popup) << "no window titled " << title;
+        EXPECT_EQ(popup->Width, PopupWidth);
+        EXPECT_EQ(popup->Height, PopupHeight);
+        EXPECT_EQ(popup->X, (ScreenWidth - PopupWidth) / 2);
+        EXPECT_EQ(popup->Y, (ScreenHeight - PopupHeight) / 2);
+        ClickIn(*popup, closeControl);
+        EXPECT_TRUE(PopupGone(title)) << title << " stayed open";
+        EXPECT_EQ(Session.FindWindows(MainTitle).size(), 1u);
+    }
+
+    TXSession Session;
+    TFreshHome Home {"windows"};
+    std::optional<TProcess> Program;
+    std::string MainWindow;
+    std::optional<TWindowGeometry> Main;
+};
+
+TEST_F(ProgramWindows, HelpAndAboutOpenAndCloseByTheirCloseControls)
+{
+    Start();
+    ASSERT_FALSE(HasFatalFailure());
+    const auto [exitMapWidth, exitMapHeight] = SkinPictureSize(4);
+    ASSERT_GE(exitMapHeight, 16);
+    // "help" on the small buttons at the top right.
+    OpenAndClose("Help", Main->X + Main->Width - exitMapWidth + 12, Main->Y + 10, CloseSpot());
+
+    // The notice picture at the foot of the window, snapped to rows 1, 4, 7, ...
+    const auto [noticeWidth, noticeHeight] = SkinPictureSize(14);
+    const int noticeTop = Main->Height - 90 - (Main->Height - 90) % 3 + 1;
+    OpenAndClose("About", Main->X + (Main->Width - noticeWidth) / 2 + noticeWidth / 2,
+                 Main->Y + noticeTop + noticeHeight / 2, CloseSpot());
+
+    // "reg" on the button bar opens the same window; its close button shuts it.
+    const auto [barWidth, barHeight] = SkinPictureSize(11);
+    OpenAndClose("About", Main->X + (Main->Width - barWidth) / 2 + 37, Main->Y + Main->Height - barHeight + 16,
+                 CloseButton());
+}
+
+TEST_F(ProgramWindows, AWholeGameAgainstTheBestComputerEndsInTheScoreWindow)
+{
+    // The computer at its strongest, 8 pairs and the shortest turn-back delay.
+    Home.WriteSettings("\"Pairs\"=dword:00000008\n\"Computer\"=dword:00000001\n\"Level\"=dword:0000000a\n"
+                       "\"Delay\"=dword:00000000\n\"Sound\"=dword:00000000\n");
+    Start();
+    ASSERT_FALSE(HasFatalFailure());
+    const auto [barWidth, barHeight] = SkinPictureSize(11);
+    Session.Click(Main->X + (Main->Width - barWidth) / 2 + 424, Main->Y + Main->Height - barHeight + 46); // "play"
+
+    TCardSets sets;
+    BuildCardSets(RunDir + "/cards/", "", sets);
+    ASSERT_FALSE(sets.empty());
+    const auto layout = ChooseLayoutFor(8, sets[0].CardWidth, sets[0].CardHeight, ScreenWidth, ScreenHeight);
+    ASSERT_TRUE(layout);
+    const TBoardGeometry board = FitBoardFor(layout->Rows, layout->Cols, sets[0].CardWidth, sets[0].CardHeight,
+                                             ScreenWidth, ScreenHeight);
+    std::optional<TWindowGeometry> game;
+    ASSERT_TRUE(WaitFor([&]() {
+        game = Session.Geometry(MainWindow);
+        return game && game->Width == board.ClientWidth && game->Height == board.ClientHeight;
+    }, 5s)) << "the board did not appear";
+
+    // The score window opens over the board while the human may be clicking,
+    // and a click on its close controls or its advertisement (which opens a
+    // link) would spoil the test: aim each cell, where it can be, at a point
+    // outside the window, else outside those three controls.
+    const int popupX = (ScreenWidth - PopupWidth) / 2;
+    const int popupY = (ScreenHeight - PopupHeight) / 2;
+    const TRect closeButton = CloseButton();
+    const TRect whole {0, 0, PopupWidth, PopupHeight};
+    const std::vector<TRect> controls {closeButton, CloseSpot(), AdvertisementPicture()};
+    auto outside = [&](const std::vector<TRect>& rects, int x, int y) {
+        for (const TRect& rect : rects)
+            if (rect.Holds(x - popupX, y - popupY))
+                return false;
+        return true;
+    };
+    std::vector<std::pair<int, int>> aims;
+    for (int row = 0; row < board.Rows; ++row)
+        for (int col = 0; col < board.Cols; ++col) {
+            const int left = game->X + board.GridLeft + col * (board.CellWidth + 1);
+            const int top = game->Y + board.GridTop + row * (board.CellHeight + 1);
+            std::vector<std::pair<int, int>> candidates {{left + board.CellWidth / 2, top + board.CellHeight / 2}};
+            for (int eighth : {1, 7})
+                for (int other : {1, 7})
+                    candidates.emplace_back(left + eighth * board.CellWidth / 8, top + other * board.CellHeight / 8);
+            auto pick = [&](const std::vector<TRect>& avoid) -> std::optional<std::pair<int, int>> {
+                for (const auto& [x, y] : candidates)
+                    if (outside(avoid, x, y))
+                        return std::pair {x, y};
+                return std::nullopt;
+            };
+            aims.push_back(pick({whole}).value_or(pick(controls).value_or(candidates[0])));
+        }
+
+    // The human's turns: every cell in order, again and again; clicks on
+    // face-up or removed cards and during the computer's turns are ignored.
+    // The score window is looked for just before each press.
+    std::optional<TWindowGeometry> score;
+    const auto end = std::chrono::steady_clock::now() + 90s;
+    for (std::size_t i = 0; std::chrono::steady_clock::now() < end; ++i) {
+        Session.MovePointer(aims[i % aims.size()].first, aims[i % aims.size()].second);
+        if ((score = AwaitPopup("Score", 0ms)))
+            break;
+        Session.ClickHere();
+    }
+    ASSERT_TRUE(score) << "the game did not end in the score window within 90 s";
+    EXPECT_EQ(score->X, popupX);
+    EXPECT_EQ(score->Y, popupY);
+    EXPECT_EQ(score->Width, PopupWidth);
+    EXPECT_EQ(score->Height, PopupHeight);
+    ClickIn(*score, closeButton);
+    EXPECT_TRUE(PopupGone("Score")) << "the score window stayed open";
+    // The finished game stays on screen.
+    EXPECT_EQ(Session.FindWindows(MainTitle).size(), 1u);
+}
+
+} // namespace
