@@ -195,8 +195,18 @@ TEST_F(ProgramWindows, AWholeGameAgainstTheBestComputerEndsInTheScoreWindow)
     EXPECT_EQ(score->Height, PopupHeight);
     ClickIn(*score, closeButton);
     EXPECT_TRUE(PopupGone("Score")) << "the score window stayed open";
-    // The finished game stays on screen.
-    EXPECT_EQ(Session.FindWindows(MainTitle).size(), 1u);
+    // The finished game stays on screen; "exit" at the top right ends the
+    // program and keeps the settings it was started with.
+    const auto finished = Session.Geometry(MainWindow);
+    ASSERT_TRUE(finished);
+    const auto [exitMapWidth, exitMapHeight] = SkinPictureSize(4);
+    Session.Click(finished->X + finished->Width - exitMapWidth + 46, finished->Y + 10);
+    const std::optional<int> code = Program->WaitExit(5s);
+    ASSERT_TRUE(code) << "the program did not end on \"exit\"";
+    EXPECT_EQ(*code, 0);
+    const std::string text = ReadText(Home.SettingsFile());
+    EXPECT_NE(text.find("\"Level\"=dword:0000000a"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Delay\"=dword:00000000"), std::string::npos) << text;
 }
 
 } // namespace
