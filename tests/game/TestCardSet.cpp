@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 std::uint32_t FaceColour(std::int32_t face)
@@ -36,7 +38,10 @@ std::string WriteTestCardSet(const std::string& name, const TTestCardSet& set)
         else
             writer.AddCompressed(SolidBitmapFile(4, 3, FaceColour(i)));
     }
-    const std::string path = (std::filesystem::path(testing::TempDir()) / (name + ".crd")).string();
+    // ctest runs each test in its own process, several at once: the process id
+    // keeps one test's set from being rewritten while another reads it.
+    const std::string path =
+        (std::filesystem::path(testing::TempDir()) / (name + "-" + std::to_string(getpid()) + ".crd")).string();
     writer.SaveToFile(path);
     return path;
 }
