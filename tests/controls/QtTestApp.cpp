@@ -1,5 +1,5 @@
 // The one QApplication of a widget test program, alive for all tests; the
-// controls' and the windows' tests link it.
+// controls', the windows' and the app's tests link it.
 
 #include <QApplication>
 
