@@ -17,10 +17,10 @@ public:
     // empty when the bytes are not a bitmap this loader can read.
     void LoadFromStream(TStream& stream) override;
 
-    // Writes a complete BMP file (bottom-up, BITMAPINFOHEADER) at the
-    // stream's position. bits is 24 or 8; 8-bit picks a palette: exact when
-    // the picture holds at most 256 colours, else a median-cut quantisation.
-    // Alpha is not saved. Throws EResourceError for any other bits value.
+    // Writes a complete BMP file (bottom-up) at the stream's position. bits
+    // is 24, 8 or 32; 8-bit picks a palette: exact when the picture holds at
+    // most 256 colours, else a median-cut quantisation. Only 32-bit keeps
+    // alpha. Throws EResourceError for any other bits value.
     void SaveToStream(TStream& stream, int bits = 24) const;
 
     // Resizes to width x height opaque black pixels and drops the palette.

@@ -60,6 +60,21 @@ TEST(BitmapSave, TwentyFourBitWritesTheStandardHeaderAndDropsAlpha)
         EXPECT_EQ(loaded.Pixels().Pixels[i], pixels.Pixels[i] | 0xFF000000u) << i;
 }
 
+TEST(BitmapSave, ThirtyTwoBitKeepsAlphaInAV4Header)
+{
+    TPixelBuffer pixels {3, 2, {0x80112233, 0xFF445566, 0x00778899, 0xFF000000, 0x01FFFFFF, 0xFF123456}};
+    TBitmap source;
+    source.Assign(pixels);
+    std::vector<std::uint8_t> file;
+    const TBitmap loaded = RoundTrip(source, 32, &file);
+    ASSERT_EQ(file.size(), 14u + 108u + 2 * 12u);
+    EXPECT_EQ(file[14], 108); // biSize: BITMAPV4HEADER
+    EXPECT_EQ(file[28], 32);  // biBitCount
+    EXPECT_EQ(file[30], 3);   // BI_BITFIELDS
+    EXPECT_EQ(file[69], 0xFF); // the alpha mask's top byte
+    EXPECT_EQ(loaded.Pixels().Pixels, pixels.Pixels);
+}
+
 TEST(BitmapSave, EightBitIsExactForUpTo256Colours)
 {
     TBitmap source(40, 30);
@@ -122,12 +137,12 @@ TEST(BitmapSave, EmptyBitmapRoundTrips)
     EXPECT_TRUE(RoundTrip(TBitmap {}, 8).Empty());
 }
 
-TEST(BitmapSave, OnlyTwentyFourAndEightBitsAreWritten)
+TEST(BitmapSave, OnlyThirtyTwoTwentyFourAndEightBitsAreWritten)
 {
     TMemoryStream stream;
     const TBitmap b(1, 1);
     EXPECT_THROW(b.SaveToStream(stream, 16), EResourceError);
-    EXPECT_THROW(b.SaveToStream(stream, 32), EResourceError);
+    EXPECT_THROW(b.SaveToStream(stream, 1), EResourceError);
     EXPECT_EQ(stream.Size(), 0);
 }
 
