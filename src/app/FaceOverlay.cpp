@@ -1,5 +1,6 @@
 #include "app/FaceOverlay.h"
 
+#include "app/CardOutline.h"
 #include "controls/LumBitmap.h"
 
 #include <QPainter>
@@ -22,20 +23,25 @@ void TFaceImage::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), Current);
+    // A face as large as its panel keeps the panel's rounded corners.
+    const QRectF card = parentWidget() ? QRectF(-QPointF(pos()), QSizeF(parentWidget()->size())) : QRectF(rect());
+    DrawCardPicture(painter, card, rect(), Current);
 }
 
 TFaceOverlay::TFaceOverlay(QWidget* parent) : QWidget(parent), Image(new TFaceImage(this))
 {
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
     // Clicks on a face-up card reach the board below (where they are ignored)
     // rather than being swallowed by the panel.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     Player.SetOnFrame([this](const TPixelBuffer& frame, int index) { OnFrame(frame, index); });
     hide();
+}
+
+void TFaceOverlay::paintEvent(QPaintEvent*)
+{
+    // A white card: the board under the panel shows at its corners.
+    QPainter painter(this);
+    FillCard(painter, rect(), Qt::white);
 }
 
 TFaceOverlay::~TFaceOverlay()

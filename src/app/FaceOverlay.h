@@ -1,8 +1,8 @@
 #pragma once
-// Panel1/Img1 and Panel2/Img2: a white panel of one cell's size laid over a
-// face-up card, holding an image that plays the card's GIF face. The frames
-// are composed on the player's thread and posted to the UI thread; a frame
-// of an earlier face that arrives late is dropped.
+// Panel1/Img1 and Panel2/Img2: a white panel of one cell's size, shaped as a
+// card, laid over a face-up card, holding an image that plays the card's GIF
+// face. The frames are composed on the player's thread and posted to the UI
+// thread; a frame of an earlier face that arrives late is dropped.
 
 #include "resources/GifImage.h"
 #include "resources/GifPlayer.h"
@@ -14,7 +14,8 @@
 #include <atomic>
 #include <cstdint>
 
-// The image control: draws its current frame stretched to its own bounds.
+// The image control: draws its current frame stretched to its own bounds,
+// inside the card outline of its panel.
 class TFaceImage : public QWidget {
     Q_OBJECT
 public:
@@ -50,6 +51,9 @@ public:
     // The image's size for a picture in a panel: the picture's own size, or
     // scaled down by the larger of the two ratios when it does not fit.
     static QSize FittedImageSize(int pictureWidth, int pictureHeight, int panelWidth, int panelHeight);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void OnFrame(const TPixelBuffer& frame, int index);

@@ -3,6 +3,7 @@
 #include "app/MainF.h"
 
 #include "app/BoardGrid.h"
+#include "app/CardOutline.h"
 #include "app/CardPaint.h"
 #include "app/FaceOverlay.h"
 #include "app/Sounds.h"
@@ -26,13 +27,12 @@ QImage BorrowPixels(const TGraphic& graphic)
                   pixels.Width * 4, QImage::Format_ARGB32);
 }
 
+// Faces and backs are stretched to the cell inside the card's outline; the
+// board, painted first, shows at the corners.
 void DrawStretched(QPainter& painter, const QRect& rect, const TGraphic* graphic)
 {
-    if (!graphic)
-        return;
-    const QImage image = BorrowPixels(*graphic);
-    if (!image.isNull())
-        painter.drawImage(rect, image);
+    if (graphic)
+        DrawCardPicture(painter, rect, rect, BorrowPixels(*graphic));
 }
 
 } // namespace
@@ -55,7 +55,7 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
     case TCellPaint::Nothing:
         // A face-up card whose face could not be shown: blank, not a gap.
         if (hasFace && FailedFaces[static_cast<std::size_t>(pair - 1)])
-            painter.fillRect(rect, Qt::white);
+            FillCard(painter, rect, Qt::white);
         break;
     case TCellPaint::BoardBrush:
         painter.fillRect(rect, MGrid->BoardBrush());
@@ -87,7 +87,7 @@ void TMainForm::PaintGifStill(std::int32_t pair, QPainter& painter, const QRect&
         } catch (const EResourceError& error) {
             // A paint cannot stop for a dialog: the cell stays white and the
             // reason is told once per game, after the paint.
-            painter.fillRect(rect, Qt::white);
+            FillCard(painter, rect, Qt::white);
             if (!StillErrorShown) {
                 StillErrorShown = true;
                 const std::string text = error.what();
@@ -98,7 +98,7 @@ void TMainForm::PaintGifStill(std::int32_t pair, QPainter& painter, const QRect&
         SkinBitmap.DrawFitted(&GIFImg, GameEngine->CellWidth, GameEngine->CellHeight);
         still = SkinBitmap.Image;
     }
-    painter.drawImage(rect, still);
+    DrawCardPicture(painter, rect, rect, still);
 }
 
 void TMainForm::ShowFaceOverlay(std::int32_t phase, std::int32_t col, std::int32_t row)

@@ -10,6 +10,7 @@
 #include "resources/LumRes.h"
 #include "resources/Stream.h"
 #include "windows/Image.h"
+#include "windows/TextFit.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -48,6 +49,10 @@ constexpr TAreaDef PanelMapAreas[] = {
     {"options", {398, 8, 458, 24}, "Options"},
 };
 const TRect CoverAdArea {11, 11, 418, 280};
+// The status line stays between the bar's "exit" and "play" buttons, with a
+// little room on each side; the bar and the line are both centred.
+constexpr int StatusGap = 8;
+constexpr int StatusRoom = PanelMapAreas[1].Rect.Left - PanelMapAreas[0].Rect.Right - 2 * StatusGap;
 
 void RegisterProgramCursors()
 {
@@ -157,8 +162,9 @@ void TMainForm::CreateComponents()
     QFont bold = font();
     bold.setBold(true);
     Label1->setFont(bold);
+    Label1->setTextFormat(Qt::PlainText); // names are shown as typed, never read as markup
     Label1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
-    // A long status line may reach over the bar's buttons; clicks go through.
+    // Clicks go through the status line to the bar under it.
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
     CopyRightImage = new TImage(this);
     CopyRightImage->OnClick = [this](TImage*) { CopyRightImageClick(); };
@@ -242,8 +248,9 @@ void TMainForm::ShowWelcome()
 
 void TMainForm::SetPlayerLabel(const std::string& text)
 {
-    // A line wider than the window would run over the bar's buttons.
-    Label1->setText(Label1->fontMetrics().elidedText(QString::fromStdString(text), Qt::ElideRight, width()));
+    // A longer line would run over the bar's buttons. It is cut in the
+    // middle, so a long name keeps its pairs count at the end.
+    Label1->setText(ElideToWidth(QString::fromStdString(text), Label1->font(), StatusRoom, Qt::ElideMiddle));
     Label1->adjustSize();
     Label1->move(CentredLeft(width(), Label1->width()), Label1->y());
 }

@@ -20,6 +20,8 @@ namespace {
 constexpr int OptionsWidth = 386;
 constexpr int OptionsHeight = 303;
 constexpr const char* NotEnoughImages = "This set of cards does not contain enough images!";
+// Long enough for any real name, short enough for the score window's column.
+constexpr int MaxNameLength = 32;
 
 QComboBox* PickList(QWidget* parent, int left, int top)
 {
@@ -57,6 +59,7 @@ void TMainForm::CreateOptionsPanel()
     for (std::size_t i = 0; i < PlayerEdits.size(); ++i) {
         PlayerEdits[i] = new QLineEdit(OptionsPanel);
         PlayerEdits[i]->setGeometry(232, 68 + 24 * static_cast<int>(i), 121, 21);
+        PlayerEdits[i]->setMaxLength(MaxNameLength);
     }
     ComputerCheck = Tick(OptionsPanel, 232, 169);
     IQSlider = new TLumImageSlider(OptionsPanel);

@@ -209,16 +209,25 @@ bool TLumCustomImageMap::event(QEvent* event)
 
 void TLumCustomImageMap::paintEvent(QPaintEvent* event)
 {
-    QPainter canvas(this);
-    canvas.setCompositionMode(QPainter::CompositionMode_Source);
-    const TRect clip = TRect::FromQRect(event->rect());
-    if (!FTransparent)
-        DrawImagePart(canvas, clip, FrameOff, clip);
-    for (const auto& [name, area] : Areas) {
-        const TRect part = Intersect(area->AreaRect, clip);
-        if (!part.IsEmpty())
-            DrawImagePart(canvas, part, FrameOfPaint(area->AreaPaint), part);
+    // The areas' pictures replace frame 0 where they lie; the result is then
+    // laid over what the parent painted, so see-through pixels show it.
+    const QRect dirty = event->rect();
+    QImage layer(dirty.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter canvas(&layer);
+        canvas.translate(-dirty.topLeft());
+        canvas.setCompositionMode(QPainter::CompositionMode_Source);
+        const TRect clip = TRect::FromQRect(dirty);
+        if (!FTransparent)
+            DrawImagePart(canvas, clip, FrameOff, clip);
+        for (const auto& [name, area] : Areas) {
+            const TRect part = Intersect(area->AreaRect, clip);
+            if (!part.IsEmpty())
+                DrawImagePart(canvas, part, FrameOfPaint(area->AreaPaint), part);
+        }
     }
+    QPainter(this).drawImage(dirty.topLeft(), layer);
 }
 
 void TLumCustomImageMap::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,7 @@
 #include "windows/Label.h"
 
+#include "windows/TextFit.h"
+
 #include <QMouseEvent>
 
 TLabel::TLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
@@ -13,6 +15,12 @@ void TLabel::SetFontColor(const QColor& color)
     QPalette p = palette();
     p.setColor(QPalette::WindowText, color);
     setPalette(p);
+}
+
+void TLabel::SetTextWithin(const QString& text, int maxWidth)
+{
+    setText(ElideToWidth(text, font(), maxWidth));
+    adjustSize();
 }
 
 void TLabel::mousePressEvent(QMouseEvent* event)

@@ -20,6 +20,9 @@ public:
 
     // Font colour, kept in the label's palette.
     void SetFontColor(const QColor& color);
+    // Shows the text, cut with an ellipsis where it would be wider than
+    // maxWidth, and takes the size of what it shows.
+    void SetTextWithin(const QString& text, int maxWidth);
     void SetCursor(TCursor cursor) { ApplyCursor(*this, cursor); }
 
     std::function<void(TLabel* Sender)> OnClick;

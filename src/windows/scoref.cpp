@@ -8,6 +8,11 @@ namespace {
 
 const QColor Yellow(255, 255, 0);
 constexpr int RowTops[5] = {88, 108, 126, 144, 162};
+constexpr int NameLeft = 24;
+constexpr int PairsLeft = 148;
+constexpr int AdLeft = 200;
+// Room kept between a cut text and what lies to its right.
+constexpr int Gap = 4;
 
 } // namespace
 
@@ -19,22 +24,25 @@ TScoreForm::TScoreForm(TLumResReader& skinArchive, const TGame& game, QWidget* p
 
     AdImage = new TImage(this);
     AdImage->SetStretch(true);
-    AdImage->setGeometry(200, 50, 178, 170);
+    AdImage->setGeometry(AdLeft, 50, 178, 170);
     AdImage->SetCursor(PointCursorSlot);
     AdImage->OnClick = [this](QObject* sender) { AdImageClick(sender); };
 
-    for (int n = 1; n <= 13; ++n)
+    for (int n = 1; n <= 13; ++n) {
         Labels[static_cast<std::size_t>(n)] = new TLabel(QString(), this);
+        // Names are shown as typed, never read as markup.
+        Label(n)->setTextFormat(Qt::PlainText);
+    }
     Label(6)->setText(QStringLiteral("Players:"));
     Label(6)->move(32, 60);
     Label(12)->setText(QStringLiteral("Pairs:"));
     Label(12)->move(150, 60);
     for (int row = 0; row < 5; ++row) {
-        Label(1 + row)->move(24, RowTops[row]);
-        Label(7 + row)->setGeometry(148, RowTops[row], 32, 13);
+        Label(1 + row)->move(NameLeft, RowTops[row]);
+        Label(7 + row)->setGeometry(PairsLeft, RowTops[row], 32, 13);
         Label(7 + row)->setAlignment(Qt::AlignRight | Qt::AlignTop);
     }
-    Label(13)->move(24, 198);
+    Label(13)->move(NameLeft, 198);
     for (int n = 1; n <= 13; ++n) {
         Label(n)->SetFontColor(Yellow);
         if (n < 7 || n > 11)
@@ -52,12 +60,13 @@ void TScoreForm::FormShow()
 {
     for (int record = 1; record <= 5; ++record) {
         const TPlayer& player = Game.Players[static_cast<std::size_t>(record)];
-        Label(record)->setText(QString::fromStdString(player.Name));
-        Label(record)->adjustSize();
+        // A long name stops short of the pairs column, the winner line short
+        // of the advertisement beside it.
+        Label(record)->SetTextWithin(QString::fromStdString(player.Name), PairsLeft - Gap - NameLeft);
         Label(6 + record)->setText(QString::number(player.Score));
     }
-    Label(13)->setText(QStringLiteral("The winner is: ") + QString::fromStdString(Game.WinnerText));
-    Label(13)->adjustSize();
+    Label(13)->SetTextWithin(QStringLiteral("The winner is: ") + QString::fromStdString(Game.WinnerText),
+                             AdLeft - Gap - NameLeft);
     AdImage->SetHint(QString::fromStdString(AdLink));
 }
 

@@ -6,6 +6,7 @@
 #include "app/FaceOverlay.h"
 #include "app/MainF.h"
 #include "app/Settings.h"
+#include "game/CardShape.h"
 #include "controls/LumCursors.h"
 #include "controls/LumImageCtrl.h"
 #include "controls/LumImageMap.h"
@@ -21,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -32,6 +35,38 @@ namespace fs = std::filesystem;
 namespace {
 
 const TWorkArea WorkArea1024 {0, 0, 1024, 738};
+
+// How a pixel of a w x h card lies against its rounded outline: 0 wholly
+// outside, 2 wholly inside, 1 on the edge. The outline is the rectangle
+// shrunk by r on each side, grown again by a disc of radius r.
+int OutlineCover(int x, int y, int w, int h)
+{
+    const double r = CardCornerRadius(w, h);
+    const auto gap = [r](double low, double high, double size) {
+        return std::max({r - high, 0.0, low - (size - r)});
+    };
+    if (std::hypot(gap(x, x + 1, w), gap(y, y + 1, h)) >= r)
+        return 0;
+    for (const double cx : {x, x + 1})
+        for (const double cy : {y, y + 1})
+            if (std::hypot(gap(cx, cx, w), gap(cy, cy, h)) > r)
+                return 1;
+    return 2;
+}
+
+// Checks every pixel of a card drawn at rect in image: the board outside its
+// outline, the card's colour inside; edge pixels are blends and not checked.
+void ExpectCardOnBoard(const QImage& image, const QRect& rect, QRgb card, const char* what)
+{
+    int wrong = 0;
+    for (int y = 0; y < rect.height(); ++y)
+        for (int x = 0; x < rect.width(); ++x) {
+            const int cover = OutlineCover(x, y, rect.width(), rect.height());
+            if (cover != 1 && image.pixel(rect.left() + x, rect.top() + y) != (cover == 0 ? BoardColour : card))
+                ++wrong;
+        }
+    EXPECT_EQ(wrong, 0) << what << " at " << rect.x() << "," << rect.y();
+}
 
 class TMainFormTest : public ::testing::Test {
 protected:
@@ -139,6 +174,13 @@ TEST_F(TMainFormTest, StartsOnTheWelcomeCoverCentredOnTheWorkArea)
     EXPECT_EQ(Form->Label1->text(), QStringLiteral("Welcome"));
     EXPECT_EQ(Form->Label1->x(), (490 - Form->Label1->width()) / 2);
     EXPECT_EQ(Form->CoverPanel->pos(), QPoint((490 - 429) / 2, 50));
+    // The cover's see-through corners show the window's background.
+    const QImage shown = Form->grab().toImage();
+    const QRect cover = Form->CoverPanel->geometry();
+    for (const QPoint corner : {cover.topLeft(), cover.topRight(), cover.bottomLeft(), cover.bottomRight()}) {
+        EXPECT_EQ(shown.pixel(corner), BoardColour);
+        EXPECT_EQ(shown.pixel((corner + cover.center()) / 2), CoverColour);
+    }
     EXPECT_EQ(Form->OptionsPanel->pos(), QPoint(52, 52));
     EXPECT_EQ(Form->CopyRightImage->pos(), QPoint(145, 361));
     EXPECT_EQ(Form->PanelMap->geometry(), QRect(12, 384, 466, 66));
@@ -323,8 +365,9 @@ TEST_F(TMainFormTest, GifFacesPlayInTheOverlaysAndEndAsStills)
     EXPECT_EQ(Form->Panel2->geometry(), Form->MGrid->CellRect(col2, row2).translated(Form->MGrid->pos()));
     // The face fits the cell exactly, so the image fills the panel.
     EXPECT_EQ(Form->Panel1->Img()->geometry(), QRect(0, 0, 60, 45));
+    // Shaped as a card over the board.
     const QImage shown = Form->grab().toImage();
-    EXPECT_EQ(shown.pixel(cell1.center()), TestFaceColour(2));
+    ExpectCardOnBoard(shown, cell1, TestFaceColour(2), "first overlay");
     FireTimer();
     EXPECT_FALSE(Form->Panel1->isVisible());
     EXPECT_FALSE(Form->Panel2->isVisible());
@@ -336,9 +379,25 @@ TEST_F(TMainFormTest, GifFacesPlayInTheOverlaysAndEndAsStills)
         FireTimer();
     }
     ASSERT_FALSE(game.GameActive);
+    const QImage board = Form->MGrid->grab().toImage();
     for (int pair = 1; pair <= 8; ++pair)
-        EXPECT_EQ(GridPixel(cells[pair][1].first, cells[pair][1].second), TestFaceColour(pair - 1)) << pair;
+        ExpectCardOnBoard(board, Form->MGrid->CellRect(cells[pair][1].first, cells[pair][1].second),
+                          TestFaceColour(pair - 1), "still");
     EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(TMainFormTest, BacksAndFaceUpCardsShowTheBoardAtTheirRoundedCorners)
+{
+    TTestSet set;
+    set.Width = 100;
+    set.Height = 80;
+    auto cells = DealForHumans(set);
+    const auto [col, row] = cells[4][0];
+    ClickCell(col, row);
+    const QImage board = Form->MGrid->grab().toImage();
+    ExpectCardOnBoard(board, Form->MGrid->CellRect(col, row), TestFaceColour(3), "face");
+    const auto [backCol, backRow] = cells[5][0];
+    ExpectCardOnBoard(board, Form->MGrid->CellRect(backCol, backRow), BackColour, "back");
 }
 
 TEST_F(TMainFormTest, OptionsStopARunningGameAndPlayDealsAFreshOne)
@@ -475,18 +534,30 @@ TEST_F(TMainFormTest, AFaceThatFailsToDecodeIsReportedAndTheGameGoesOn)
     EXPECT_EQ(Form->Game().Players[1].Score, 1);
 }
 
-TEST_F(TMainFormTest, AStatusLineWiderThanTheWindowIsCutShort)
+TEST_F(TMainFormTest, NameFieldsTakeAtMost32CharactersAndALongStatusLineIsCutShort)
 {
     WriteTestSet(Folder, TTestSet{});
     Create();
     const std::string longName(3000, 'W');
     SetUpHumans(longName.c_str(), "Bob");
+    EXPECT_EQ(Form->PlayerEdits[0]->text(), QString(32, QChar('W')));
+    QTest::keyClicks(Form->PlayerEdits[1], QStringLiteral("-and-a-name-that-goes-on-and-on"));
+    EXPECT_EQ(Form->PlayerEdits[1]->text(), QStringLiteral("Bob-and-a-name-that-goes-on-and-"));
     ClickArea(Form->PanelMap, "play");
+    EXPECT_EQ(Form->Game().Players[1].Name, std::string(32, 'W'));
+
+    // The status line is cut in the middle and keeps the count.
     const QString shown = Form->Label1->text();
     EXPECT_TRUE(shown.startsWith(QStringLiteral("WWW"))) << shown.toStdString();
-    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
-    EXPECT_LE(Form->Label1->width(), Form->width());
-    EXPECT_GE(Form->Label1->x(), 0);
+    EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("W (pairs: 0)"))) << shown.toStdString();
+    // It ends short of the bar's "exit" and "play" buttons.
+    const auto area = [this](const char* name) {
+        return Form->PanelMap->Area(Form->PanelMap->IndexOfArea(QString::fromLatin1(name))).AreaRect.ToQRect()
+            .translated(Form->PanelMap->pos());
+    };
+    EXPECT_GT(Form->Label1->x(), area("exit").right());
+    EXPECT_LT(Form->Label1->geometry().right(), area("play").left());
     // A short line is shown whole.
     ClickArea(Form->PanelMap, "options");
     EXPECT_EQ(Form->Label1->text(), QStringLiteral("Set Options"));

@@ -82,6 +82,31 @@ TEST_F(ScoreForm, LabelsArePlacedAndYellow)
         EXPECT_EQ(Form.Label(n)->palette().color(QPalette::WindowText), QColor(255, 255, 0)) << n;
 }
 
+TEST_F(ScoreForm, LongNamesAndTheWinnerLineStopShortOfWhatLiesBesideThem)
+{
+    Form.show();
+    const QImage shortNames = Form.grab().toImage();
+    Form.hide();
+    const std::string longName(50, 'W');
+    Game.Players[1].Name = longName;
+    Game.Players[2].Name = "Bob " + longName;
+    Game.WinnerText = longName;
+    Form.show();
+    for (int n : {1, 2, 13}) {
+        EXPECT_TRUE(Form.Label(n)->text().endsWith(QChar(0x2026))) << Form.Label(n)->text().toStdString();
+        EXPECT_TRUE(Form.Label(n)->text().contains(QStringLiteral("WWW"))) << n;
+    }
+    EXPECT_LT(Form.Label(1)->geometry().right(), Form.Label(7)->x());
+    EXPECT_LT(Form.Label(13)->geometry().right(), Form.AdImage->x());
+    // Beside the names and the winner line the window looks as it does with
+    // short ones: the pairs column and the advertisement are untouched.
+    const QImage longNames = Form.grab().toImage();
+    const QRect besideNames(Form.Label(7)->x() - 4, 88, 395 - Form.Label(7)->x() + 4, 40);
+    const QRect besideWinner(Form.AdImage->x() - 4, 198, 395 - Form.AdImage->x() + 4, 20);
+    for (const QRect& part : {besideNames, besideWinner})
+        EXPECT_EQ(longNames.copy(part), shortNames.copy(part)) << part.x() << "," << part.y();
+}
+
 TEST_F(ScoreForm, TitleIsCentred)
 {
     EXPECT_EQ(Form.TitleImage->geometry(), QRect((395 - ScoreTitleWidth) / 2, 29, ScoreTitleWidth, 16));
@@ -89,9 +114,13 @@ TEST_F(ScoreForm, TitleIsCentred)
 
 TEST_F(ScoreForm, AdvertisementShowsTheSetsPictureAndOpensItsLink)
 {
+    Form.show();
+    const QImage withoutAd = Form.grab().toImage();
+    Form.hide();
     TBitmap ad(10, 10);
     for (std::uint32_t& pixel : ad.EditPixels().Pixels)
         pixel = 0xFF204080;
+    ad.EditPixels().At(0, 0) = 0; // see-through: a rounded picture's corner
     Form.SetAdvertisement(ad, "http://ad.example/set");
     std::vector<std::string> opened;
     Form.OnOpenLink = [&](const std::string& link) { opened.push_back(link); };
@@ -99,7 +128,9 @@ TEST_F(ScoreForm, AdvertisementShowsTheSetsPictureAndOpensItsLink)
     EXPECT_EQ(Form.AdImage->geometry(), QRect(200, 50, 178, 170)); // stretched, not resized
     EXPECT_EQ(Form.AdImage->Hint(), QStringLiteral("http://ad.example/set"));
     EXPECT_EQ(Form.AdImage->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(Form.grab().toImage().pixelColor(370, 210), QColor(0x20, 0x40, 0x80));
+    const QImage shown = Form.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(370, 210), QColor(0x20, 0x40, 0x80));
+    EXPECT_EQ(shown.pixel(201, 51), withoutAd.pixel(201, 51)); // the window shows through
     QTest::mouseClick(Form.AdImage, Qt::LeftButton, {}, {80, 80});
     EXPECT_EQ(opened, std::vector<std::string>{"http://ad.example/set"});
 }

@@ -2,6 +2,8 @@
 
 #include "Theme.h"
 
+#include "game/CardShape.h"
+
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -21,44 +23,49 @@ void DrawGlyph(QPainter& p, const QRectF& area, const QImage& glyph, const TPose
     p.restore();
 }
 
+// The card fills its picture: the outline less half the pen, so the pen's
+// outer edge lies on the outline the board draws cards in.
+QRectF CardBody(QSize size, qreal pen)
+{
+    return QRectF(QPointF(0, 0), QSizeF(size)).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
+}
+
+qreal CardRadius(QSize size, qreal pen)
+{
+    return CardCornerRadius(size.width(), size.height()) - pen / 2;
+}
+
 } // namespace
 
-QImage DrawFace(QSize size, const QColor& tint, const QImage& glyph, const TPose& pose, bool transparent)
+QImage DrawFace(QSize size, const QColor& tint, const QImage& glyph, const TPose& pose)
 {
-    QImage face = Canvas(size.width(), size.height(), transparent ? QColor(Qt::transparent) : QColor(0xfb, 0xf7, 0xec));
+    QImage face = Canvas(size.width(), size.height(), Board);
     QPainter p(&face);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF card = QRectF(face.rect()).adjusted(2.5, 2.5, -2.5, -2.5);
-    if (!transparent) {
-        QRadialGradient g(card.center(), std::max(card.width(), card.height()) * 0.7);
-        g.setColorAt(0, tint.lighter(160));
-        g.setColorAt(1, tint);
-        p.setPen(QPen(tint.darker(150), 1.5));
-        p.setBrush(g);
-        p.drawRoundedRect(card, 9, 9);
-    } else {
-        // A soft ground shadow keeps a see-through face from floating.
-        p.setPen(Qt::NoPen);
-        p.setBrush(tint.darker(120));
-        const qreal w = glyph.width() * 0.6 * pose.Scale;
-        p.drawEllipse(QPointF(card.center().x() + pose.Dx, card.bottom() - 6), w / 2, 3.5);
-    }
+    const qreal pen = 1.5;
+    const QRectF card = CardBody(size, pen);
+    QRadialGradient g(card.center(), std::max(card.width(), card.height()) * 0.7);
+    g.setColorAt(0, tint.lighter(160));
+    g.setColorAt(1, tint);
+    p.setPen(QPen(tint.darker(150), pen));
+    p.setBrush(g);
+    p.drawRoundedRect(card, CardRadius(size, pen), CardRadius(size, pen));
     DrawGlyph(p, card, glyph, pose);
     return face;
 }
 
 QImage DrawBack(QSize size, const QColor& theme, const QImage& emblem)
 {
-    QImage back = Canvas(size.width(), size.height(), theme.darker(170));
+    QImage back = Canvas(size.width(), size.height(), Board);
     QPainter p(&back);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF card = QRectF(back.rect()).adjusted(2.5, 2.5, -2.5, -2.5);
+    const QRectF card = CardBody(size, 1);
     QLinearGradient g(card.topLeft(), card.bottomRight());
     g.setColorAt(0, theme);
     g.setColorAt(1, theme.darker(160));
     p.setPen(QPen(Outline, 1));
     p.setBrush(g);
-    p.drawRoundedRect(card, 9, 9);
+    p.drawRoundedRect(card, CardRadius(size, 1), CardRadius(size, 1));
     p.save();
     QPainterPath clip;
     clip.addRoundedRect(card.adjusted(5, 5, -5, -5), 6, 6);
@@ -88,15 +95,16 @@ QImage DrawBack(QSize size, const QColor& theme, const QImage& emblem)
 
 QImage DrawAdvert(const QColor& theme, const QString& setName, const std::vector<QImage>& samples)
 {
+    // Outside the rounded frame the picture stays see-through, so the
+    // window's own background shows at its corners.
     QImage ad = Canvas(178, 170);
     QPainter p(&ad);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, 170);
     g.setColorAt(0, theme.lighter(115));
     g.setColorAt(1, theme.darker(190));
-    p.fillRect(ad.rect(), g);
     p.setPen(QPen(Gold, 1.5));
-    p.setBrush(Qt::NoBrush);
+    p.setBrush(g);
     p.drawRoundedRect(QRectF(3, 3, 172, 164), 8, 8);
     DrawShadowText(p, QRect(8, 10, 162, 44), Qt::AlignCenter | Qt::TextWordWrap, setName, Gold, UiFont(17, true));
     const int n = static_cast<int>(samples.size());

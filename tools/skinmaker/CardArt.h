@@ -17,9 +17,12 @@ struct TPose {
     qreal Angle = 0; // degrees
 };
 
-// A face: a tinted rounded card (or nothing, when transparent) with the glyph.
-QImage DrawFace(QSize size, const QColor& tint, const QImage& glyph, const TPose& pose, bool transparent = false);
+// Faces and backs fill their picture with the card's outline (CardShape.h);
+// outside its corners lies the board's colour.
+// A face: a tinted rounded card with the glyph.
+QImage DrawFace(QSize size, const QColor& tint, const QImage& glyph, const TPose& pose);
 QImage DrawBack(QSize size, const QColor& theme, const QImage& emblem);
+// See-through outside its rounded frame.
 QImage DrawAdvert(const QColor& theme, const QString& setName, const std::vector<QImage>& samples);
 
 // A four-pointed twinkle on transparent pixels.

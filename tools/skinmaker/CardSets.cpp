@@ -72,21 +72,29 @@ std::vector<TFace> FacesOf(const TPlan& plan)
 
 TArchivePicture Picture(std::vector<std::uint8_t> bytes, TPictureStorage storage) { return {std::move(bytes), storage}; }
 
+int GlyphSize(QSize card) { return std::min(card.width(), card.height()) * 7 / 10; }
+
+QImage DrawSetBack(const TPlan& plan, const TEmojiFont& emoji, QSize size)
+{
+    return DrawBack(size, plan.Theme, emoji.Glyph(QString::fromUtf8(plan.Emblem), 64));
+}
+
 TCardSetFile BuildSet(const TPlan& plan, const TEmojiFont& emoji)
 {
     const std::vector<TFace> faces = FacesOf(plan);
-    const int glyphSize = std::min(plan.Size.width(), plan.Size.height()) * 7 / 10;
+    const int glyphSize = GlyphSize(plan.Size);
 
     std::vector<QImage> samples;
     for (std::size_t i = 0; i < 3 && i < faces.size(); ++i)
         samples.push_back(emoji.Glyph(faces[i * faces.size() / 3].Emoji, 40));
     const QImage ad = DrawAdvert(plan.Theme, QString::fromStdString(plan.Name), samples);
-    const QImage back = DrawBack(plan.Size, plan.Theme, emoji.Glyph(QString::fromUtf8(plan.Emblem), 64));
+    const QImage back = DrawSetBack(plan, emoji, plan.Size);
 
     // Each set stores its pictures a little differently, so every kind of
     // archive entry the game can meet occurs in normal play.
     const bool gif = plan.FaceType == 1, jpeg = plan.FaceType == 2;
-    const TArchivePicture adPicture = Picture(BitmapBytes(ad), gif ? TPictureStorage::Bitmap : TPictureStorage::Compressed);
+    const TArchivePicture adPicture = Picture(BitmapBytes(ad, 32),
+                                              gif ? TPictureStorage::Bitmap : TPictureStorage::Compressed);
     const TArchivePicture backPicture = Picture(BitmapBytes(back, jpeg ? 24 : 8),
                                                 gif ? TPictureStorage::Compressed : TPictureStorage::Bitmap);
 
@@ -124,4 +132,15 @@ std::vector<TCardSetFile> BuildCardSets(const TEmojiFont& emoji)
     for (const TPlan& plan : Plans())
         sets.push_back(BuildSet(plan, emoji));
     return sets;
+}
+
+std::vector<TSetSample> DrawSetSamples(const TEmojiFont& emoji, QSize size)
+{
+    std::vector<TSetSample> samples;
+    for (const TPlan& plan : Plans()) {
+        const TFace first = FacesOf(plan).front();
+        samples.push_back({DrawSetBack(plan, emoji, size),
+                           DrawFace(size, first.Tint, emoji.Glyph(first.Emoji, GlyphSize(size)), {})});
+    }
+    return samples;
 }

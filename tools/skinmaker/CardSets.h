@@ -4,6 +4,9 @@
 
 #include "Emoji.h"
 
+#include <QImage>
+#include <QSize>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,3 +17,11 @@ struct TCardSetFile {
 };
 
 std::vector<TCardSetFile> BuildCardSets(const TEmojiFont& emoji);
+
+// Each set's card back and its first face, drawn as the set draws them but
+// at the given size: the welcome cover shows them.
+struct TSetSample {
+    QImage Back;
+    QImage Face;
+};
+std::vector<TSetSample> DrawSetSamples(const TEmojiFont& emoji, QSize size);

@@ -21,7 +21,7 @@ TStyle StyleFor(int index)
     return order[index % 8];
 }
 
-// See-through faces are shown on the white overlay panel: half-covered edge
+// See-through frames are shown on the white overlay panel: half-covered edge
 // pixels are blended onto white, the rest become transparent.
 TPixelBuffer Matte(const QImage& image)
 {
@@ -97,13 +97,15 @@ std::vector<std::uint8_t> MakeGifFace(int index, QSize size, const QColor& tint,
         break;
     }
     case TStyle::Pulse: {
-        // A see-through face whose frames are cleared after showing.
+        // The whole card first, then only the square around the glyph, each
+        // square cleared after showing: the next one covers it again.
+        frames.push_back(Frame(ToPixels(DrawFace(size, tint, glyph, {0, 0, 0.86, 0})), origin, base * 5,
+                               TGifEncodeDisposal::Keep));
         const int side = std::min(size.width(), size.height()) - 4;
         const QRect box((size.width() - side) / 2, (size.height() - side) / 2, side, side);
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 1; i < 7; ++i) {
             const TPose pose{0, 0, 0.86 + 0.14 * std::sin(2 * Pi * i / 7), 0};
-            const QImage full = DrawFace(size, tint, glyph, pose, true);
-            frames.push_back(Frame(Matte(full.copy(box)), box.topLeft(), i == 0 ? base * 5 : base,
+            frames.push_back(Frame(ToPixels(DrawFace(size, tint, glyph, pose).copy(box)), box.topLeft(), base,
                                    TGifEncodeDisposal::RestoreBackground));
         }
         break;

@@ -2,6 +2,8 @@
 #include "Skin.h"
 #include "Theme.h"
 
+#include "game/CardShape.h"
+
 #include <QLinearGradient>
 #include <QRadialGradient>
 
@@ -19,69 +21,61 @@ constexpr QRect SliderRect(200, 225, 177, 18);
 constexpr int SliderMargin = 5; // the thumb's centre runs from 5 to width - 5
 constexpr int ThumbWidth = 11;
 
-void DrawMiniCard(QPainter& p, const QRect& r, const QImage* face, qreal angle)
+// A card of the sets, laid turned on the cover with a shadow under it; only
+// its rounded outline is drawn, so the cover shows at its corners.
+void DrawMiniCard(QPainter& p, const QPoint& centre, const QImage& card, qreal angle)
 {
     p.save();
-    p.translate(r.center());
+    p.translate(centre);
     p.rotate(angle);
-    const QRectF body(-r.width() / 2.0, -r.height() / 2.0, r.width(), r.height());
+    const QRectF body(-card.width() / 2.0, -card.height() / 2.0, card.width(), card.height());
+    const qreal radius = CardCornerRadius(card.width(), card.height());
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 90));
-    p.drawRoundedRect(body.translated(3, 4), 7, 7);
-    p.setPen(QPen(Outline, 1.2));
-    if (face) {
-        p.setBrush(QColor(0xfb, 0xf7, 0xec));
-        p.drawRoundedRect(body, 7, 7);
-        p.drawImage(QRectF(-face->width() / 2.0, -face->height() / 2.0, face->width(), face->height()), *face);
-    } else {
-        p.setBrush(QColor(0xb0, 0x3a, 0x2e));
-        p.drawRoundedRect(body, 7, 7);
-        p.setPen(QPen(Gold, 1.5));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(body.adjusted(5, 5, -5, -5), 4, 4);
-        p.drawEllipse(QPointF(0, 0), 9, 9);
-    }
+    p.drawRoundedRect(body.translated(3, 4), radius, radius);
+    QBrush picture(card);
+    picture.setTransform(QTransform::fromTranslate(body.left(), body.top()));
+    p.setBrush(picture);
+    p.drawRoundedRect(body, radius, radius);
     p.restore();
 }
 
 } // namespace
 
-QImage DrawCover(const TEmojiFont& emoji)
+QImage DrawCover(const std::vector<TSetSample>& sets)
 {
+    // Outside the rounded frame the cover stays see-through, so the
+    // window's background shows at its corners.
     QImage cover = Canvas(429, 287);
     QPainter p(&cover);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient glow(214, 150, 260);
     glow.setColorAt(0, QColor(0x2f, 0x3f, 0x86));
     glow.setColorAt(1, QColor(0x10, 0x15, 0x2e));
-    p.fillRect(cover.rect(), glow);
     p.setPen(QPen(GoldDark, 2));
-    p.setBrush(Qt::NoBrush);
+    p.setBrush(glow);
     p.drawRoundedRect(QRectF(4, 4, 421, 279), 12, 12);
     p.setPen(QPen(Gold, 1));
+    p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(8.5, 8.5, 412, 270), 9, 9);
 
     DrawShadowText(p, QRect(0, 20, 429, 44), Qt::AlignCenter, "Orvane Kobalind", Gold, UiFont(34, true));
     DrawShadowText(p, QRect(0, 64, 429, 20), Qt::AlignCenter, "find the pairs, beat your friends", Caption,
                    UiFont(13, false));
 
-    const QImage fox = emoji.Glyph(QString::fromUtf8("\U0001F98A"), 40);
-    const QImage cherry = emoji.Glyph(QString::fromUtf8("\U0001F352"), 40);
+    // Every set's back, and between them the first faces of two sets.
     const struct {
-        QRect Place;
-        const QImage* Face;
+        QPoint Centre;
+        const QImage* Card;
         qreal Angle;
     } cards[] = {
-        {QRect(72, 108, 58, 78), &fox, -14},
-        {QRect(136, 100, 58, 78), nullptr, -6},
-        {QRect(200, 96, 58, 78), &cherry, 0},
-        {QRect(264, 100, 58, 78), &fox, 6},
-        {QRect(328, 108, 58, 78), nullptr, 14},
+        {{101, 147}, &sets.at(0).Back, -14}, {{165, 139}, &sets.at(0).Face, -6}, {{229, 135}, &sets.at(1).Back, 0},
+        {{293, 139}, &sets.at(1).Face, 6},   {{357, 147}, &sets.at(2).Back, 14},
     };
     for (const auto& card : cards)
-        DrawMiniCard(p, card.Place, card.Face, card.Angle);
+        DrawMiniCard(p, card.Centre, *card.Card, card.Angle);
 
     DrawShadowText(p, QRect(0, 206, 429, 18), Qt::AlignCenter, "Press Play to start, or Options to choose",
                    Caption, UiFont(12, true));

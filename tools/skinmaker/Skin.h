@@ -4,6 +4,7 @@
 // 70-pixel bottom on the main window, whose design client area is 490 x 450;
 // popups of 395 x 259; the hot spots of the button pictures.
 
+#include "CardSets.h"
 #include "Emoji.h"
 
 #include <QImage>
@@ -46,7 +47,9 @@ TPopupFrame DrawPopupFrame();
 // A popup's title, on the tiles it will cover so it blends in.
 QImage DrawTitle(const QString& text);
 
-QImage DrawCover(const TEmojiFont& emoji);
+// See-through outside its rounded frame; shows the sets' backs and faces
+// (DrawSetSamples at 58 x 78).
+QImage DrawCover(const std::vector<TSetSample>& sets);
 QImage DrawOptionsPanel();
 // The slider's track, cut from the panel where the slider sits, and its thumb.
 QImage DrawSliderTrack(const QImage& optionsPanel);

@@ -13,9 +13,9 @@ namespace {
 
 // Big pictures are deflated, small ones kept as signature-less bitmaps:
 // both kinds of entry occur, as in any real skin.
-void AddPicture(TLumResWriter& writer, const QImage& picture)
+void AddPicture(TLumResWriter& writer, const QImage& picture, int bits = 24)
 {
-    const std::vector<std::uint8_t> bytes = BitmapBytes(picture);
+    const std::vector<std::uint8_t> bytes = BitmapBytes(picture, bits);
     if (bytes.size() > 4096)
         writer.AddCompressed(bytes);
     else
@@ -36,7 +36,7 @@ std::vector<std::uint8_t> BuildSkinArchive(const TEmojiFont& emoji)
 
     TLumResWriter writer;
     writer.AddStored(std::vector<std::uint8_t>(CoverLink, CoverLink + std::strlen(CoverLink))); // 0
-    AddPicture(writer, DrawCover(emoji));       // 1
+    AddPicture(writer, DrawCover(DrawSetSamples(emoji, QSize(58, 78))), 32); // 1
     for (const QImage* piece : {&frame.TopLeft, &frame.Top, &frame.TopRight, &frame.Left, &frame.Right,
                                 &frame.BottomLeft, &frame.Bottom, &frame.BottomRight})
         AddPicture(writer, *piece);             // 2 to 9

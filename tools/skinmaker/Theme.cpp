@@ -8,7 +8,7 @@ namespace Theme {
 
 QImage CentreTile()
 {
-    QImage tile = Canvas(TileSize, TileSize, QColor(0x13, 0x19, 0x33));
+    QImage tile = Canvas(TileSize, TileSize, Board);
     QPainter p(&tile);
     // A faint diamond lattice: texture without noise behind yellow text.
     const QColor line(0x19, 0x21, 0x44);

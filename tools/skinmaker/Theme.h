@@ -28,6 +28,9 @@ inline const QColor ButtonRed{0xc4, 0x3d, 0x36};
 inline const QColor ButtonTeal{0x2a, 0x8c, 0x9a};
 inline const QColor WellTop{0xf2, 0xf5, 0xfb};
 inline const QColor WellBottom{0xd2, 0xda, 0xea};
+// The centre tile's ground, so what lies outside a card's rounded corners
+// matches the board around it.
+inline const QColor Board{0x13, 0x19, 0x33};
 
 // The centre tile: the background of every window and the board's brush.
 constexpr int TileSize = 16;

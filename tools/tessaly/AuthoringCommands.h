@@ -9,7 +9,8 @@
 
 // create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...
 int CreateCommand(const TCommandArgs& args, std::ostream& out);
-// check FILE.crd: one line per problem; status 0 only for a playable set.
+// check FILE.crd: one line per problem, and per warning (a face whose border
+// differs from the others); status 0 only for a playable set, warnings or not.
 int CheckCommand(const TCommandArgs& args, std::ostream& out);
 // preview FILE.crd --screen WxH: "PAIRS ROWSxCOLS CELLWIDTHxCELLHEIGHT" per
 // offered pair count the set can fill.

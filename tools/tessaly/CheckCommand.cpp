@@ -1,6 +1,8 @@
 // tessaly check: opens a set as the game does and decodes every entry with
-// the program's decoders, reporting each problem with its entry number.
+// the program's decoders, reporting each problem with its entry number, and
+// warns of faces that play but look out of place.
 #include "AuthoringCommands.h"
+#include "FaceBorders.h"
 
 #include "game/CardSetInfo.h"
 #include "game/CardSetLoader.h"
@@ -23,6 +25,12 @@ public:
         ++Problems;
     }
     int ProblemCount() const { return Problems; }
+    void Warning(std::int32_t entry, const std::string& text)
+    {
+        Out << Name << ": entry " << entry << ": warning: " << text << "\n";
+        ++Warnings;
+    }
+    int WarningCount() const { return Warnings; }
 
     // Decodes an entry; returns the picture, or null after reporting why not.
     std::unique_ptr<TGraphic> Decode(TLumResReader& reader, std::int32_t entry, std::int32_t faceType,
@@ -54,6 +62,7 @@ private:
     std::string Name;
     std::ostream& Out;
     int Problems = 0;
+    int Warnings = 0;
 };
 
 // Entry 0 read as the catalogue reads it: a bounded ReadEntry into 792 bytes.
@@ -127,17 +136,28 @@ int CheckCommand(const TCommandArgs& args, std::ostream& out)
     } else {
         checker.Problem(CardBackEntry, "missing: there is no card back");
     }
+    std::vector<std::int32_t> bandEntries;
+    std::vector<std::vector<std::uint8_t>> bands;
     for (std::int32_t entry = FirstFaceEntry; entry < FirstFaceEntry + info.FaceCount; ++entry) {
         const std::string what = "face " + std::to_string(entry - FirstFaceEntry + 1);
-        if (auto face = checker.Decode(reader, entry, info.FaceType, what))
+        if (auto face = checker.Decode(reader, entry, info.FaceType, what)) {
             checker.CheckSize(entry, *face, info, what);
+            bandEntries.push_back(entry);
+            bands.push_back(BorderBand(face->Pixels()));
+        }
     }
+    for (const std::size_t odd : OddBorders(bands))
+        checker.Warning(bandEntries[odd], "face " + std::to_string(bandEntries[odd] - FirstFaceEntry + 1)
+                                              + " has a border unlike the set's other faces");
 
     if (checker.ProblemCount() > 0) {
         out << archive.FileName() << ": not playable, " << checker.ProblemCount() << " problem(s)\n";
         return 1;
     }
     out << archive.FileName() << ": playable, " << info.FaceCount << " " << FaceTypeName(info.FaceType)
-        << " faces of " << info.Width << "x" << info.Height << "\n";
+        << " faces of " << info.Width << "x" << info.Height;
+    if (checker.WarningCount() > 0)
+        out << ", " << checker.WarningCount() << " warning(s)";
+    out << "\n";
     return 0;
 }

@@ -24,6 +24,25 @@ fs::path FreshTestFolder()
     return folder;
 }
 
+namespace {
+
+// A 32-bit bitmap of the cover's colour with see-through corners.
+std::vector<std::uint8_t> CoverFile()
+{
+    TBitmap cover(429, 287);
+    for (int y = 0; y < 287; ++y)
+        for (int x = 0; x < 429; ++x) {
+            const bool corner = (x < CoverCornerSize || x >= 429 - CoverCornerSize)
+                && (y < CoverCornerSize || y >= 287 - CoverCornerSize);
+            cover.EditPixels().At(x, y) = corner ? 0u : CoverColour;
+        }
+    TMemoryStream stream;
+    cover.SaveToStream(stream, 32);
+    return stream.Data();
+}
+
+} // namespace
+
 void WriteTestSkin(const fs::path& folder)
 {
     struct TPiece {
@@ -32,7 +51,6 @@ void WriteTestSkin(const fs::path& folder)
         std::uint32_t Colour;
     };
     const TPiece pieces[] = {
-        {429, 287, 0xFF3060A0u}, // 1 cover
         {8, 21, 0xFF101010u},    // 2 top-left corner
         {8, 21, 0xFF202020u},    // 3 top edge
         {60, 21, 0xFF303030u},   // 4 top-right corner with the small buttons
@@ -53,6 +71,7 @@ void WriteTestSkin(const fs::path& folder)
     TLumResWriter writer;
     const std::string link = TestCoverLink;
     writer.AddStored(std::vector<std::uint8_t>(link.begin(), link.end()));
+    writer.AddBitmap(CoverFile()); // 1
     for (const TPiece& piece : pieces)
         writer.AddBitmap(SolidBitmapFile(piece.Width, piece.Height, piece.Colour));
     writer.SaveToFile((folder / "kobalind.dat").string());

@@ -14,9 +14,12 @@ std::filesystem::path FreshTestFolder();
 // bitmaps of the sizes the main window lays out (cover 429 x 287, bevel
 // pieces, button bar 466 x 66, slider track 177 x 18 and thumb, notice
 // 200 x 20, options background 386 x 303). Entry 10, the board pattern, is
-// BoardColour.
+// BoardColour; the cover is CoverColour with see-through squares of
+// CoverCornerSize at its corners.
 void WriteTestSkin(const std::filesystem::path& folder);
 constexpr std::uint32_t BoardColour = 0xFF204060u;
+constexpr std::uint32_t CoverColour = 0xFF3060A0u;
+constexpr int CoverCornerSize = 12;
 constexpr const char* TestCoverLink = "https://example.com/cover";
 
 struct TTestSet {

@@ -4,6 +4,7 @@
 
 #include "game/CardSetInfo.h"
 #include "game/CardSetLoader.h"
+#include "resources/Bitmap.h"
 #include "resources/GifImage.h"
 #include "resources/LumRes.h"
 
@@ -40,15 +41,32 @@ std::unique_ptr<TGraphic> Decode(std::int32_t faceType, const std::vector<std::u
     return DecodePicture(faceType, stream);
 }
 
-TEST(CardSetContent, EveryShippedSetPassesCheck)
+TEST(CardSetContent, EveryShippedSetPassesCheckWithoutWarnings)
 {
     int sets = 0;
     for (const auto& file : fs::directory_iterator(ContentDir() / "cards")) {
         std::ostringstream out;
         EXPECT_EQ(CheckCommand({file.path().string()}, out), 0) << out.str();
+        EXPECT_EQ(out.str().find("warning"), std::string::npos) << out.str();
         ++sets;
     }
     EXPECT_EQ(sets, 3);
+}
+
+TEST(CardSetContent, AdvertisementsAreSeeThroughOutsideTheirRoundedFrame)
+{
+    for (const char* name : {"animals.crd", "food.crd", "travel.crd"}) {
+        TLumResFileReader reader((ContentDir() / "cards" / name).string());
+        TMemoryStream stream;
+        reader.CopyEntry(AdvertEntry, stream);
+        stream.SetPosition(0);
+        TBitmap ad;
+        ad.LoadFromStream(stream);
+        ASSERT_EQ(ad.Width(), 178) << name;
+        for (const auto [x, y] : {std::pair{0, 0}, {177, 0}, {0, 169}, {177, 169}})
+            EXPECT_EQ(ad.Pixels().At(x, y) >> 24, 0u) << name << " " << x << "," << y;
+        EXPECT_EQ(ad.Pixels().At(89, 85) >> 24, 255u) << name;
+    }
 }
 
 TEST(CardSetContent, ThreeFaceKindsInThreeSizesWithTheFaceCountsAsked)

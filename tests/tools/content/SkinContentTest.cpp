@@ -104,6 +104,15 @@ TEST(SkinContent, PicturesFitTheWindowGeometry)
     }
 }
 
+TEST(SkinContent, CoverIsSeeThroughOutsideItsRoundedFrame)
+{
+    const TBitmap& cover = Skin().Pictures.at(1);
+    for (const auto [x, y] : {std::pair{0, 0}, {428, 0}, {0, 286}, {428, 286}, {5, 5}})
+        EXPECT_EQ(cover.Pixels().At(x, y) >> 24, 0u) << x << "," << y;
+    EXPECT_EQ(cover.Pixels().At(214, 143) >> 24, 255u);
+    EXPECT_EQ(cover.Pixels().At(214, 5) >> 24, 255u) << "the frame";
+}
+
 TEST(SkinContent, CentreTileIsDarkAndStatusWellIsLight)
 {
     const TBitmap& tile = Skin().Pictures.at(10);
