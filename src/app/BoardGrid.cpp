@@ -1,5 +1,7 @@
 #include "app/BoardGrid.h"
 
+#include "controls/LumFocus.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,11 +9,51 @@
 
 #include <algorithm>
 
+namespace {
+
+// The focus frame alone; the cell under it shows through.
+class TCellFrame : public QWidget {
+public:
+    explicit TCellFrame(QWidget* parent) : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        DrawFocusFrame(painter, rect());
+    }
+};
+
+} // namespace
+
 TBoardGrid::TBoardGrid(QWidget* parent) : QWidget(parent), Brush(Qt::black)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    FocusFrame = new TCellFrame(parent ? parent : this);
+    connect(&TKeyboardUse::Instance(), &TKeyboardUse::Changed, this, [this]() { SyncFocusFrame(); });
     SetGeometryCells(Cols, Rows, ColWidth, RowHeight);
+}
+
+bool TBoardGrid::FocusFrameShown() const
+{
+    return FocusFrame->isVisibleTo(FocusFrame->parentWidget());
+}
+
+void TBoardGrid::SyncFocusFrame()
+{
+    if (!isVisible() || !FocusFrameVisible(*this)) {
+        FocusFrame->hide();
+        return;
+    }
+    const QPoint origin = FocusFrame->parentWidget() == this ? QPoint() : pos();
+    FocusFrame->setGeometry(CellRect(CurCol, CurRow).translated(origin));
+    FocusFrame->show();
+    FocusFrame->raise();
 }
 
 void TBoardGrid::SetGeometryCells(int colCount, int rowCount, int colWidth, int rowHeight)
@@ -24,6 +66,7 @@ void TBoardGrid::SetGeometryCells(int colCount, int rowCount, int colWidth, int 
     CurRow = std::min(CurRow, Rows - 1);
     resize(Cols * (ColWidth + 1), Rows * (RowHeight + 1));
     update();
+    SyncFocusFrame();
 }
 
 QRect TBoardGrid::CellRect(int col, int row) const
@@ -77,10 +120,16 @@ void TBoardGrid::paintEvent(QPaintEvent* event)
 
 void TBoardGrid::Select(int col, int row)
 {
-    CurCol = col;
-    CurRow = row;
+    MoveTo(col, row);
     if (OnSelectCell)
         OnSelectCell(col, row);
+}
+
+void TBoardGrid::MoveTo(int col, int row)
+{
+    CurCol = col;
+    CurRow = row;
+    SyncFocusFrame();
 }
 
 void TBoardGrid::mousePressEvent(QMouseEvent* event)
@@ -115,6 +164,11 @@ void TBoardGrid::mouseReleaseEvent(QMouseEvent* event)
 
 void TBoardGrid::keyPressEvent(QKeyEvent* event)
 {
+    if (IsActivationKey(*event)) {
+        Select(CurCol, CurRow);
+        return;
+    }
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
     int col = CurCol;
     int row = CurRow;
     switch (event->key()) {
@@ -122,10 +176,41 @@ void TBoardGrid::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Right: col = std::min(col + 1, Cols - 1); break;
     case Qt::Key_Up: row = std::max(row - 1, 0); break;
     case Qt::Key_Down: row = std::min(row + 1, Rows - 1); break;
-    case Qt::Key_Home: col = 0; break;
-    case Qt::Key_End: col = Cols - 1; break;
+    case Qt::Key_Home: col = 0; row = ctrl ? 0 : row; break;
+    case Qt::Key_End: col = Cols - 1; row = ctrl ? Rows - 1 : row; break;
+    case Qt::Key_PageUp: row = 0; break;
+    case Qt::Key_PageDown: row = Rows - 1; break;
     default: QWidget::keyPressEvent(event); return;
     }
-    if (col != CurCol || row != CurRow)
-        Select(col, row);
+    MoveTo(col, row);
+}
+
+void TBoardGrid::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    SyncFocusFrame();
+}
+
+void TBoardGrid::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    SyncFocusFrame();
+}
+
+void TBoardGrid::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    SyncFocusFrame();
+}
+
+void TBoardGrid::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    SyncFocusFrame();
+}
+
+void TBoardGrid::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    FocusFrame->hide();
 }

@@ -5,8 +5,16 @@
 //
 // A selection is raised for a left press on a cell (also the current one),
 // for each further cell the pointer enters while the left button is held, and
-// for keyboard moves of the current cell. The owner decides what a selection
+// for Enter or Space on the current cell. The owner decides what a selection
 // means; the grid only tracks its current cell.
+//
+// Keyboard moves (arrows; Home and End along the row; PageUp and PageDown to
+// the first and last row, the whole board being one page; Ctrl+Home and
+// Ctrl+End to the first and last cell) only move the current cell: a player
+// on the keyboard must reach a card without turning every card on the way.
+// While the keyboard is in use the current cell wears the focus frame
+// (controls/LumFocus.h), a sibling widget laid over the cell so it shows also
+// over whatever the owner lays there.
 
 #include <QWidget>
 
@@ -34,6 +42,11 @@ public:
     int CurrentCol() const { return CurCol; }
     int CurrentRow() const { return CurRow; }
 
+    // Places the focus frame on the current cell and above its siblings (call
+    // after raising a widget over a cell), or hides it.
+    void SyncFocusFrame();
+    bool FocusFrameShown() const;
+
     // Schedules a repaint of one cell (it reaches OnDrawCell from paintEvent).
     void InvalidateCell(int col, int row);
 
@@ -50,9 +63,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void Select(int col, int row);
+    void MoveTo(int col, int row);
 
     int Cols = 4;
     int Rows = 4;
@@ -62,4 +81,5 @@ private:
     int CurRow = 0;
     bool Tracking = false;
     QBrush Brush;
+    QWidget* FocusFrame = nullptr;
 };

@@ -121,6 +121,7 @@ void TMainForm::ShowFaceOverlay(std::int32_t phase, std::int32_t col, std::int32
     const QRect cell = MGrid->CellRect(col, row);
     panel->move(cell.left() + MGrid->x(), cell.top() + MGrid->y());
     panel->raise();
+    MGrid->SyncFocusFrame(); // over the face, not under it
 }
 
 void TMainForm::HideFaceOverlays()

@@ -12,13 +12,16 @@
 #include "windows/Image.h"
 #include "windows/TextFit.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
@@ -197,6 +200,15 @@ void TMainForm::CreateComponents()
     PanelMap->OnMapClick = [this](QObject*, const QString& name) { PanelMapMapClick(name); };
     ExitMap->OnMapClick = [this](QObject*, const QString& name) { ExitMapMapClick(name); };
     CoverMap->OnMapClick = [this](QObject*, const QString& name) { CoverMapMapClick(name); };
+
+    // Tab goes through what the face shows, then the bar and the corner buttons.
+    QWidget::setTabOrder(MGrid, CardsBox);
+    QWidget::setTabOrder(ComputerCheck, IQSlider);
+    QWidget::setTabOrder(IQSlider, CoverMap);
+    QWidget::setTabOrder(CoverMap, PanelMap);
+    QWidget::setTabOrder(PanelMap, ExitMap);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this]() { ExitMapMapClick(QStringLiteral("help")); });
 }
 
 void TMainForm::LoadSkin(TLumResReader& skin)
@@ -244,6 +256,7 @@ void TMainForm::ShowWelcome()
     SetPlayerLabel("Welcome");
     CoverPanel->show();
     CoverPanel->raise();
+    CoverMap->setFocus(); // the keyboard starts on the cover, then Tab reaches the bar
 }
 
 void TMainForm::SetPlayerLabel(const std::string& text)

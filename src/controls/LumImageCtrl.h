@@ -16,7 +16,9 @@
 // thumb's position step starts a drag; any release moves the thumb to the
 // released x. When the range is empty (Max = Min) or the control is not
 // wider than 2 x StartPos, every x maps to Min and the thumb sits at the
-// Min place: the scale is never divided by.
+// Min place: the scale is never divided by. Keyboard: Left and Down step
+// down, Right and Up step up, PageDown and PageUp by a fifth of the range,
+// Home and End go to Min and Max; the focused slider wears the focus frame.
 
 #include "controls/LumImageList.h"
 
@@ -106,6 +108,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QRect ThumbRect(int position) const;

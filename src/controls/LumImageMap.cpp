@@ -1,5 +1,7 @@
 #include "LumImageMap.h"
 
+#include "LumFocus.h"
+
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -44,6 +46,9 @@ int FrameOfPaint(TAreaPaint paint)
 TLumCustomImageMap::TLumCustomImageMap(QWidget* parent) : TLumCustomImageList(parent)
 {
     setMouseTracking(true); // hover follows the mouse without a button held
+    // Tab only: a click must not move the focus, so the mouse path stays as it was.
+    setFocusPolicy(Qt::TabFocus);
+    RepaintOnKeyboardUse(*this);
 }
 
 TLumCustomImageMap::~TLumCustomImageMap() = default;
@@ -227,7 +232,10 @@ void TLumCustomImageMap::paintEvent(QPaintEvent* event)
                 DrawImagePart(canvas, part, FrameOfPaint(area->AreaPaint), part);
         }
     }
-    QPainter(this).drawImage(dirty.topLeft(), layer);
+    QPainter painter(this);
+    painter.drawImage(dirty.topLeft(), layer);
+    if (FFocusArea >= 0 && FFocusArea < AreaCount() && FocusFrameVisible(*this))
+        DrawFocusFrame(painter, Area(FFocusArea).AreaRect.ToQRect());
 }
 
 void TLumCustomImageMap::mousePressEvent(QMouseEvent* event)

@@ -13,6 +13,10 @@
 // the release to OnMouseMove and OnMouseUp: that is how windows drag
 // themselves by a map. Qt's implicit grab keeps the mouse with the map while
 // a button is held.
+//
+// Keyboard: Tab and Shift+Tab walk through the enabled areas before they
+// leave the map; Enter or Space on the focused area clicks it as a left
+// release there does. The focused area wears the focus frame (LumFocus.h).
 
 #include "controls/LumImageList.h"
 
@@ -88,6 +92,9 @@ public:
 
     void Loaded() override;
 
+    // The area that has the keyboard focus, -1 when none.
+    int FocusArea() const { return FFocusArea; }
+
     bool ChangeCursor() const { return FChangeCursor; }
     void SetChangeCursor(bool value) { FChangeCursor = value; }
     TCursor OutAreaCursor() const { return FOutAreaCursor; }
@@ -112,8 +119,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // The next enabled area after from (or before it), -1 when none.
+    int NextFocusArea(int from, bool forward) const;
+    void SetFocusArea(int index);
+
     bool FramePresent(int frame) const { return ImageWidth(frame) > 0; }
     void SetHint(const QString& hint);
     void TrackMouse(int x, int y, QMouseEvent* event);
@@ -126,6 +140,7 @@ private:
     QString FOutAreaHint;
     QString FHint;
     bool FShowHint = true;
+    int FFocusArea = -1;
 };
 
 // The map as the windows place it; everything lives in the base.

@@ -1,7 +1,9 @@
 #include "LumImageCtrl.h"
 
 #include "LumBitmap.h"
+#include "LumFocus.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -20,7 +22,12 @@ int XOf(const QMouseEvent* event)
 
 } // namespace
 
-TLumImageSlider::TLumImageSlider(QWidget* parent) : TLumCustomImageList(parent) {}
+TLumImageSlider::TLumImageSlider(QWidget* parent) : TLumCustomImageList(parent)
+{
+    // Tab only: a click must not move the focus, so the mouse path stays as it was.
+    setFocusPolicy(Qt::TabFocus);
+    RepaintOnKeyboardUse(*this);
+}
 
 double TLumImageSlider::Scale() const
 {
@@ -116,6 +123,8 @@ void TLumImageSlider::paintEvent(QPaintEvent* event)
     const TRect clip = TRect::FromQRect(event->rect());
     DrawImagePart(canvas, clip, TrackFrame, clip);
     DrawImage(canvas, ThumbLeft(FPosition), FThumbTop, ThumbFrame);
+    if (FocusFrameVisible(*this))
+        DrawFocusFrame(canvas, rect());
 }
 
 void TLumImageSlider::mousePressEvent(QMouseEvent* event)
@@ -146,4 +155,20 @@ void TLumImageSlider::mouseReleaseEvent(QMouseEvent* event)
     FDragging = false;
     SetPosition(PositionForX(XOf(event)));
     DoMouseUp(event);
+}
+
+void TLumImageSlider::keyPressEvent(QKeyEvent* event)
+{
+    const int page = std::max((FMax - FMin) / 5, 1);
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down: SetPosition(FPosition - 1); break;
+    case Qt::Key_Right:
+    case Qt::Key_Up: SetPosition(FPosition + 1); break;
+    case Qt::Key_PageDown: SetPosition(FPosition - page); break;
+    case Qt::Key_PageUp: SetPosition(FPosition + page); break;
+    case Qt::Key_Home: SetPosition(FMin); break;
+    case Qt::Key_End: SetPosition(FMax); break;
+    default: TLumCustomImageList::keyPressEvent(event); return;
+    }
 }

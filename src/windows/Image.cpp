@@ -1,14 +1,17 @@
 #include "windows/Image.h"
 
 #include "controls/LumBitmap.h"
+#include "controls/LumFocus.h"
 #include "resources/Bitmap.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 TImage::TImage(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    RepaintOnKeyboardUse(*this);
 }
 
 void TImage::LoadFromStream(TStream& stream)
@@ -37,15 +40,30 @@ void TImage::SetStretch(bool value)
     update();
 }
 
+void TImage::SetTabStop(bool value)
+{
+    // Tab only: a click must not move the focus, so the mouse path stays as it was.
+    setFocusPolicy(value ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void TImage::paintEvent(QPaintEvent*)
 {
-    if (FPicture.isNull())
-        return;
     QPainter painter(this);
     if (FStretch)
         painter.drawImage(rect(), FPicture);
-    else
+    else if (!FPicture.isNull())
         painter.drawImage(0, 0, FPicture);
+    if (FocusFrameVisible(*this))
+        DrawFocusFrame(painter, rect());
+}
+
+void TImage::keyPressEvent(QKeyEvent* event)
+{
+    if (!IsActivationKey(*event) || !OnClick) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    OnClick(this);
 }
 
 void TImage::mousePressEvent(QMouseEvent* event)

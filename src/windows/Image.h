@@ -3,7 +3,9 @@
 // unless Stretch is set, in which case the picture is scaled to the
 // control's size. OnClick fires for a left press and release on the control.
 // Its mouse events go to the hooks when they are assigned (dragging a window
-// by its picture) and never reach the parent.
+// by its picture) and never reach the parent. A tab stop takes the focus
+// by Tab only, wears the focus frame (LumFocus.h) and fires OnClick for Enter
+// or Space.
 
 #include "controls/LumCursors.h"
 #include "controls/LumMouse.h"
@@ -36,6 +38,7 @@ public:
     // The tool tip shown after a pause.
     void SetHint(const QString& hint) { setToolTip(hint); }
     QString Hint() const { return toolTip(); }
+    void SetTabStop(bool value);
 
     std::function<void(TImage* Sender)> OnClick;
     TMouseHook OnMouseDown;
@@ -47,6 +50,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QImage FPicture;

@@ -10,6 +10,7 @@ Thelpform::Thelpform(TLumResReader& skinArchive, QWidget* parent) : TPopUpform(s
     LumRichEdit1->setGeometry(18, 52, 357, 167);
     LumRichEdit1->SetReadOnly(true);
     LumRichEdit1->SetScrollBars(ssVertical);
+    LumRichEdit1->setTabChangesFocus(true); // nothing to type: Tab goes on to the close controls
     LumRichEdit1->OnURLClick = [this](QObject* sender, const QString& url, Qt::MouseButton button) {
         LumRichEdit1URLClick(sender, url, button);
     };

@@ -7,6 +7,7 @@
 #include "windows/Image.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QScreen>
@@ -75,6 +76,7 @@ void TPopUpform::FormCreate(TLumResReader& skinArchive)
     ExitMap->SetMapCursor(MoveCursorSlot);
     ExitMap->AddArea(QStringLiteral("exit"), TRect{378, 4, 391, 16}, PointCursorSlot, QStringLiteral("Close"));
     CloseBtn->SetCursor(PointCursorSlot);
+    CloseBtn->SetTabStop(true);
     PopUpBg->SetCursor(MoveCursorSlot);
     TitleImage->SetCursor(MoveCursorSlot);
 
@@ -179,4 +181,12 @@ void TPopUpform::mouseMoveEvent(QMouseEvent* event)
 void TPopUpform::mouseReleaseEvent(QMouseEvent* event)
 {
     AppMouseUp(this, event);
+}
+
+void TPopUpform::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        CloseBtnClick(CloseBtn);
+    else
+        QDialog::keyPressEvent(event);
 }

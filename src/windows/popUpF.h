@@ -7,7 +7,9 @@
 // it is shown. The owner shows it modally with exec(); closing hides it.
 //
 // All pictures are copied out of the skin archive while the window is
-// constructed; the archive is not kept. Cursor slots 1 (move) and 2 (point)
+// constructed; the archive is not kept. Tab reaches the close spot and the
+// close button (Enter or Space presses them); Escape closes the window as the
+// close button does. Cursor slots 1 (move) and 2 (point)
 // must be registered before construction (LumCursors.h).
 
 #include <QDialog>
@@ -68,6 +70,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate(TLumResReader& skinArchive);

@@ -26,6 +26,7 @@ TScoreForm::TScoreForm(TLumResReader& skinArchive, const TGame& game, QWidget* p
     AdImage->SetStretch(true);
     AdImage->setGeometry(AdLeft, 50, 178, 170);
     AdImage->SetCursor(PointCursorSlot);
+    AdImage->SetTabStop(true);
     AdImage->OnClick = [this](QObject* sender) { AdImageClick(sender); };
 
     for (int n = 1; n <= 13; ++n) {

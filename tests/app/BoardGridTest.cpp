@@ -1,5 +1,6 @@
 #include "app/BoardGrid.h"
 #include "app/CardPaint.h"
+#include "controls/LumFocus.h"
 
 #include <QTest>
 
@@ -67,15 +68,75 @@ TEST_F(TGridFixture, DraggingWithTheButtonHeldSelectsEachNewCell)
     EXPECT_EQ(Selected, (TCells {{0, 0}, {1, 0}, {1, 2}}));
 }
 
-TEST_F(TGridFixture, KeyboardMovesSelectAndStopAtTheEdges)
+TEST_F(TGridFixture, KeysOnlyMoveTheCurrentCellAndEnterOrSpaceSelectsIt)
 {
+    const struct {
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        int Col, Row;
+    } steps[] = {
+        {Qt::Key_Right, {}, 1, 0},      {Qt::Key_Down, {}, 1, 1},         {Qt::Key_Up, {}, 1, 0},
+        {Qt::Key_Up, {}, 1, 0},         {Qt::Key_End, {}, 3, 0},          {Qt::Key_Right, {}, 3, 0},
+        {Qt::Key_PageDown, {}, 3, 2},   {Qt::Key_Home, {}, 0, 2},         {Qt::Key_Left, {}, 0, 2},
+        {Qt::Key_PageUp, {}, 0, 0},     {Qt::Key_End, Qt::ControlModifier, 3, 2},
+        {Qt::Key_Home, Qt::ControlModifier, 0, 0},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(&Grid, step.Key, step.Modifiers);
+        EXPECT_EQ(std::make_pair(Grid.CurrentCol(), Grid.CurrentRow()), std::make_pair(step.Col, step.Row))
+            << "after key " << step.Key;
+    }
+    EXPECT_TRUE(Selected.empty());
     QTest::keyClick(&Grid, Qt::Key_Right);
+    QTest::keyClick(&Grid, Qt::Key_Return);
     QTest::keyClick(&Grid, Qt::Key_Down);
-    QTest::keyClick(&Grid, Qt::Key_Up);
-    QTest::keyClick(&Grid, Qt::Key_Up); // already on the top row: no move, no selection
-    QTest::keyClick(&Grid, Qt::Key_End);
-    QTest::keyClick(&Grid, Qt::Key_Right);
-    EXPECT_EQ(Selected, (TCells {{1, 0}, {1, 1}, {1, 0}, {3, 0}}));
+    QTest::keyClick(&Grid, Qt::Key_Space);
+    QTest::keyClick(&Grid, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Selected, (TCells {{1, 0}, {1, 1}, {1, 1}}));
+}
+
+TEST(BoardGridFocus, TheFrameLiesOverTheCurrentCellWhileTheKeyboardIsInUse)
+{
+    QWidget window;
+    window.resize(200, 100);
+    auto* grid = new TBoardGrid(&window);
+    grid->SetGeometryCells(4, 3, 20, 10);
+    grid->move(10, 5);
+    auto* cover = new QWidget(&window); // laid over cell (1, 1), as a face overlay is
+    cover->setGeometry(grid->CellRect(1, 1).translated(grid->pos()));
+    cover->setAutoFillBackground(true);
+    QPalette white = cover->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    cover->setPalette(white);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    grid->setFocus();
+    const QWidget* frame = nullptr;
+    for (QWidget* child : window.findChildren<QWidget*>())
+        if (child != grid && child != cover)
+            frame = child;
+    ASSERT_NE(frame, nullptr);
+
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Right);
+    cover->raise();
+    grid->SyncFocusFrame();
+    ASSERT_TRUE(grid->FocusFrameShown());
+    EXPECT_EQ(frame->geometry(), cover->geometry());
+    const QImage shot = window.grab().toImage();
+    const QPoint corner = cover->geometry().topLeft();
+    EXPECT_EQ(shot.pixelColor(corner), FocusColour);
+    EXPECT_EQ(shot.pixelColor(corner + QPoint(FocusFrameWidth - 1, 5)), FocusColour);
+    EXPECT_EQ(shot.pixelColor(corner + QPoint(6, 5)), QColor(Qt::white)); // the cell shows through
+
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(3, 2).center());
+    EXPECT_FALSE(grid->FocusFrameShown()); // the mouse is in use again
+    QTest::keyClick(grid, Qt::Key_Left);
+    EXPECT_EQ(frame->geometry(), grid->CellRect(2, 2).translated(grid->pos()));
+    grid->hide();
+    EXPECT_FALSE(grid->FocusFrameShown());
+    QTest::mouseClick(&window, Qt::LeftButton); // leaves the mouse in use for the tests after
 }
 
 TEST_F(TGridFixture, RepaintOfOneCellAsksOnlyForCellsItTouches)

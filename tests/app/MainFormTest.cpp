@@ -311,6 +311,64 @@ TEST_F(TMainFormTest, TwoPlayersPlayAWholeGameByClickingCells)
     EXPECT_TRUE(Messages.empty());
 }
 
+TEST_F(TMainFormTest, TheKeyboardAloneWalksTheAreasOpensHelpAndTurnsCards)
+{
+    WriteTestSet(Folder, {});
+    Create();
+    int helps = 0;
+    Form->OnShowHelp = [&helps]() { ++helps; };
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    QTest::keyClick(Form.get(), Qt::Key_F1);
+    EXPECT_EQ(helps, 1);
+
+    // Tab from the cover's link: the bar's areas, then the corner buttons, round again.
+    Form->CoverMap->setFocus(Qt::TabFocusReason);
+    std::vector<std::string> stops;
+    for (int i = 0; i < 9; ++i) {
+        auto* map = qobject_cast<TLumImageMap*>(QApplication::focusWidget());
+        ASSERT_NE(map, nullptr) << "stop " << i;
+        stops.push_back(map->AreaName(map->FocusArea()).toStdString());
+        if (i < 8)
+            QTest::keyClick(map, Qt::Key_Tab);
+    }
+    EXPECT_EQ(stops, (std::vector<std::string> {"ad", "exit", "play", "reg", "options", "help", "mini", "exit", "ad"}));
+
+    // "options" by Enter, the computer off by Space, Tab on to "play", Enter:
+    // the board is dealt and has the focus; keys then turn a pair.
+    Form->PanelMap->setFocus(Qt::BacktabFocusReason); // lands on the last area, "options"
+    QTest::keyClick(Form->PanelMap, Qt::Key_Return);
+    ASSERT_TRUE(Form->OptionsPanel->isVisible());
+    Form->ComputerCheck->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Form->ComputerCheck, Qt::Key_Space);
+    EXPECT_FALSE(Form->ComputerCheck->isChecked());
+    QTest::keyClick(Form->ComputerCheck, Qt::Key_Tab);
+    ASSERT_TRUE(Form->IQSlider->hasFocus());
+    QTest::keyClick(Form->IQSlider, Qt::Key_Tab);
+    QTest::keyClick(Form->PanelMap, Qt::Key_Tab);
+    ASSERT_EQ(Form->PanelMap->AreaName(Form->PanelMap->FocusArea()), QStringLiteral("play"));
+    QTest::keyClick(Form->PanelMap, Qt::Key_Return);
+    TGame& game = Form->Game();
+    ASSERT_TRUE(game.GameActive);
+    ASSERT_TRUE(Form->MGrid->hasFocus());
+    EXPECT_TRUE(Form->MGrid->FocusFrameShown());
+    const auto pair = PairCells()[1];
+    for (const auto& [col, row] : pair) {
+        QTest::keyClick(Form->MGrid, Qt::Key_Home, Qt::ControlModifier);
+        for (int c = 0; c < col; ++c)
+            QTest::keyClick(Form->MGrid, Qt::Key_Right);
+        for (int r = 0; r < row; ++r)
+            QTest::keyClick(Form->MGrid, Qt::Key_Down);
+        EXPECT_EQ(game.CellState[row][col], 1); // moving over cards turns none
+        QTest::keyClick(Form->MGrid, Qt::Key_Space);
+        EXPECT_EQ(game.CellState[row][col], 2);
+    }
+    FireTimer();
+    EXPECT_EQ(game.CellState[pair[0].second][pair[0].first], 0);
+    EXPECT_EQ(game.PairsFound, 1);
+    QTest::mouseClick(Form.get(), Qt::LeftButton); // leaves the mouse in use for the tests after
+}
+
 TEST_F(TMainFormTest, TheComputerOpensAndADrawHasNoWinner)
 {
     WriteTestSet(Folder, {});

@@ -2,6 +2,10 @@
 
 #include "ControlsTestSupport.h"
 
+#include "controls/LumFocus.h"
+
+#include <QLineEdit>
+
 #include <QTest>
 #include <QToolTip>
 
@@ -335,6 +339,44 @@ TEST_F(TImageMapTest, ResetAreasSwitchesTheOnAreaOff)
     Map->ResetAreas();
     EXPECT_EQ(Events, (std::vector<std::string> {"unclick C"}));
     EXPECT_EQ(Map->GetAreaStateByName("C"), arsOff);
+}
+
+TEST_F(TImageMapTest, TabWalksTheEnabledAreasAndEnterOrSpaceClicksTheFocusedOne)
+{
+    AddFrames(1);
+    AddAreas();
+    Map->SetAreaState(2, arsDisabled); // C is skipped
+    auto* before = new QLineEdit(&Window);
+    auto* after = new QLineEdit(&Window);
+    before->move(0, 60);
+    after->move(60, 60);
+    QWidget::setTabOrder(before, Map);
+    QWidget::setTabOrder(Map, after);
+    Window.show();
+    Window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window));
+    before->setFocus();
+
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(Map->hasFocus());
+    EXPECT_EQ(Map->FocusArea(), 0);
+    EXPECT_EQ(PixelAt({10, 10}), FocusColour.rgb()); // A wears the frame
+    QTest::keyClick(Map, Qt::Key_Tab);
+    EXPECT_EQ(Map->FocusArea(), 1);
+    EXPECT_EQ(PixelAt({10, 10}), FrameColour[0]);
+    EXPECT_EQ(PixelAt({40, 10}), FocusColour.rgb());
+    QTest::keyClick(Map, Qt::Key_Return);
+    QTest::keyClick(Map, Qt::Key_Tab); // past the last enabled area: on to the next control
+    EXPECT_TRUE(after->hasFocus());
+    QTest::keyClick(after, Qt::Key_Backtab);
+    EXPECT_EQ(Map->FocusArea(), 1); // back in at the last enabled area
+    QTest::keyClick(Map, Qt::Key_Backtab);
+    QTest::keyClick(Map, Qt::Key_Space);
+    EXPECT_EQ(Events, (std::vector<std::string> {"changing b", "click b", "changing A", "unclick b", "click A"}));
+
+    Press(Map, Outside); // the mouse in use again: no frame
+    Release(Map, Outside);
+    EXPECT_EQ(PixelAt({10, 10}), FrameColour[0]);
 }
 
 TEST(FrameOfPaintTest, DisabledAndOverSwapTheirOrder)

@@ -2,6 +2,8 @@
 
 #include "ControlsTestSupport.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -149,6 +151,25 @@ TEST_F(TSliderTest, PaintsTheTrackAndTheThumbAtItsPosition)
     shot = Grab(*Slider);
     EXPECT_EQ(shot.pixel(85, 3), Track.pixel(85, 3));
     EXPECT_EQ(shot.pixel(85, 4), ThumbColour);
+}
+
+TEST_F(TSliderTest, KeysStepPageAndJumpWithinTheRange)
+{
+    Slider->SetPosition(5);
+    Changes = 0;
+    const struct {
+        Qt::Key Key;
+        int Position;
+    } steps[] = {
+        {Qt::Key_Right, 6}, {Qt::Key_Up, 7},     {Qt::Key_Left, 6},     {Qt::Key_Down, 5},   {Qt::Key_PageUp, 7},
+        {Qt::Key_End, 10},  {Qt::Key_Right, 10}, {Qt::Key_PageDown, 8}, {Qt::Key_Home, 0},   {Qt::Key_Left, 0},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(Slider, step.Key);
+        EXPECT_EQ(Slider->Position(), step.Position) << "after key " << step.Key;
+    }
+    EXPECT_EQ(Changes, 8); // the two presses at an end change nothing
+    EXPECT_EQ(Slider->focusPolicy(), Qt::TabFocus); // a click must not take the focus
 }
 
 TEST(SliderFramesTest, WithOnlyATrackNoThumbIsDrawn)

@@ -1,12 +1,19 @@
 // The secondary windows of the real program: a whole game against the
-// computer ends in the score window, and help and About open and close by
-// their close spot and close button, all driven as a user would.
+// computer ends in the score window, a whole game between two players on
+// the keyboard alone does too, and help and About open and close by their
+// close spot and close button, all driven as a user would.
 #include "ProgramRun.h"
 
 #include "app/CardsObj.h"
 #include "game/Layout.h"
 
+#include "controls/LumFocus.h"
+
+#include <QImage>
+
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -30,6 +37,20 @@ TRect CloseButton()
 {
     const auto [width, height] = SkinPictureSize(22);
     return {321, 230, 321 + width, 230 + height};
+}
+
+// A rectangle of the screen as 0xRRGGBB pixels, row by row; empty when it
+// could not be read.
+std::vector<std::uint32_t> ScreenPixels(const TXSession& session, const fs::path& folder, int x, int y, int width,
+                                        int height)
+{
+    const std::string file = (folder / "grab.png").string();
+    const QImage image(QString::fromStdString(session.GrabRegion(x, y, width, height, file)));
+    std::vector<std::uint32_t> pixels;
+    for (int row = 0; row < image.height(); ++row)
+        for (int col = 0; col < image.width(); ++col)
+            pixels.push_back(image.pixel(col, row) & 0xffffffu);
+    return pixels;
 }
 
 // The score window's picture of the card set, a link.
@@ -207,6 +228,130 @@ TEST_F(ProgramWindows, AWholeGameAgainstTheBestComputerEndsInTheScoreWindow)
     const std::string text = ReadText(Home.SettingsFile());
     EXPECT_NE(text.find("\"Level\"=dword:0000000a"), std::string::npos) << text;
     EXPECT_NE(text.find("\"Delay\"=dword:00000000"), std::string::npos) << text;
+}
+
+// Two players on the keyboard alone, as a player who remembers what they
+// saw: every card turned is read off the screen, and a face seen twice is
+// turned as a pair. Still faces, so a face looks the same on both its cards.
+TEST_F(ProgramWindows, TwoPlayersPlayAWholeGameOnTheKeyboardAlone)
+{
+    Home.WriteSettings("\"Pairs\"=dword:00000008\n\"Computer\"=dword:00000000\n\"Delay\"=dword:00000000\n"
+                       "\"Sound\"=dword:00000000\n\"Cards\"=\"travel.crd\"\n\"Player1\"=\"Ann\"\n"
+                       "\"Player2\"=\"Bob\"\n");
+    Start();
+    ASSERT_FALSE(HasFatalFailure());
+    const fs::path& home = Home.Path();
+    Session.FocusWindow(MainWindow);
+
+    // The focus starts on the cover's link; Tab twice reaches "play", which wears the frame.
+    const auto [barWidth, barHeight] = SkinPictureSize(11);
+    Session.Keys("Tab Tab");
+    const int playX = Main->X + (Main->Width - barWidth) / 2 + 392;
+    const int playY = Main->Y + Main->Height - barHeight + 32;
+    const auto play = ScreenPixels(Session, home, playX, playY, 4, 4);
+    ASSERT_FALSE(play.empty());
+    EXPECT_EQ(play[0], FocusColour.rgb() & 0xffffffu) << "no focus frame on \"play\"";
+    Session.Keys("Return");
+
+    TCardSets sets;
+    BuildCardSets(RunDir + "/cards/", "travel.crd", sets);
+    const auto set = std::find_if(sets.begin(), sets.end(), [](const TCardsObj& s) {
+        return s.FileName.ends_with("/travel.crd");
+    });
+    ASSERT_NE(set, sets.end());
+    const auto layout = ChooseLayoutFor(8, set->CardWidth, set->CardHeight, ScreenWidth, ScreenHeight);
+    ASSERT_TRUE(layout);
+    const TBoardGeometry board =
+        FitBoardFor(layout->Rows, layout->Cols, set->CardWidth, set->CardHeight, ScreenWidth, ScreenHeight);
+    std::optional<TWindowGeometry> game;
+    ASSERT_TRUE(WaitFor([&]() {
+        game = Session.Geometry(MainWindow);
+        return game && game->Width == board.ClientWidth && game->Height == board.ClientHeight;
+    }, 5s)) << "the board did not appear";
+
+    // A cell's picture inside the focus frame.
+    const int inset = FocusFrameWidth + 2;
+    auto cellPicture = [&](int index) {
+        const int col = index % board.Cols;
+        const int row = index / board.Cols;
+        return ScreenPixels(Session, home, game->X + board.GridLeft + col * (board.CellWidth + 1) + inset,
+                            game->Y + board.GridTop + row * (board.CellHeight + 1) + inset,
+                            board.CellWidth - 2 * inset, board.CellHeight - 2 * inset);
+    };
+    const int cells = board.Rows * board.Cols;
+    const auto back = cellPicture(cells - 1); // every card starts face down
+    ASSERT_FALSE(back.empty());
+    int at = 0;
+    auto turn = [&](int index) {
+        std::string keys;
+        for (; at % board.Cols < index % board.Cols; ++at)
+            keys += " Right";
+        for (; at % board.Cols > index % board.Cols; --at)
+            keys += " Left";
+        for (; at / board.Cols < index / board.Cols; at += board.Cols)
+            keys += " Down";
+        for (; at / board.Cols > index / board.Cols; at -= board.Cols)
+            keys += " Up";
+        Session.Keys(keys + " space");
+        std::vector<std::uint32_t> face;
+        EXPECT_TRUE(WaitFor([&]() { face = cellPicture(index);
+            return !face.empty() && face != back; }, 5s)) << "cell " << index;
+        return face;
+    };
+
+    std::vector<std::vector<std::uint32_t>> seen(static_cast<std::size_t>(cells)); // face-down cards whose face is known
+    std::vector<bool> gone(static_cast<std::size_t>(cells), false);
+    auto knownPartner = [&](int index, const std::vector<std::uint32_t>& face) {
+        for (int other = 0; other < cells; ++other)
+            if (other != index && !gone[other] && seen[other] == face)
+                return other;
+        return -1;
+    };
+    auto unknown = [&](int except) {
+        for (int index = 0; index < cells; ++index)
+            if (index != except && !gone[index] && seen[index].empty())
+                return index;
+        return -1;
+    };
+    int pairs = 0;
+    for (int turnNumber = 0; pairs < 8 && turnNumber < 40; ++turnNumber) {
+        int first = -1;
+        int second = -1;
+        for (int index = 0; index < cells && first < 0; ++index)
+            if (!gone[index] && !seen[index].empty() && knownPartner(index, seen[index]) >= 0)
+                first = index;
+        if (first < 0)
+            first = unknown(-1);
+        ASSERT_GE(first, 0);
+        seen[first] = turn(first);
+        second = knownPartner(first, seen[first]);
+        if (second < 0)
+            second = unknown(first);
+        ASSERT_GE(second, 0);
+        seen[second] = turn(second);
+        const bool pair = seen[first] == seen[second];
+        // The turn closes after the delay: a pair leaves the board, a miss turns back.
+        if (pair && ++pairs == 8)
+            break;
+        ASSERT_TRUE(WaitFor([&]() { const auto now = cellPicture(first);
+            return !now.empty() && now != seen[first]; }, 5s)) << "the turn did not close";
+        if (pair)
+            gone[first] = gone[second] = true;
+    }
+    EXPECT_EQ(pairs, 8);
+
+    std::vector<std::string> scoreWindows;
+    ASSERT_TRUE(WaitFor([&]() { return !(scoreWindows = Session.FindWindows("Score")).empty(); }, 10s))
+        << "the game did not end in the score window";
+    Session.FocusWindow(scoreWindows[0]);
+    Session.Keys("Escape");
+    EXPECT_TRUE(PopupGone("Score")) << "Escape left the score window open";
+    // From the board, Tab reaches the bar's "exit".
+    Session.FocusWindow(MainWindow);
+    Session.Keys("Tab Return");
+    const std::optional<int> code = Program->WaitExit(5s);
+    ASSERT_TRUE(code) << "the program did not end on \"exit\"";
+    EXPECT_EQ(*code, 0);
 }
 
 } // namespace

@@ -189,6 +189,18 @@ void TXSession::ClickHere() const
     RunCapture("sleep 0.3");
 }
 
+void TXSession::FocusWindow(const std::string& window) const
+{
+    X("xdotool windowfocus --sync " + window);
+    RunCapture("sleep 0.2");
+}
+
+void TXSession::Keys(const std::string& keys) const
+{
+    X("xdotool key --delay 40 " + keys);
+    RunCapture("sleep 0.2");
+}
+
 std::string TXSession::GrabRegion(int x, int y, int width, int height, const std::string& file) const
 {
     X("import -window root -crop " + std::to_string(width) + "x" + std::to_string(height) + "+" + std::to_string(x)

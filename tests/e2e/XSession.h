@@ -61,6 +61,11 @@ public:
     // The two halves of Click, for a caller that checks the screen between them.
     void MovePointer(int x, int y) const;
     void ClickHere() const;
+    // Gives the window the keyboard focus, as a window manager would.
+    void FocusWindow(const std::string& window) const;
+    // Key presses by xdotool's names ("Tab", "Return", "ctrl+Home"), to the
+    // window with the keyboard focus, then a short pause.
+    void Keys(const std::string& keys) const;
     // The number of pixels that differ between two screen grabs of a rectangle.
     std::string GrabRegion(int x, int y, int width, int height, const std::string& file) const;
     static long DifferentPixels(const std::string& fileA, const std::string& fileB);

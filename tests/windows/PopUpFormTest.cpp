@@ -1,5 +1,6 @@
 #include "WindowsTestSupport.h"
 
+#include "controls/LumFocus.h"
 #include "controls/LumImageCtrl.h"
 #include "controls/LumImageMap.h"
 #include "resources/ResourceError.h"
@@ -112,6 +113,28 @@ TEST_F(PopUpForm, CloseButtonEndsTheModalShowing)
     Form.hide();
     Form.exec();
     EXPECT_FALSE(Form.isVisible());
+}
+
+TEST_F(PopUpForm, TabReachesTheCloseControlsAndEnterOrEscapeCloses)
+{
+    Form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
+    ASSERT_TRUE(Form.ExitMap->hasFocus()); // the first stop: the close spot
+    QTest::keyClick(Form.ExitMap, Qt::Key_Tab);
+    ASSERT_TRUE(Form.CloseBtn->hasFocus());
+    EXPECT_EQ(Form.grab().toImage().pixelColor(Form.CloseBtn->geometry().topLeft()), FocusColour);
+    QTest::keyClick(Form.CloseBtn, Qt::Key_Return);
+    EXPECT_FALSE(Form.isVisible());
+
+    Form.show();
+    Form.ExitMap->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Form.ExitMap, Qt::Key_Space);
+    EXPECT_FALSE(Form.isVisible());
+
+    QTimer::singleShot(0, &Form, [this] { QTest::keyClick(&Form, Qt::Key_Escape); });
+    EXPECT_EQ(Form.exec(), QDialog::Rejected);
+    EXPECT_FALSE(Form.isVisible());
+    QTest::mouseClick(&Form, Qt::LeftButton); // leaves the mouse in use for the tests after
 }
 
 TEST_F(PopUpForm, PressOnTheCloseButtonStartsNoDrag)
