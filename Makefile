@@ -14,11 +14,10 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/kobalind/kobalind ]; then \
-		$(BUILD)/kobalind/kobalind; \
-	else \
-		echo "Built. The main window is not part of this build yet: run 'make test'."; \
+	@if [ ! -x $(BUILD)/kobalind/kobalind ]; then \
+		echo "error: the build did not make $(BUILD)/kobalind/kobalind" >&2; exit 1; \
 	fi
+	@$(BUILD)/kobalind/kobalind
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -10,8 +10,14 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev
   fonts-noto-color-emoji fonts-dejavu-core
-  xvfb xdotool x11-utils
+  xvfb xdotool x11-utils x11-apps
 )
+
+# --list prints the packages, one a line, for scripts that need to know them.
+if [ "${1:-}" = "--list" ]; then
+  printf '%s\n' "${PACKAGES[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

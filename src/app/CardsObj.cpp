@@ -120,25 +120,5 @@ std::int32_t ApplyPlayerNames(TPlayers& players, const TPlayerEdits& edits, bool
         players[first + i].Name = edits[i];
     if (computerPlays)
         players[1].Name = "Computer";
-
-    // Only the names before the first empty one take part; the rest are kept.
-    const std::int32_t records = computerPlays ? 5 : 4;
-    std::int32_t count = 0;
-    while (count < records && !players[count + 1].Name.empty())
-        ++count;
-
-    if (computerPlays) {
-        if (count == 1) {
-            players[2].Name = "Player";
-            count = 2;
-        }
-    } else if (count == 0) {
-        players[1].Name = "Player 1";
-        players[2].Name = "Player 2";
-        count = 2;
-    } else if (count == 1) {
-        players[2].Name = "Player 2";
-        count = 2;
-    }
-    return count;
+    return NamePlayers(players, computerPlays);
 }

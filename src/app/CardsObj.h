@@ -56,7 +56,6 @@ bool LacksImages(std::int32_t selectedIndex, std::int32_t imageCount);
 // The largest offered pair count a set of imageCount faces can fill; 0 below 8.
 std::int32_t LargestOfferedPairCount(std::int32_t imageCount);
 
-using TPlayers = std::array<TPlayer, PlayerRecords + 1>; // records 1..5, [0] unused
 using TPlayerEdits = std::array<std::string, 4>;         // Player1Edit .. Player4Edit
 
 // The texts of the four name edits: Players[2..5] with the computer playing,
@@ -64,9 +63,6 @@ using TPlayerEdits = std::array<std::string, 4>;         // Player1Edit .. Playe
 TPlayerEdits NamesForEdits(const TPlayers& players, bool computerPlays);
 
 // Takes the edits' texts (as typed, not trimmed) into Players and returns
-// PlayerCount. With the computer: Players[1] is "Computer", the edits fill
-// [2..5], the count runs over the leading non-empty names of [1..5], and a
-// lone computer gets "Player" as its opponent. Without: the edits fill
-// [1..4] ([5] stays), the count runs over [1..4], and missing first or second
-// players become "Player 1" / "Player 2". Always at least 2.
+// PlayerCount by NamePlayers. With the computer: Players[1] is "Computer" and
+// the edits fill [2..5]; without: the edits fill [1..4] and [5] stays.
 std::int32_t ApplyPlayerNames(TPlayers& players, const TPlayerEdits& edits, bool computerPlays);

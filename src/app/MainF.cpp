@@ -10,6 +10,7 @@
 #include "resources/LumRes.h"
 #include "resources/Stream.h"
 #include "windows/Image.h"
+#include "windows/Label.h"
 #include "windows/TextFit.h"
 
 #include <QCheckBox>
@@ -125,6 +126,7 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
     LoadSkin(skin);
     CreateAreas();
     BgBevel->SetCursor(CursorMove);
+    Label1->SetCursor(CursorMove);
     IQSlider->SetCursor(CursorPoint);
     CopyRightImage->SetCursor(CursorPoint);
     MGrid->SetBoardBrush(QBrush(GridBrushBitmap));
@@ -160,15 +162,12 @@ void TMainForm::CreateComponents()
     BgBevel = new TLumImageBevel(this);
     PanelMap = new TLumImageMap(this);
     ExitMap = new TLumImageMap(this);
-    Label1 = new QLabel(this);
-    Label1->setAttribute(Qt::WA_TranslucentBackground);
+    Label1 = new TLabel(QString(), this);
     QFont bold = font();
     bold.setBold(true);
     Label1->setFont(bold);
     Label1->setTextFormat(Qt::PlainText); // names are shown as typed, never read as markup
-    Label1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
-    // Clicks go through the status line to the bar under it.
-    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label1->SetFontColor(Qt::black);
     CopyRightImage = new TImage(this);
     CopyRightImage->OnClick = [this](TImage*) { CopyRightImageClick(); };
 
@@ -184,6 +183,9 @@ void TMainForm::CreateComponents()
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(2500);
+    // The delay is the players' time to look: a coarse timer may fire 5% early.
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setSingleShot(true);
     Sounds = new TSounds(this);
 
     CreateOptionsPanel();
@@ -197,6 +199,7 @@ void TMainForm::CreateComponents()
     BindDragging(BgBevel);
     BindDragging(PanelMap);
     BindDragging(ExitMap);
+    BindDragging(Label1);
     PanelMap->OnMapClick = [this](QObject*, const QString& name) { PanelMapMapClick(name); };
     ExitMap->OnMapClick = [this](QObject*, const QString& name) { ExitMapMapClick(name); };
     CoverMap->OnMapClick = [this](QObject*, const QString& name) { CoverMapMapClick(name); };
@@ -349,12 +352,11 @@ void TMainForm::FormResize()
 
 // --- Dragging the window ---------------------------------------------------------------
 
-void TMainForm::BindDragging(QWidget* control)
+template <class TControl> void TMainForm::BindDragging(TControl* control)
 {
-    auto* list = static_cast<TLumCustomImageList*>(control);
-    list->OnMouseDown = [this](QWidget* sender, QMouseEvent* event) { AppMouseDown(sender, event); };
-    list->OnMouseMove = [this](QWidget* sender, QMouseEvent* event) { AppMouseMove(sender, event); };
-    list->OnMouseUp = [this](QWidget* sender, QMouseEvent* event) { AppMouseUp(sender, event); };
+    control->OnMouseDown = [this](QWidget* sender, QMouseEvent* event) { AppMouseDown(sender, event); };
+    control->OnMouseMove = [this](QWidget* sender, QMouseEvent* event) { AppMouseMove(sender, event); };
+    control->OnMouseUp = [this](QWidget* sender, QMouseEvent* event) { AppMouseUp(sender, event); };
 }
 
 void TMainForm::AppMouseDown(QWidget*, QMouseEvent* event)

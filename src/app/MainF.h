@@ -26,12 +26,12 @@
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QTimer;
 class TBoardGrid;
 class TFaceOverlay;
 class TImage;
+class TLabel;
 class TLumImageBevel;
 class TLumImageMap;
 class TLumImageSlider;
@@ -101,7 +101,7 @@ public:
     TLumImageBevel* BgBevel = nullptr;
     TLumImageMap* PanelMap = nullptr;
     TLumImageMap* ExitMap = nullptr;
-    QLabel* Label1 = nullptr;
+    TLabel* Label1 = nullptr;
     TImage* CopyRightImage = nullptr;
     TBoardGrid* MGrid = nullptr;
     QTimer* Timer1 = nullptr;
@@ -136,7 +136,8 @@ private:
     void LoadOptions();
     void SaveOptions();
     std::string NoCardSetsText() const;
-    void BindDragging(QWidget* control);
+    // Hands a control's mouse hooks to the window's drag handlers.
+    template <class TControl> void BindDragging(TControl* control);
     void AppMouseDown(QWidget* control, QMouseEvent* event);
     void AppMouseMove(QWidget* control, QMouseEvent* event);
     void AppMouseUp(QWidget* control, QMouseEvent* event);

@@ -47,26 +47,9 @@ void TGame::NewGame1Click(const std::string& cardSetFile)
 
 void TGame::CountPlayers()
 {
-    const std::int32_t examined = Settings.ComputerPlays ? 5 : 4;
-    PlayerCount = 0;
-    while (PlayerCount < examined && !Players[PlayerCount + 1].Name.empty())
-        ++PlayerCount;
+    PlayerCount = NamePlayers(Players, Settings.ComputerPlays);
     for (TPlayer& player : Players)
         player.Score = 0;
-
-    if (Settings.ComputerPlays && PlayerCount == 1) {
-        PlayerCount = 2;
-        Players[2].Name = "Player";
-    }
-    if (PlayerCount == 0) {
-        PlayerCount = 2;
-        Players[1].Name = "Player 1";
-        Players[2].Name = "Player 2";
-    }
-    if (PlayerCount == 1) {
-        PlayerCount = 2;
-        Players[2].Name = "Player 2";
-    }
 }
 
 bool TGame::ChooseLayout()

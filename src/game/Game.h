@@ -11,6 +11,7 @@
 
 #include "game/GameView.h"
 #include "game/Layout.h"
+#include "game/Players.h"
 #include "game/Random.h"
 #include "game/Settings.h"
 #include "resources/Graphic.h"
@@ -28,12 +29,6 @@ struct CardRef {
     std::int32_t Row = 0;
 };
 
-struct TPlayer {
-    std::string Name;
-    std::int32_t Score = 0;
-};
-
-constexpr std::int32_t PlayerRecords = 5;
 constexpr std::int32_t FaceSlots = 112;
 constexpr std::int32_t MemorySlots = 224;
 
@@ -62,7 +57,7 @@ public:
     std::vector<TMemoryStream> FaceStreams;
     std::unique_ptr<TGraphic> CardBack; // null until the first deal
 
-    std::array<TPlayer, PlayerRecords + 1> Players; // records 1..5
+    TPlayers Players; // records 1..5
     std::int32_t PlayerCount = 0;
     std::int32_t CurrentPlayer = 1;
     std::int32_t TurnPhase = 1; // 1 first card, 2 second card, 3 delay running

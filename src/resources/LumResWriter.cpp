@@ -1,6 +1,8 @@
 #include "LumResWriter.h"
 
 #include "ResourceError.h"
+#include "platform/AtomicFile.h"
+#include "platform/PlatformError.h"
 
 #include <zlib.h>
 
@@ -60,6 +62,9 @@ std::vector<std::uint8_t> TLumResWriter::Bytes() const
 void TLumResWriter::SaveToFile(const std::string& fileName) const
 {
     const std::vector<std::uint8_t> bytes = Bytes();
-    TFileStream file(fileName, TFileStream::TMode::Create);
-    file.Write(bytes.data(), bytes.size());
+    try {
+        WriteFileAtomically(fileName, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    } catch (const EPlatformError& e) {
+        throw EResourceError(e.what());
+    }
 }

@@ -27,7 +27,8 @@ public:
     void AddRaw(std::int32_t kind, std::vector<std::uint8_t> stored);
 
     std::vector<std::uint8_t> Bytes() const;
-    void SaveToFile(const std::string& fileName) const; // throws EResourceError
+    // Replaces the file atomically (see platform/AtomicFile.h); throws EResourceError.
+    void SaveToFile(const std::string& fileName) const;
 
 private:
     struct TItem {

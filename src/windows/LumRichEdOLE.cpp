@@ -104,6 +104,9 @@ TLumCustomRichEdit::TLumCustomRichEdit(QWidget* parent)
 {
     resize(185, 89);
     setAcceptRichText(false); // pasting goes through our own reader only
+    // The control's only menu is an embedded object's verbs, and it holds no
+    // objects: no menu at all, rather than a stock Copy / Select All one.
+    setContextMenuPolicy(Qt::NoContextMenu);
     setUndoRedoEnabled(true);
     LogPixelsY = logicalDpiY() > 0 ? logicalDpiY() : 96;
     SetScrollBars(ssBoth);

@@ -130,9 +130,11 @@ TEST(OptionsRules, PlayersAreNamedAndCounted)
         {true, {"", "", "", ""}, 2, {"Computer", "Player", "", "", ""}},
         {false, {"", "", "", ""}, 2, {"Player 1", "Player 2", "", "", "old5"}},
         {false, {"Ann", "", "", ""}, 2, {"Ann", "Player 2", "", "", "old5"}},
-        // A name after an empty edit takes no part but is kept.
+        // A name after an empty edit takes no part but is kept, unless the
+        // second player's default fills the gap: the deal counts it then.
         {true, {"Ann", "", "Cy", ""}, 2, {"Computer", "Ann", "", "Cy", ""}},
-        {false, {"Ann", "", "Cy", ""}, 2, {"Ann", "Player 2", "Cy", "", "old5"}},
+        {false, {"Ann", "", "Cy", ""}, 3, {"Ann", "Player 2", "Cy", "", "old5"}},
+        {false, {"Ann", "", "", "Di"}, 2, {"Ann", "Player 2", "", "Di", "old5"}},
         {true, {"Ann", "Bo", "Cy", "Di"}, 5, {"Computer", "Ann", "Bo", "Cy", "Di"}},
         {false, {"Ann", "Bo", "Cy", "Di"}, 4, {"Ann", "Bo", "Cy", "Di", "old5"}},
         // Names are taken as typed, spaces included.

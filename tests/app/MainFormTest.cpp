@@ -12,9 +12,11 @@
 #include "controls/LumImageMap.h"
 #include "resources/LumRes.h"
 #include "windows/Image.h"
+#include "windows/Label.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -243,6 +245,53 @@ TEST_F(TMainFormTest, DraggingTheBackgroundMovesTheWindowButNotFromAButton)
     // A press on the "reg" area belongs to the map.
     Drag(Form->PanelMap, {30, 15}, {50, 25}, Qt::LeftButton);
     EXPECT_EQ(Form->pos(), before);
+}
+
+TEST_F(TMainFormTest, TheStatusLineShowsNamesAsTypedAndDragsTheWindow)
+{
+    WriteTestSet(Folder, {});
+    Create();
+    SetUpHumans("Ann <b>x</b>", "Bob");
+    ClickArea(Form->PanelMap, "play");
+    const QString text = Form->Label1->text();
+    EXPECT_EQ(text, QStringLiteral("Ann <b>x</b> (pairs: 0)"));
+    EXPECT_GE(Form->Label1->width(), Form->Label1->fontMetrics().horizontalAdvance(text));
+
+    EXPECT_EQ(Form->Label1->cursor().pixmap().toImage(), CursorFor(TCursor(1)).pixmap().toImage());
+    const QPoint start = Form->pos();
+    Drag(Form->Label1, {2, 2}, {15, 10}, Qt::LeftButton);
+    EXPECT_EQ(Form->pos(), start + QPoint(15, 10));
+}
+
+TEST_F(TMainFormTest, AGapInTheNamesIsFilledAndTheNamesAfterItPlay)
+{
+    WriteTestSet(Folder, {});
+    Create();
+    SetUpHumans("Ann", "");
+    Form->PlayerEdits[2]->setText(QStringLiteral("Cid"));
+    ClickArea(Form->PanelMap, "play");
+    const TGame& game = Form->Game();
+    ASSERT_TRUE(game.GameActive);
+    EXPECT_EQ(game.PlayerCount, 3);
+    EXPECT_EQ(game.Players[2].Name, "Player 2");
+    EXPECT_EQ(game.Players[3].Name, "Cid");
+}
+
+TEST_F(TMainFormTest, TheTurnDelayNeverEndsEarly)
+{
+    Create();
+    for (int run = 0; run < 4; ++run) {
+        QElapsedTimer clock;
+        bool fired = false;
+        const auto watch = QObject::connect(Form->Timer1, &QTimer::timeout, [&]() {
+            fired = true;
+            EXPECT_GE(clock.nsecsElapsed(), 200'000'000) << "run " << run;
+        });
+        clock.start();
+        Form->StartTurnTimer(200);
+        EXPECT_TRUE(QTest::qWaitFor([&fired]() { return fired; }, 2000));
+        QObject::disconnect(watch);
+    }
 }
 
 TEST_F(TMainFormTest, TwoPlayersPlayAWholeGameByClickingCells)

@@ -3,6 +3,7 @@
 // copy, takes clicks on "options", the computer check box, "play" and two
 // cards, and "exit" writes the settings.
 #include "ProgramRun.h"
+#include "ScreenGrab.h"
 
 #include "app/CardsObj.h"
 #include "game/Layout.h"
@@ -16,15 +17,13 @@ namespace {
 
 TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
 {
-    if (!OnPath("Xvfb") || !OnPath("xdotool"))
-        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    ASSERT_EQ(MissingTestPrograms(), "");
     ASSERT_TRUE(fs::exists(RunDir + "/kobalind") && fs::exists(RunDir + "/kobalind.dat"))
         << "build the program and its content first: " << RunDir;
 
     TXSession session;
     ASSERT_FALSE(session.Display().empty()) << "Xvfb did not start";
     const TFreshHome fresh("main");
-    const fs::path& home = fresh.Path();
     const TEnvironment environment = fresh.Environment(session);
 
     TProcess program(RunDir + "/kobalind", {}, environment);
@@ -72,13 +71,11 @@ TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
     // Two cards turn face up.
     const int cellX = game->X + board.GridLeft;
     const int cellY = game->Y + board.GridTop;
-    const std::string before = session.GrabRegion(cellX, cellY, board.GridWidth, board.CellHeight,
-                                                  (home / "before.png").string());
+    const QImage before = GrabRegion(session, cellX, cellY, board.GridWidth, board.CellHeight);
     session.Click(cellX + board.CellWidth / 2, cellY + board.CellHeight / 2);
     session.Click(cellX + board.CellWidth + 1 + board.CellWidth / 2, cellY + board.CellHeight / 2);
-    const std::string after = session.GrabRegion(cellX, cellY, board.GridWidth, board.CellHeight,
-                                                 (home / "after.png").string());
-    EXPECT_GT(TXSession::DifferentPixels(before, after), board.CellWidth * board.CellHeight / 4);
+    const QImage after = GrabRegion(session, cellX, cellY, board.GridWidth, board.CellHeight);
+    EXPECT_GT(DifferentPixels(before, after), board.CellWidth * board.CellHeight / 4);
 
     // "exit" on the bar, wherever the bar is now.
     const int exitLeft = game->X + (game->Width - barWidth) / 2;
@@ -97,8 +94,7 @@ TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
 
 TEST(ProgramE2e, AMissingSkinIsReportedAndNoMainWindowStays)
 {
-    if (!OnPath("Xvfb") || !OnPath("xdotool"))
-        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    ASSERT_EQ(MissingTestPrograms(), "");
     ASSERT_TRUE(fs::exists(RunDir + "/kobalind"));
     TXSession session;
     ASSERT_FALSE(session.Display().empty()) << "Xvfb did not start";

@@ -3,6 +3,7 @@
 // the keyboard alone does too, and help and About open and close by their
 // close spot and close button, all driven as a user would.
 #include "ProgramRun.h"
+#include "ScreenGrab.h"
 
 #include "app/CardsObj.h"
 #include "game/Layout.h"
@@ -39,13 +40,10 @@ TRect CloseButton()
     return {321, 230, 321 + width, 230 + height};
 }
 
-// A rectangle of the screen as 0xRRGGBB pixels, row by row; empty when it
-// could not be read.
-std::vector<std::uint32_t> ScreenPixels(const TXSession& session, const fs::path& folder, int x, int y, int width,
-                                        int height)
+// A rectangle of the screen as 0xRRGGBB pixels, row by row.
+std::vector<std::uint32_t> ScreenPixels(const TXSession& session, int x, int y, int width, int height)
 {
-    const std::string file = (folder / "grab.png").string();
-    const QImage image(QString::fromStdString(session.GrabRegion(x, y, width, height, file)));
+    const QImage image = GrabRegion(session, x, y, width, height);
     std::vector<std::uint32_t> pixels;
     for (int row = 0; row < image.height(); ++row)
         for (int col = 0; col < image.width(); ++col)
@@ -61,8 +59,7 @@ class ProgramWindows : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!OnPath("Xvfb") || !OnPath("xdotool"))
-            GTEST_SKIP() << "Xvfb or xdotool is not installed";
+        ASSERT_EQ(MissingTestPrograms(), "");
         ASSERT_TRUE(fs::exists(RunDir + "/kobalind") && fs::exists(RunDir + "/kobalind.dat"))
             << "build the program and its content first: " << RunDir;
         ASSERT_FALSE(Session.Display().empty()) << "Xvfb did not start";
@@ -240,7 +237,6 @@ TEST_F(ProgramWindows, TwoPlayersPlayAWholeGameOnTheKeyboardAlone)
                        "\"Player2\"=\"Bob\"\n");
     Start();
     ASSERT_FALSE(HasFatalFailure());
-    const fs::path& home = Home.Path();
     Session.FocusWindow(MainWindow);
 
     // The focus starts on the cover's link; Tab twice reaches "play", which wears the frame.
@@ -248,7 +244,7 @@ TEST_F(ProgramWindows, TwoPlayersPlayAWholeGameOnTheKeyboardAlone)
     Session.Keys("Tab Tab");
     const int playX = Main->X + (Main->Width - barWidth) / 2 + 392;
     const int playY = Main->Y + Main->Height - barHeight + 32;
-    const auto play = ScreenPixels(Session, home, playX, playY, 4, 4);
+    const auto play = ScreenPixels(Session, playX, playY, 4, 4);
     ASSERT_FALSE(play.empty());
     EXPECT_EQ(play[0], FocusColour.rgb() & 0xffffffu) << "no focus frame on \"play\"";
     Session.Keys("Return");
@@ -274,7 +270,7 @@ TEST_F(ProgramWindows, TwoPlayersPlayAWholeGameOnTheKeyboardAlone)
     auto cellPicture = [&](int index) {
         const int col = index % board.Cols;
         const int row = index / board.Cols;
-        return ScreenPixels(Session, home, game->X + board.GridLeft + col * (board.CellWidth + 1) + inset,
+        return ScreenPixels(Session, game->X + board.GridLeft + col * (board.CellWidth + 1) + inset,
                             game->Y + board.GridTop + row * (board.CellHeight + 1) + inset,
                             board.CellWidth - 2 * inset, board.CellHeight - 2 * inset);
     };

@@ -20,6 +20,17 @@ bool OnPath(const std::string& program)
     return code == 0;
 }
 
+std::string MissingTestPrograms()
+{
+    static const std::pair<const char*, const char*> needed[] = {
+        {"Xvfb", "xvfb"}, {"xdotool", "xdotool"}, {"xwd", "x11-apps"}};
+    std::string missing;
+    for (const auto& [program, package] : needed)
+        if (!OnPath(program))
+            missing += std::string(missing.empty() ? "" : ", ") + program + " (package " + package + ")";
+    return missing.empty() ? missing : "not installed: " + missing + "; run scripts/install-deps.sh";
+}
+
 std::string RunCapture(const std::string& command, int* exitCode)
 {
     std::string output;
@@ -199,18 +210,4 @@ void TXSession::Keys(const std::string& keys) const
 {
     X("xdotool key --delay 40 " + keys);
     RunCapture("sleep 0.2");
-}
-
-std::string TXSession::GrabRegion(int x, int y, int width, int height, const std::string& file) const
-{
-    X("import -window root -crop " + std::to_string(width) + "x" + std::to_string(height) + "+" + std::to_string(x)
-      + "+" + std::to_string(y) + " +repage " + file);
-    return file;
-}
-
-long TXSession::DifferentPixels(const std::string& fileA, const std::string& fileB)
-{
-    // compare prints the count of differing pixels on its error stream.
-    const std::string out = RunCapture("compare -metric AE " + fileA + " " + fileB + " null: 2>&1");
-    return out.empty() ? -1 : std::atol(out.c_str());
 }

@@ -16,6 +16,10 @@ using TEnvironment = std::map<std::string, std::string>;
 // True when the program is found on PATH.
 bool OnPath(const std::string& program);
 
+// The programs the end-to-end tests call that are not on PATH, each with the
+// package that brings it, as one line; empty when all are there.
+std::string MissingTestPrograms();
+
 // Runs a command line through /bin/sh and returns its standard output.
 std::string RunCapture(const std::string& command, int* exitCode = nullptr);
 
@@ -66,9 +70,6 @@ public:
     // Key presses by xdotool's names ("Tab", "Return", "ctrl+Home"), to the
     // window with the keyboard focus, then a short pause.
     void Keys(const std::string& keys) const;
-    // The number of pixels that differ between two screen grabs of a rectangle.
-    std::string GrabRegion(int x, int y, int width, int height, const std::string& file) const;
-    static long DifferentPixels(const std::string& fileA, const std::string& fileB);
 
 private:
     std::string X(const std::string& command) const;

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <functional>
 
 namespace {
@@ -125,6 +127,18 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, CreateRoundTrip,
                          testing::Values(TKindCase{".gif", 1, false}, TKindCase{".jpg", 2, false},
                                          TKindCase{".bmp", 0, false}, TKindCase{".bmp", 0, true},
                                          TKindCase{".gif", 1, true}));
+
+TEST(CreateCommand, ReplacesASetSoThatAReaderOfTheOldOneStillReadsItWhole)
+{
+    const std::string out = TestPath("replaced.crd").string();
+    RunCommand(CreateCommand, CreateArgs(out, Faces("old", ".bmp", 9, 40, 30), 40, 30));
+    const std::string before = ReadFile(out);
+    std::ifstream held(out, std::ios::binary); // as a game reading the set meanwhile
+    RunCommand(CreateCommand, CreateArgs(out, Faces("new", ".gif", 12, 40, 30), 40, 30));
+    const std::string seen((std::istreambuf_iterator<char>(held)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(seen, before);
+    EXPECT_NE(ReadFile(out), before);
+}
 
 TEST(CreateCommand, RefusesFacesOfMixedKindsNamingBoth)
 {

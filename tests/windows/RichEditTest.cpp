@@ -4,7 +4,9 @@
 #include "windows/LumRichEdOLE.h"
 #include "windows/WindowError.h"
 
+#include <QContextMenuEvent>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -150,6 +152,23 @@ TEST_F(RichEdit, ReadOnlyViewerStillReportsLinks)
     QTest::mouseClick(Edit.viewport(), Qt::LeftButton, {}, OnLink(0));
     ASSERT_EQ(Clicks.size(), 1u);
     EXPECT_EQ(Clicks[0].first, QStringLiteral("mailto:me@x.example"));
+}
+
+TEST_F(RichEdit, ARightClickOpensNoMenu)
+{
+    Edit.SetReadOnly(true);
+    Edit.LoadFromText("some help text");
+    Edit.show();
+    // A menu would run its own loop; look for it from inside that loop and close it.
+    QWidget* menu = nullptr;
+    QTimer::singleShot(200, [&menu]() {
+        if ((menu = QApplication::activePopupWidget()))
+            menu->close();
+    });
+    QContextMenuEvent request(QContextMenuEvent::Mouse, PointAt(1), Edit.viewport()->mapToGlobal(PointAt(1)));
+    QApplication::sendEvent(Edit.viewport(), &request);
+    QTest::qWait(300);
+    EXPECT_EQ(menu, nullptr);
 }
 
 TEST_F(RichEdit, WithoutLinkDetectionNoLinkFires)

@@ -63,6 +63,19 @@ TEST_F(ScoreForm, EveryShowingRebuildsTheRowsFromTheGame)
     EXPECT_EQ(Form.Label(13)->text(), QStringLiteral("The winner is: Ann"));
 }
 
+TEST_F(ScoreForm, MarkupInNamesIsShownAsTyped)
+{
+    Game.Players[1].Name = "Ann <b>x</b>";
+    Game.WinnerText = "<img src=x>";
+    Form.show();
+    // Read as markup, the tags would vanish and the labels be narrower.
+    for (int n : {1, 13}) {
+        const QString text = Form.Label(n)->text();
+        EXPECT_GE(Form.Label(n)->width(), Form.Label(n)->fontMetrics().horizontalAdvance(text)) << n;
+    }
+    EXPECT_EQ(Form.Label(1)->text(), QStringLiteral("Ann <b>x</b>"));
+}
+
 TEST_F(ScoreForm, LabelsArePlacedAndYellow)
 {
     Form.show();

@@ -7,6 +7,7 @@
 #include "Skin.h"
 #include "Wave.h"
 
+#include "platform/AtomicFile.h"
 #include "resources/LumRes.h"
 #include "resources/Stream.h"
 
@@ -19,10 +20,10 @@
 
 namespace {
 
+// The build may run while a game still reads the old files: replace, never overwrite.
 void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
 {
-    TFileStream file(path.string(), TFileStream::TMode::Create);
-    file.Write(bytes.data(), bytes.size());
+    WriteFileAtomically(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 // Writes every picture of the skin archive as NN.png, to look at the skin

@@ -4,6 +4,8 @@
 #include "CardSetArchive.h"
 #include "game/CardSetLoader.h"
 #include "game/PairCounts.h"
+#include "platform/AtomicFile.h"
+#include "platform/PlatformError.h"
 #include "resources/ResourceError.h"
 
 namespace {
@@ -135,10 +137,11 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
     info.AdLink = options.Link;
     const std::vector<std::uint8_t> bytes =
         BuildCardSetArchive(info, {std::move(ad.Bytes), bitmapStorage}, {std::move(back.Bytes), bitmapStorage}, faces);
+    // A new file renamed over the old: a game reading the set meanwhile, or a
+    // failure halfway, never meets a half-written archive.
     try {
-        TFileStream file(options.Out, TFileStream::TMode::Create);
-        file.Write(bytes.data(), bytes.size());
-    } catch (const EResourceError& e) {
+        WriteFileAtomically(options.Out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    } catch (const EPlatformError& e) {
         throw ETessalyError(options.Out + ": cannot be written (" + e.what() + ")");
     }
     out << options.Out << ": " << faces.size() << " " << FaceTypeName(faceType) << " faces of "

@@ -1,0 +1,30 @@
+#include "game/Players.h"
+
+#include <algorithm>
+
+namespace {
+
+std::int32_t LeadingNames(const TPlayers& players, std::int32_t examined)
+{
+    std::int32_t count = 0;
+    while (count < examined && !players[count + 1].Name.empty())
+        ++count;
+    return count;
+}
+
+} // namespace
+
+std::int32_t NamePlayers(TPlayers& players, bool computerPlays)
+{
+    const std::int32_t examined = computerPlays ? PlayerRecords : PlayerRecords - 1;
+    const std::int32_t count = LeadingNames(players, examined);
+    if (computerPlays && count == 1) {
+        players[2].Name = "Player";
+    } else if (count == 0) {
+        players[1].Name = "Player 1";
+        players[2].Name = "Player 2";
+    } else if (count == 1) {
+        players[2].Name = "Player 2";
+    }
+    return std::max<std::int32_t>(2, LeadingNames(players, examined));
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The player records and the one rule that names and counts them, shared by
+// the options step and the deal so both always agree on who plays.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+struct TPlayer {
+    std::string Name;
+    std::int32_t Score = 0;
+};
+
+constexpr std::int32_t PlayerRecords = 5;
+using TPlayers = std::array<TPlayer, PlayerRecords + 1>; // records 1..5, [0] unused
+
+// Returns PlayerCount: the leading non-empty names of records 1..5 with the
+// computer playing (record 1 is the computer), else of 1..4. A lone computer
+// gets "Player" as its opponent; without the computer a missing first or
+// second player becomes "Player 1" / "Player 2". A name filled into a gap
+// joins the names after it, so counting the records again gives the same
+// number. Always at least 2. Scores are left alone.
+std::int32_t NamePlayers(TPlayers& players, bool computerPlays);
