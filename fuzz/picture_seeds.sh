@@ -30,6 +30,8 @@ rle4 = bytes([3,0x12, 0,5,0x30,0x12,0x30,0, 0,0, 0,2,1,1, 2,0x33, 0,1])
 open(out + '/rle4.bmp', 'wb').write(file_header(70) + info(8, 3, 4, 2, 4) + pal + rle4)
 # 4-bit top-down with a short palette.
 open(out + '/topdown4.bmp', 'wb').write(file_header(62) + info(3, -2, 4, 0, 2) + pal[:8] + bytes([0x01,0xF0,0,0, 0x10,0x00,0,0]))
+# 2-bit, two rows of 5 pixels.
+open(out + '/info2.bmp', 'wb').write(file_header(70) + info(5, 2, 2) + pal + bytes([0x1B,0x80,0,0, 0xE4,0x40,0,0]))
 # 32-bit bitfields with 10-10-10-2 masks in a 56-byte header.
 masks = struct.pack('<IIII', 0x3FF00000, 0x000FFC00, 0x000003FF, 0xC0000000)
 open(out + '/info56_1010102.bmp', 'wb').write(file_header(70) + info(2, 1, 32, 3, 0, 56) + masks + struct.pack('<II', 0xFFF00200, 0x40000000))

@@ -91,7 +91,8 @@ THeader ReadHeader(const TBytes& in)
     const bool bitfields = h.Compression == BiBitfields || h.Compression == BiAlphaBitfields;
     switch (h.Compression) {
     case BiRgb:
-        if (h.Bits != 1 && h.Bits != 4 && h.Bits != 8 && h.Bits != 16 && h.Bits != 24 && h.Bits != 32)
+        // 2 bits came with the small-screen devices' variant of the format.
+        if (h.Bits != 1 && h.Bits != 2 && h.Bits != 4 && h.Bits != 8 && h.Bits != 16 && h.Bits != 24 && h.Bits != 32)
             Invalid();
         break;
     case BiRle8:
@@ -201,6 +202,10 @@ void DecodeRows(const TBytes& in, const THeader& h, std::size_t start, const std
         case 1:
             for (std::size_t x = 0; x < width; ++x)
                 dst[x] = palette[src[x / 8] >> (7 - x % 8) & 1];
+            break;
+        case 2:
+            for (std::size_t x = 0; x < width; ++x)
+                dst[x] = palette[src[x / 4] >> (6 - 2 * (x % 4)) & 3];
             break;
         case 4:
             for (std::size_t x = 0; x < width; ++x)

@@ -19,7 +19,10 @@ constexpr std::uint32_t Opaque = 0xFF000000u;
 constexpr std::uint32_t Black = Opaque;
 constexpr std::uint32_t White = 0xFFFFFFFFu;
 
-[[noreturn]] void Premature() { throw EResourceError("Premature end of data"); }
+// The data ended inside a block. Read() decides whether that loses the
+// picture or only what follows the frames already read.
+struct TCutShort {};
+
 [[noreturn]] void Invalid() { throw EResourceError("Invalid GIF data"); }
 
 bool HasSignature(const std::uint8_t* p, std::size_t size)
@@ -32,10 +35,11 @@ public:
     TByteReader(const std::uint8_t* data, std::size_t size, std::size_t pos) : Data(data), Size(size), Pos(pos) {}
 
     bool AtEnd() const { return Pos >= Size; }
+    std::size_t Remaining() const { return Size - Pos; }
     const std::uint8_t* Take(std::size_t count)
     {
         if (count > Size - Pos)
-            Premature();
+            throw TCutShort();
         const std::uint8_t* p = Data + Pos;
         Pos += count;
         return p;
@@ -144,9 +148,23 @@ class TGifReader {
 public:
     TGifReader(const std::uint8_t* data, std::size_t size, std::size_t start) : In(data, size, start) {}
 
+    // A file cut short keeps the frames read before the cut, the one cut in
+    // its image data too; it is refused only when no frame could be read.
     TGifData Read()
     {
-        ReadScreen();
+        try {
+            ReadScreen();
+            ReadBlocks();
+        } catch (const TCutShort&) {
+            if (Gif.Frames.empty())
+                throw EResourceError("Premature end of data");
+        }
+        return std::move(Gif);
+    }
+
+private:
+    void ReadBlocks()
+    {
         TPending pending;
         while (!In.AtEnd()) {
             const std::uint8_t introducer = In.Byte();
@@ -165,10 +183,8 @@ public:
                 break; // the trailer, or an unknown block: keep the frames read
             }
         }
-        return std::move(Gif);
     }
 
-private:
     void ReadScreen()
     {
         In.Take(6); // "GIF87a" or "GIF89a"; the version is not checked
@@ -177,9 +193,9 @@ private:
         const std::uint8_t packed = In.Byte();
         Gif.BackgroundIndex = In.Byte();
         In.Byte(); // pixel aspect ratio
-        if (Gif.Width > TGifLimits::MaxSide || Gif.Height > TGifLimits::MaxSide ||
-            std::int64_t(Gif.Width) * Gif.Height > TGifLimits::MaxPixels)
-            Invalid();
+        // Sides may be anything a word holds; only the area is bounded.
+        if (std::int64_t(Gif.Width) * Gif.Height > TGifLimits::MaxPixels)
+            throw EResourceError("GIF screen too large");
         if (packed & 0x80)
             Gif.GlobalColors = ReadColorTable(In, packed);
         GlobalPalette = FullPalette(Gif.GlobalColors);
@@ -195,20 +211,20 @@ private:
         const std::uint8_t packed = In.Byte();
         frame.Interlaced = (packed & 0x40) != 0;
         const std::int64_t area = std::int64_t(frame.Width) * frame.Height;
-        if (frame.Width > TGifLimits::MaxSide || frame.Height > TGifLimits::MaxSide || area > TGifLimits::MaxPixels)
-            Invalid();
+        if (area > TGifLimits::MaxPixels)
+            throw EResourceError("GIF frame too large");
         TotalPixels += area;
-        if (TotalPixels > TGifLimits::MaxTotalPixels || Gif.Frames.size() >= TGifLimits::MaxFrames)
-            Invalid();
+        if (TotalPixels > TGifLimits::MaxTotalPixels)
+            throw EResourceError("GIF frames too large in total");
+        if (Gif.Frames.size() >= TGifLimits::MaxFrames)
+            throw EResourceError("Too many GIF frames");
         frame.Colors = (packed & 0x80) ? FullPalette(ReadColorTable(In, packed)) : GlobalPalette;
 
         const int minCodeSize = In.Byte();
-        if (minCodeSize < 2 || minCodeSize > 8)
-            Invalid();
-        Joined.clear();
-        const std::uint8_t* block;
-        while (const std::size_t size = In.SubBlock(block))
-            Joined.insert(Joined.end(), block, block + size);
+        if (minCodeSize < GifLzwMinCodeSize || minCodeSize > GifLzwMaxCodeSize)
+            throw EResourceError("Invalid GIF code size");
+        if (!ReadImageData() && Joined.empty())
+            throw TCutShort(); // not one byte of this frame's pixels
         frame.Indices.resize(static_cast<std::size_t>(area));
         if (area > 0) {
             const std::size_t decoded =
@@ -226,6 +242,22 @@ private:
         frame.HasLoop = pending.HasLoop;
         frame.LoopCount = pending.LoopCount;
         Gif.Frames.push_back(std::move(frame));
+    }
+
+    // Joins the image data's sub-blocks; false when the data ends before
+    // their terminator, with Joined holding what was there.
+    bool ReadImageData()
+    {
+        Joined.clear();
+        while (!In.AtEnd()) {
+            const std::size_t count = In.Byte();
+            if (count == 0)
+                return true;
+            const std::size_t there = std::min(count, In.Remaining());
+            const std::uint8_t* block = In.Take(there);
+            Joined.insert(Joined.end(), block, block + there);
+        }
+        return false;
     }
 
     TByteReader In;

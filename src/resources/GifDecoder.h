@@ -24,7 +24,7 @@ struct TGifFrame {
 
     // Colour indices in the order the data stores rows (interlaced frames
     // keep their pass order). Shorter than Width * Height when the data ended
-    // early or was corrupt: the pixels it lacks are not drawn.
+    // early, was cut short or was corrupt: the pixels it lacks are not drawn.
     std::vector<std::uint8_t> Indices;
     // Always 256 opaque 0xFFRRGGBB entries: the local table, else the global
     // one, else the default palette, padded with black, so no index reads
@@ -54,9 +54,9 @@ struct TGifData {
 };
 
 // Limits far above any card face (a few hundred pixels a side), so a hostile
-// file cannot make the decoder or the player allocate without bound.
+// file cannot make the decoder or the player allocate without bound. Areas
+// are bounded, not sides: a side may be anything up to 65535.
 struct TGifLimits {
-    static constexpr int MaxSide = 4096;                          // screen and frame sides
     static constexpr std::int64_t MaxPixels = 4096 * 1024;        // screen area, each frame's area
     static constexpr std::int64_t MaxTotalPixels = 64 * 1024 * 1024; // all frames together
     static constexpr std::size_t MaxFrames = 8192;
@@ -64,10 +64,14 @@ struct TGifLimits {
 };
 
 // Decodes a GIF 87a or 89a file. The signature is looked for at offset 0 and
-// again 4 bytes on (a GIF stored behind a 4-byte length). Throws
-// EResourceError: "Invalid GIF signature", "Premature end of data" (the data
-// ends inside a header, descriptor, extension or image data) or "Invalid GIF
-// data" (a bad LZW code size, a loop extension too short, a size beyond the
-// limits). A block that is neither image nor extension, or the end of the
-// data where the next block should start, ends the frame list.
+// again 4 bytes on (a GIF stored behind a 4-byte length). Data that ends
+// inside a block keeps the frames before it, and the frame whose image data
+// it cuts with what that data holds. Throws EResourceError: "Invalid GIF
+// signature", "Premature end of data" (the data ends before any frame and
+// some of its image data), "Invalid GIF data" (a loop extension too short),
+// "Invalid GIF code size" (an LZW minimum code size outside 2..11), or one
+// naming the limit exceeded ("GIF screen too large", "GIF frame too large",
+// "GIF frames too large in total", "Too many GIF frames"). A block that is
+// neither image nor extension, or the end of the data where the next block
+// should start, ends the frame list.
 TGifData DecodeGif(const std::uint8_t* data, std::size_t size);

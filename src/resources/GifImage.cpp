@@ -14,7 +14,7 @@ void TGIFImage::LoadFromStream(TStream& stream)
     const std::int64_t remaining = stream.Remaining();
     if (remaining > TGifLimits::MaxFileBytes) {
         Clear();
-        throw EResourceError("Invalid GIF data");
+        throw EResourceError("GIF file too large");
     }
     // Memory streams are decoded in place; others are read once.
     if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {

@@ -9,7 +9,7 @@
 class TGIFImage : public TGraphic {
 public:
     // Reads the stream from its position to its end and decodes it. Throws
-    // EResourceError with the decoder's message, or "Invalid GIF data" for
+    // EResourceError with the decoder's message, or "GIF file too large" for
     // more than TGifLimits::MaxFileBytes; the picture is then empty.
     void LoadFromStream(TStream& stream) override;
     void LoadFromBytes(const std::uint8_t* data, std::size_t size);

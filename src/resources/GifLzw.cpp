@@ -46,7 +46,7 @@ struct TCodeTable {
 std::size_t GifLzwDecode(int minCodeSize, const std::uint8_t* data, std::size_t size, std::uint8_t* out,
                          std::size_t capacity)
 {
-    assert(minCodeSize >= 2 && minCodeSize <= 8);
+    assert(minCodeSize >= GifLzwMinCodeSize && minCodeSize <= GifLzwMaxCodeSize);
     const int clearCode = 1 << minCodeSize;
     const int endCode = clearCode + 1;
 

@@ -40,7 +40,7 @@ TEST(BitmapLoad, NegativeHeightMeansTopDown)
     EXPECT_EQ(Load(f).Pixels().Pixels, (TPixels {Red, Blue}));
 }
 
-TEST(BitmapLoad, OneBitRowsCrossByteBoundaries)
+TEST(BitmapLoad, OneAndTwoBitRowsCrossByteBoundaries)
 {
     TBmpBytes f;
     f.FileHeader(62).InfoHeader(10, 1, 1);
@@ -49,6 +49,14 @@ TEST(BitmapLoad, OneBitRowsCrossByteBoundaries)
     const TBitmap b = Load(f);
     EXPECT_EQ(b.Pixels().Pixels, (TPixels {White, Black, White, White, Black, Black, Black, Black, Black, White}));
     EXPECT_EQ(b.Palette(), (TPixels {Black, White}));
+
+    TBmpBytes two;
+    two.FileHeader(14 + 40 + 16).InfoHeader(6, 2, 2);
+    two.U8({0, 0, 0, 0}).U8({0, 0, 255, 0}).U8({0, 255, 0, 0}).U8({255, 0, 0, 0}); // black, red, green, blue
+    two.U8({0b11100100, 0b00010000, 0, 0});        // bottom row: 3 2 1 0 | 0 1
+    two.U8({0b00011011, 0b11100000, 0, 0});        // top row: 0 1 2 3 | 3 2
+    EXPECT_EQ(Load(two).Pixels().Pixels,
+              (TPixels {Black, Red, Green, Blue, Blue, Green, Blue, Green, Red, Black, Black, Red}));
 }
 
 TEST(BitmapLoad, ShortPaletteIsPaddedWithBlackSoLargeIndicesStayInside)

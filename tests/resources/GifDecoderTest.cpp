@@ -1,11 +1,13 @@
 #include "GifTestWriter.h"
 #include "PictureTestSupport.h"
 
+#include "resources/GifCompositor.h"
 #include "resources/GifImage.h"
 #include "resources/ResourceError.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 using namespace giftest;
@@ -112,6 +114,98 @@ TEST(GifDecode, LongDataWidensCodesToTwelveBitsWithAndWithoutClearing)
     // Small roots fill the table too, through long strings.
     TFrameSpec f = Frame(400, 300, Noise(400 * 300, 3));
     EXPECT_EQ(Load(TGifWriter(400, 300, FourColors).Image(f, false).Finish()).Frame(0).Indices, f.Indices);
+}
+
+TEST(GifDecode, MinimumCodeSizesAboveEightDecode)
+{
+    // Codes start 10 to 12 bits wide; 11 leaves only 2046 entries to fill.
+    for (const int size : {9, 10, 11}) {
+        TFrameSpec f = Frame(200, 150, Noise(200 * 150, 256));
+        f.MinCodeSize = size;
+        EXPECT_EQ(Load(TGifWriter(200, 150, FourColors).Image(f).Finish()).Frame(0).Indices, f.Indices)
+            << "code size " << size;
+    }
+    // A root code beyond any colour table gives its low 8 bits.
+    TCodePacker codes;
+    codes.Put(512, 10);  // clear (code size 9)
+    codes.Put(0x105, 10); // root 261
+    codes.Put(0x0FF, 10); // root 255
+    codes.Put(513, 10);  // end
+    TFrameSpec f = Frame(2, 1, {});
+    f.MinCodeSize = 9;
+    EXPECT_EQ(Load(TGifWriter(2, 1).RawImage(f, codes.Finish()).Finish()).Frame(0).Indices, (Bytes{5, 255}));
+}
+
+TEST(GifDecode, SidesUpTo65535DecodeAndCompose)
+{
+    // 65535 x 1 and 1 x 65535 are far under the area limit. The tall frame
+    // is interlaced; the wide one restores what was under it.
+    TGifWriter wide(65535, 1, FourColors);
+    TFrameSpec row = Frame(65535, 1, Bytes(65535, 1));
+    row.Indices.back() = 2;
+    wide.Control(1, 3).Image(row).Control(1).Image(Frame(3, 1, {3, 3, 3}, 65532, 0));
+    const TGIFImage w = Load(wide.Finish());
+    ASSERT_EQ(w.Width(), 65535);
+    EXPECT_EQ(w.Pixels().At(0, 0), Argb(Green));
+    EXPECT_EQ(w.Pixels().At(65534, 0), Argb(Blue));
+    TGifCompositor compositor(*w.Content(), 0);
+    compositor.Draw(0);
+    compositor.Draw(1);
+    EXPECT_EQ(compositor.Output().At(65531, 0), 0u); // restored to the empty canvas
+    EXPECT_EQ(compositor.Output().At(65534, 0), Argb(Grey));
+
+    TFrameSpec column = Frame(1, 65535, Noise(65535, 4));
+    column.Interlaced = true;
+    const TGIFImage t = Load(TGifWriter(1, 65535, FourColors).Image(column).Finish());
+    ASSERT_EQ(t.Height(), 65535);
+    for (const int y : {0, 1, 4, 32767, 65533, 65534})
+        EXPECT_EQ(t.Pixels().At(0, y), Argb(FourColors[column.Indices[static_cast<std::size_t>(y)]])) << "row " << y;
+}
+
+TEST(GifDecode, DataCutShortKeepsTheFramesBeforeTheCut)
+{
+    // Three frames whose image data spans several sub-blocks.
+    TGifWriter writer(60, 40, FourColors);
+    std::vector<TFrameSpec> frames;
+    std::vector<std::size_t> starts; // where each image descriptor begins
+    for (int i = 0; i < 3; ++i) {
+        frames.push_back(Frame(60, 40, Noise(60 * 40, 4)));
+        std::rotate(frames.back().Indices.begin(), frames.back().Indices.begin() + i, frames.back().Indices.end());
+        writer.Control(5);
+        starts.push_back(writer.Current().size());
+        writer.Image(frames.back());
+    }
+    const Bytes file = writer.Finish();
+    const std::size_t dataOf2 = starts[2] + 10 + 2; // descriptor, code size, first sub-block length
+    ASSERT_GT(file.size(), dataOf2 + 256);
+
+    struct TCase {
+        const char* Name;
+        std::size_t Length;
+        std::size_t Whole; // frames kept whole
+        bool Partial;      // and the next one in part
+    };
+    const TCase cases[] = {
+        {"inside the last frame's first sub-block", dataOf2 + 100, 2, true},
+        {"between the last frame's sub-blocks", dataOf2 + 255, 2, true},
+        {"inside the last frame's descriptor", starts[2] + 4, 2, false},
+        {"before the last frame's data", dataOf2 - 1, 2, false},
+        {"inside the first frame's data", starts[0] + 10 + 2 + 200, 0, true},
+    };
+    for (const TCase& c : cases) {
+        const TGIFImage image = Load(Bytes(file.begin(), file.begin() + static_cast<long>(c.Length)));
+        ASSERT_EQ(image.FrameCount(), static_cast<int>(c.Whole + (c.Partial ? 1 : 0))) << c.Name;
+        for (std::size_t i = 0; i < c.Whole; ++i)
+            EXPECT_EQ(image.Frame(static_cast<int>(i)).Indices, frames[i].Indices) << c.Name;
+        if (!c.Partial)
+            continue;
+        // The frame cut holds a part of its pixels, each one right.
+        const Bytes& part = image.Frame(static_cast<int>(c.Whole)).Indices;
+        const Bytes& all = frames[c.Whole].Indices;
+        EXPECT_GT(part.size(), 0u) << c.Name;
+        EXPECT_LT(part.size(), all.size()) << c.Name;
+        EXPECT_TRUE(std::equal(part.begin(), part.end(), all.begin())) << c.Name;
+    }
 }
 
 TEST(GifDecode, CodeAboveNextFreeKeepsWhatWasDecoded)
@@ -283,27 +377,32 @@ TEST(GifDecode, BadInputGivesItsMessage)
         {"inside the control extension", cut(13 + 12 + 4), "Premature end of data"},
         {"inside the loop extension", cut(13 + 12 + 8 + 10), "Premature end of data"},
         {"inside the image descriptor", cut(13 + 12 + 8 + 19 + 5), "Premature end of data"},
-        {"inside the image data", cut(good.size() - 3), "Premature end of data"},
-        {"code size 1", withCodeSize(1), "Invalid GIF data"},
-        {"code size 9", withCodeSize(9), "Invalid GIF data"},
-        {"code size 0", withCodeSize(0), "Invalid GIF data"},
+        {"before the first frame's data", cut(13 + 12 + 8 + 19 + 10 + 1), "Premature end of data"},
+        {"no byte of the first frame's data", cut(13 + 12 + 8 + 19 + 10 + 2), "Premature end of data"},
+        {"code size 0", withCodeSize(0), "Invalid GIF code size"},
+        {"code size 1", withCodeSize(1), "Invalid GIF code size"},
+        {"code size 12", withCodeSize(12), "Invalid GIF code size"},
         {"loop count cut short", shortLoop, "Invalid GIF data"},
-        {"screen too wide", TGifWriter(5000, 1).Finish(), "Invalid GIF data"},
-        {"screen too large", TGifWriter(4096, 4096).Finish(), "Invalid GIF data"},
-        {"frame too large", TGifWriter(1, 1).RawImage(Frame(4096, 2048, {}), {}).Finish(), "Invalid GIF data"},
+        {"screen too large", TGifWriter(65535, 65535).Finish(), "GIF screen too large"},
+        {"frame too large", TGifWriter(1, 1).RawImage(Frame(65535, 65, {}), {}).Finish(), "GIF frame too large"},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(ErrorOf(c.Input), c.Message) << c.Name;
     EXPECT_EQ(ErrorOf(good), "no error");
 }
 
-TEST(GifDecode, TotalDecodedPixelsAreBounded)
+TEST(GifDecode, TotalDecodedPixelsAndFrameCountAreBounded)
 {
     // Each frame is allowed, together they are not: 17 frames of 4 M pixels.
-    TGifWriter writer(1, 1);
+    TGifWriter large(1, 1);
     for (int i = 0; i < 17; ++i)
-        writer.RawImage(Frame(2048, 2048, {}), LzwEncode({0}, 2));
-    EXPECT_EQ(ErrorOf(writer.Finish()), "Invalid GIF data");
+        large.RawImage(Frame(2048, 2048, {}), LzwEncode({0}, 2));
+    EXPECT_EQ(ErrorOf(large.Finish()), "GIF frames too large in total");
+
+    TGifWriter many(1, 1);
+    for (std::size_t i = 0; i <= TGifLimits::MaxFrames; ++i)
+        many.Image(Frame(1, 1, {0}));
+    EXPECT_EQ(ErrorOf(many.Finish()), "Too many GIF frames");
 }
 
 TEST(GifDecode, OversizedStreamIsRefusedBeforeReading)
@@ -322,6 +421,11 @@ TEST(GifDecode, OversizedStreamIsRefusedBeforeReading)
         void SetPosition(std::int64_t) override {}
     } huge;
     TGIFImage image = Load(TGifWriter(1, 1, FourColors).Image(Frame(1, 1, {0})).Finish());
-    EXPECT_THROW(image.LoadFromStream(huge), EResourceError);
+    try {
+        image.LoadFromStream(huge);
+        ADD_FAILURE() << "loaded";
+    } catch (const EResourceError& e) {
+        EXPECT_STREQ(e.what(), "GIF file too large");
+    }
     EXPECT_TRUE(image.Empty());
 }
