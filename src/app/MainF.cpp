@@ -140,6 +140,7 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
     Sounds->Open(AppDir);
 
     LoadOptions();
+    OfferSavedGame();
     CopyRightImage->SetHint(QStringLiteral("About"));
     FormResize();
     ShowWelcome();
@@ -253,7 +254,7 @@ void TMainForm::CreateAreas()
 void TMainForm::ShowWelcome()
 {
     CoverPanel->move(CentredLeft(width(), CoverPanel->width()), CoverTop);
-    SetPlayerLabel("Welcome");
+    ShowResumeChoice(OfferedGame.has_value());
     CoverPanel->show();
     CoverPanel->raise();
     CoverMap->setFocus(); // the keyboard starts on the cover, then Tab reaches the bar
@@ -407,6 +408,7 @@ void TMainForm::mouseReleaseEvent(QMouseEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    SaveGameInProgress();
     Timer1->stop();
     GameEngine->GameActive = false;
     GameEngine->GameOver = true;

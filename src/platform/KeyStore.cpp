@@ -1,25 +1,12 @@
 #include "KeyStore.h"
 
+#include "AtomicFile.h"
 #include "PlatformError.h"
+#include "UserFolders.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <string_view>
-#include <system_error>
 #include <vector>
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
-
-std::string SystemMessage(const std::string& what, const std::filesystem::path& file)
-{
-    return what + " " + file.string() + ": " + std::strerror(errno);
-}
 
 std::vector<std::string> KeyParts(const std::string& keyPath)
 {
@@ -53,44 +40,11 @@ std::string JoinKeyParts(const std::vector<std::string>& parts)
 // The registry's strings end at a NUL; so do ours, which keeps the key file text.
 std::string UpToNul(const std::string& s) { return s.substr(0, s.find('\0')); }
 
-struct TFd {
-    int Fd;
-    explicit TFd(int fd) : Fd(fd) {}
-    ~TFd()
-    {
-        if (Fd >= 0)
-            ::close(Fd);
-    }
-    TFd(const TFd&) = delete;
-    TFd& operator=(const TFd&) = delete;
-};
-
-void WriteAll(int fd, const std::string& text, const std::filesystem::path& file)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            throw EPlatformError(SystemMessage("Cannot write", file));
-        done += std::size_t(n);
-    }
-}
-
 } // namespace
 
 TKeyStore TKeyStore::ForCurrentUser()
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && config[0] == '/')
-        return TKeyStore(config);
-    const char* home = std::getenv("HOME");
-    if (!home || home[0] != '/') {
-        const passwd* user = ::getpwuid(::getuid());
-        home = user && user->pw_dir ? user->pw_dir : "/tmp";
-    }
-    return TKeyStore(std::filesystem::path(home) / ".config");
+    return TKeyStore(UserConfigFolder());
 }
 
 std::filesystem::path TKeyStore::KeyFilePath(const std::string& keyPath) const
@@ -104,59 +58,12 @@ std::filesystem::path TKeyStore::KeyFilePath(const std::string& keyPath) const
 
 TKeyFile LoadKeyFile(const std::filesystem::path& file)
 {
-    TFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Fd < 0)
-        throw EPlatformError(SystemMessage("Cannot open", file));
-    struct stat info {};
-    if (::fstat(fd.Fd, &info) != 0 || !S_ISREG(info.st_mode))
-        throw EPlatformError("Not a key file: " + file.string());
-    // Read one byte beyond the limit to notice a file that grew past it.
-    std::string text;
-    char piece[4096];
-    while (text.size() <= MaxKeyFileSize) {
-        const ssize_t n = ::read(fd.Fd, piece, sizeof piece);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw EPlatformError(SystemMessage("Cannot read", file));
-        if (n == 0)
-            break;
-        text.append(piece, std::size_t(n));
-    }
-    return ParseKeyFile(text);
+    return ParseKeyFile(ReadWholeFile(file, MaxKeyFileSize));
 }
 
 void SaveKeyFile(const std::filesystem::path& file, const TKeyFile& key)
 {
-    const std::filesystem::path folder = file.parent_path();
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec)
-        throw EPlatformError("Cannot create " + folder.string() + ": " + ec.message());
-
-    std::string temp = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
-    const int raw = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (raw < 0)
-        throw EPlatformError(SystemMessage("Cannot create a temporary file in", folder));
-    try {
-        TFd fd(raw);
-        WriteAll(fd.Fd, FormatKeyFile(key), temp);
-        if (::fsync(fd.Fd) != 0)
-            throw EPlatformError(SystemMessage("Cannot flush", temp));
-        const int closing = fd.Fd;
-        fd.Fd = -1;
-        if (::close(closing) != 0)
-            throw EPlatformError(SystemMessage("Cannot write", temp));
-        if (::rename(temp.c_str(), file.c_str()) != 0)
-            throw EPlatformError(SystemMessage("Cannot replace", file));
-    } catch (...) {
-        ::unlink(temp.c_str());
-        throw;
-    }
-    // The rename itself reaches the disk only with the folder's entry.
-    TFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Fd < 0 || ::fsync(dir.Fd) != 0)
-        throw EPlatformError(SystemMessage("Cannot flush", folder));
+    WriteFileAtomically(file, FormatKeyFile(key));
 }
 
 TRegistryKey::~TRegistryKey()

@@ -74,6 +74,7 @@ protected:
     {
         Folder = FreshTestFolder();
         setenv("XDG_CONFIG_HOME", (Folder / "config").c_str(), 1);
+        setenv("XDG_STATE_HOME", (Folder / "state").c_str(), 1);
         WriteTestSkin(Folder);
     }
     void TearDown() override { Form.reset(); }
