@@ -166,7 +166,8 @@ void CheckState(const TSavedGame& g)
         for (std::size_t j = i + 1; j < g.CellPair.size(); ++j)
             if (g.CellPair[i] == g.CellPair[j] && (g.CellState[i] == CellRemoved) != (g.CellState[j] == CellRemoved))
                 Damaged("half of a pair is removed");
-    if (removed != 2 * g.PairsFound || g.PairsFound >= g.PairCount)
+    // A pair found in the running turn is still face up until the delay ends.
+    if (removed + (g.PairMatched ? 2 : 0) != 2 * g.PairsFound || g.PairsFound >= g.PairCount)
         Damaged("the pairs found do not match the board");
 
     std::int32_t scores = 0;

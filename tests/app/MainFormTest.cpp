@@ -4,13 +4,16 @@
 
 #include "app/BoardGrid.h"
 #include "app/FaceOverlay.h"
+#include "app/GameFiles.h"
 #include "app/MainF.h"
 #include "app/Settings.h"
+#include "game/CardSetInfo.h"
 #include "game/CardShape.h"
 #include "controls/LumCursors.h"
 #include "controls/LumImageCtrl.h"
 #include "controls/LumImageMap.h"
 #include "resources/LumRes.h"
+#include "platform/AtomicFile.h"
 #include "windows/Image.h"
 
 #include <QCheckBox>
@@ -23,12 +26,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <memory>
+#include <thread>
 #include <utility>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -655,6 +665,183 @@ TEST_F(TMainFormTest, ClosingSavesTheChosenSetButNotUnplayedOptions)
     Create();
     EXPECT_EQ(Form->CardsBox->currentText().toStdString(), otherName);
     EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("8"));
+}
+
+// --- A game across runs -----------------------------------------------------------
+
+class TResumeTest : public TMainFormTest {
+protected:
+    fs::path SavedFile() const { return Folder / "state" / "Orvane" / "Orvane Kobalind" / "game"; }
+    // Ann finds pair 1 and misses; Bob turns one card; then the window closes.
+    void PlayAndExit(std::map<int, std::vector<std::pair<int, int>>>& cells)
+    {
+        cells = DealForHumans({});
+        ClickCell(cells[1][0].first, cells[1][0].second);
+        ClickCell(cells[1][1].first, cells[1][1].second);
+        FireTimer();
+        ClickCell(cells[2][0].first, cells[2][0].second);
+        ClickCell(cells[3][0].first, cells[3][0].second);
+        FireTimer();
+        ClickCell(cells[4][0].first, cells[4][0].second);
+        ClickArea(Form->PanelMap, "exit");
+        Form.reset();
+        ASSERT_TRUE(fs::exists(SavedFile()));
+    }
+    void ClickStatusLine() { QTest::mouseClick(Form->Label1, Qt::LeftButton, {}, QPoint(4, 4)); }
+};
+
+TEST_F(TResumeTest, ExitMidGameThenResumeFromTheStatusLineAndFinishIntoTheRecord)
+{
+    std::map<int, std::vector<std::pair<int, int>>> cells;
+    PlayAndExit(cells);
+
+    Create();
+    EXPECT_TRUE(Form->ResumeOffered());
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Welcome back: click here to resume your game"));
+    ClickStatusLine();
+    TGame& game = Form->Game();
+    ASSERT_TRUE(game.GameActive);
+    EXPECT_FALSE(fs::exists(SavedFile()));
+    EXPECT_FALSE(Form->CoverPanel->isVisible());
+    EXPECT_EQ(PairCells(), cells);
+    EXPECT_EQ(game.Players[1], (TPlayer {"Ann", 1}));
+    EXPECT_EQ(game.CurrentPlayer, 2);
+    EXPECT_EQ(game.TurnPhase, 2);
+    EXPECT_EQ(game.Moves, 2);
+    EXPECT_EQ(GridPixel(cells[4][0].first, cells[4][0].second), TestFaceColour(3));
+    EXPECT_EQ(GridPixel(cells[1][0].first, cells[1][0].second), BoardColour);
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Bob (pairs: 0)"));
+
+    // Bob completes pair 4 and every other pair.
+    ClickCell(cells[4][1].first, cells[4][1].second);
+    FireTimer();
+    for (int pair = 2; pair <= 8; ++pair)
+        if (pair != 4) {
+            ClickCell(cells[pair][0].first, cells[pair][0].second);
+            ClickCell(cells[pair][1].first, cells[pair][1].second);
+            FireTimer();
+        }
+    EXPECT_EQ(ScoreWindows, 1);
+    EXPECT_EQ(WinnerAtScore, "Bob");
+    const std::vector<TRecord> records = ReadRecords(SavedFile().parent_path() / "records");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Players, (std::vector<TPlayer> {{"Ann", 1}, {"Bob", 7}}));
+    EXPECT_EQ(records[0].Winner, 2);
+    EXPECT_EQ(records[0].Moves, 9);
+    EXPECT_EQ(Form->RecordLines(), std::vector<std::string> {"Best: Bob, 7 pairs in 9 moves"});
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(TResumeTest, PlayDiscardsTheSavedGameAndAChangedSetIsRefusedAndKeptAside)
+{
+    std::map<int, std::vector<std::pair<int, int>>> cells;
+    PlayAndExit(cells);
+    Create();
+    ClickArea(Form->PanelMap, "play");
+    EXPECT_FALSE(Form->ResumeOffered());
+    EXPECT_FALSE(fs::exists(SavedFile()));
+    Form.reset();
+
+    PlayAndExit(cells);
+    const std::string saved = ReadWholeFile(SavedFile(), MaxSavedGameSize);
+    TTestSet changed;
+    changed.Name = "Changed";
+    WriteTestSet(Folder, changed);
+    Create();
+    ClickStatusLine();
+    EXPECT_FALSE(Form->Game().GameActive);
+    EXPECT_TRUE(Form->CoverPanel->isVisible());
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Welcome"));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_NE(Messages[0].find("has changed"), std::string::npos) << Messages[0];
+    EXPECT_NE(Messages[0].find("It was kept as"), std::string::npos) << Messages[0];
+    EXPECT_FALSE(fs::exists(SavedFile()));
+    std::vector<fs::path> aside;
+    for (const auto& entry : fs::directory_iterator(SavedFile().parent_path()))
+        aside.push_back(entry.path());
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(ReadWholeFile(aside[0], MaxSavedGameSize), saved);
+
+    // A damaged file is refused at start-up, once, and start-up goes on.
+    Form.reset();
+    Messages.clear();
+    fs::create_directories(SavedFile().parent_path());
+    std::ofstream(SavedFile()) << "KOBGAME\n\x01";
+    Create();
+    EXPECT_FALSE(Form->ResumeOffered());
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Welcome"));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_NE(Messages[0].find("Damaged saved game"), std::string::npos) << Messages[0];
+}
+
+// A writer killed at random moments leaves a whole game: an earlier save or
+// a later one, never a torn file.
+TEST(GameFiles, AKillWhileSavingLeavesTheOldOrTheNewGame)
+{
+    const fs::path file = FreshTestFolder() / "game";
+    TSavedGame game;
+    game.CardSet = "test.crd";
+    game.PairCount = 8;
+    game.Rows = game.Cols = 4;
+    for (std::int32_t i = 0; i < 16; ++i) {
+        game.CellPair.push_back(i % 8 + 1);
+        game.CellState.push_back(CellFaceDown);
+    }
+    for (std::int32_t k = 0; k < 8; ++k)
+        game.FaceEntries.push_back(FirstFaceEntry + k);
+    game.PlayerCount = 2;
+    game.MemorySize = MemorySizeFor(4, 4, 0);
+    game.ComputerMemory.resize(static_cast<std::size_t>(game.MemorySize));
+    for (int round = 0; round < 12; ++round) {
+        int saved[2];
+        ASSERT_EQ(::pipe(saved), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (std::int32_t i = 1;; ++i) {
+                game.Moves = game.ElapsedSeconds = i;
+                game.Players[1].Name.assign(static_cast<std::size_t>(i % 200), 'n');
+                try {
+                    WriteSavedGame(file, game);
+                } catch (...) {
+                    ::_exit(3);
+                }
+                if (i == 1)
+                    (void)!::write(saved[1], "s", 1); // the kill may come from now on
+            }
+        }
+        char byte = 0;
+        ASSERT_EQ(::read(saved[0], &byte, 1), 1) << "the writer never saved";
+        ::close(saved[0]);
+        ::close(saved[1]);
+        std::this_thread::sleep_for(std::chrono::microseconds(500 + 1500 * round));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself";
+
+        const TSavedGameFound found = ReadSavedGame(file);
+        ASSERT_TRUE(found.Game) << found.Problem;
+        EXPECT_GE(found.Game->Moves, 1);
+        EXPECT_EQ(found.Game->ElapsedSeconds, found.Game->Moves);
+        EXPECT_EQ(found.Game->Players[1].Name.size(), static_cast<std::size_t>(found.Game->Moves % 200));
+    }
+}
+
+TEST(GameFiles, RecordsAppendToTheFileAndAnUnreadableOneGivesNone)
+{
+    const fs::path file = FreshTestFolder() / "state" / "records";
+    EXPECT_TRUE(ReadRecords(file).empty());
+    TRecord record;
+    record.Date = RecordDate(0);
+    record.CardSet = "test.crd";
+    record.Pairs = 8;
+    record.Players = {{"Ann", 5}, {"Bob", 3}};
+    record.Winner = 1;
+    AppendRecordTo(file, record);
+    std::ofstream(file, std::ios::app) << "torn li";
+    AppendRecordTo(file, record);
+    EXPECT_EQ(ReadRecords(file), (std::vector<TRecord> {record, record}));
 }
 
 } // namespace
