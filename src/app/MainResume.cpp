@@ -59,12 +59,15 @@ void TMainForm::ShowResumeChoice(bool offered)
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Label1 && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && OfferedGame && CoverPanel->isVisible()) {
+    const QEvent::Type type = event->type();
+    if (watched != Label1 || !OfferedGame || !CoverPanel->isVisible()
+        || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
+            && type != QEvent::MouseButtonRelease))
+        return QWidget::eventFilter(watched, event);
+    // The press is taken too: passed on, it would start dragging the window.
+    if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         ResumeSavedGame();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
+    return true;
 }
 
 void TMainForm::ResumeSavedGame()

@@ -687,7 +687,23 @@ protected:
         Form.reset();
         ASSERT_TRUE(fs::exists(SavedFile()));
     }
-    void ClickStatusLine() { QTest::mouseClick(Form->Label1, Qt::LeftButton, {}, QPoint(4, 4)); }
+    // A click that wanders a little between press and release, as a hand's
+    // does: the status line takes it, the window is not dragged.
+    void ClickStatusLine()
+    {
+        const QPoint at = Form->pos();
+        const QPointF from(4, 4);
+        const QPointF to(9, 6);
+        QMouseEvent press(QEvent::MouseButtonPress, from, Form->Label1->mapToGlobal(from), Qt::LeftButton,
+                          Qt::LeftButton, {});
+        QApplication::sendEvent(Form->Label1, &press);
+        QMouseEvent move(QEvent::MouseMove, to, Form->Label1->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(Form->Label1, &move);
+        EXPECT_EQ(Form->pos(), at);
+        QMouseEvent release(QEvent::MouseButtonRelease, to, Form->Label1->mapToGlobal(to), Qt::LeftButton,
+                            Qt::NoButton, {});
+        QApplication::sendEvent(Form->Label1, &release);
+    }
 };
 
 TEST_F(TResumeTest, ExitMidGameThenResumeFromTheStatusLineAndFinishIntoTheRecord)
