@@ -7,7 +7,6 @@
 #include "app/GameFiles.h"
 #include "app/MainF.h"
 #include "app/Settings.h"
-#include "game/CardSetInfo.h"
 #include "game/CardShape.h"
 #include "controls/LumCursors.h"
 #include "controls/LumImageCtrl.h"
@@ -26,19 +25,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <csignal>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <memory>
-#include <thread>
 #include <utility>
 #include <vector>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -788,76 +781,6 @@ TEST_F(TResumeTest, PlayDiscardsTheSavedGameAndAChangedSetIsRefusedAndKeptAside)
     EXPECT_EQ(Form->Label1->text(), QStringLiteral("Welcome"));
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_NE(Messages[0].find("Damaged saved game"), std::string::npos) << Messages[0];
-}
-
-// A writer killed at random moments leaves a whole game: an earlier save or
-// a later one, never a torn file.
-TEST(GameFiles, AKillWhileSavingLeavesTheOldOrTheNewGame)
-{
-    const fs::path file = FreshTestFolder() / "game";
-    TSavedGame game;
-    game.CardSet = "test.crd";
-    game.PairCount = 8;
-    game.Rows = game.Cols = 4;
-    for (std::int32_t i = 0; i < 16; ++i) {
-        game.CellPair.push_back(i % 8 + 1);
-        game.CellState.push_back(CellFaceDown);
-    }
-    for (std::int32_t k = 0; k < 8; ++k)
-        game.FaceEntries.push_back(FirstFaceEntry + k);
-    game.PlayerCount = 2;
-    game.MemorySize = MemorySizeFor(4, 4, 0);
-    game.ComputerMemory.resize(static_cast<std::size_t>(game.MemorySize));
-    for (int round = 0; round < 12; ++round) {
-        int saved[2];
-        ASSERT_EQ(::pipe(saved), 0);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            for (std::int32_t i = 1;; ++i) {
-                game.Moves = game.ElapsedSeconds = i;
-                game.Players[1].Name.assign(static_cast<std::size_t>(i % 200), 'n');
-                try {
-                    WriteSavedGame(file, game);
-                } catch (...) {
-                    ::_exit(3);
-                }
-                if (i == 1)
-                    (void)!::write(saved[1], "s", 1); // the kill may come from now on
-            }
-        }
-        char byte = 0;
-        ASSERT_EQ(::read(saved[0], &byte, 1), 1) << "the writer never saved";
-        ::close(saved[0]);
-        ::close(saved[1]);
-        std::this_thread::sleep_for(std::chrono::microseconds(500 + 1500 * round));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself";
-
-        const TSavedGameFound found = ReadSavedGame(file);
-        ASSERT_TRUE(found.Game) << found.Problem;
-        EXPECT_GE(found.Game->Moves, 1);
-        EXPECT_EQ(found.Game->ElapsedSeconds, found.Game->Moves);
-        EXPECT_EQ(found.Game->Players[1].Name.size(), static_cast<std::size_t>(found.Game->Moves % 200));
-    }
-}
-
-TEST(GameFiles, RecordsAppendToTheFileAndAnUnreadableOneGivesNone)
-{
-    const fs::path file = FreshTestFolder() / "state" / "records";
-    EXPECT_TRUE(ReadRecords(file).empty());
-    TRecord record;
-    record.Date = RecordDate(0);
-    record.CardSet = "test.crd";
-    record.Pairs = 8;
-    record.Players = {{"Ann", 5}, {"Bob", 3}};
-    record.Winner = 1;
-    AppendRecordTo(file, record);
-    std::ofstream(file, std::ios::app) << "torn li";
-    AppendRecordTo(file, record);
-    EXPECT_EQ(ReadRecords(file), (std::vector<TRecord> {record, record}));
 }
 
 } // namespace
