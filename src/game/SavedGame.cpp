@@ -29,6 +29,8 @@
 namespace {
 
 constexpr std::string_view Magic = "KOBGAME\n";
+// Counts of pairs are bounded before they are summed or doubled.
+constexpr std::int32_t MaxPairs = PairCounts.back();
 
 [[noreturn]] void Damaged(const std::string& why)
 {
@@ -153,29 +155,26 @@ void CheckState(const TSavedGame& g)
             Damaged("a face entry before the faces");
 
     std::vector<std::int32_t> seen(static_cast<std::size_t>(g.PairCount) + 1);
+    std::vector<std::int32_t> gone(static_cast<std::size_t>(g.PairCount) + 1);
     std::int32_t removed = 0;
     std::int32_t faceUp = 0;
     for (std::size_t i = 0; i < g.CellPair.size(); ++i) {
         const std::int32_t pair = g.CellPair[i];
         if (pair < 1 || pair > g.PairCount || ++seen[static_cast<std::size_t>(pair)] > 2)
             Damaged("the cards are not " + std::to_string(g.PairCount) + " pairs");
+        gone[static_cast<std::size_t>(pair)] += g.CellState[i] == CellRemoved;
         removed += g.CellState[i] == CellRemoved;
         faceUp += g.CellState[i] == CellFaceUp;
     }
-    for (std::size_t i = 0; i < g.CellPair.size(); ++i)
-        for (std::size_t j = i + 1; j < g.CellPair.size(); ++j)
-            if (g.CellPair[i] == g.CellPair[j] && (g.CellState[i] == CellRemoved) != (g.CellState[j] == CellRemoved))
-                Damaged("half of a pair is removed");
+    if (std::find(gone.begin(), gone.end(), 1) != gone.end())
+        Damaged("half of a pair is removed");
     // A pair found in the running turn is still face up until the delay ends.
     if (removed + (g.PairMatched ? 2 : 0) != 2 * g.PairsFound || g.PairsFound >= g.PairCount)
         Damaged("the pairs found do not match the board");
 
     std::int32_t scores = 0;
     for (std::int32_t i = 1; i <= PlayerRecords; ++i)
-        if (g.Players[static_cast<std::size_t>(i)].Score < 0)
-            Damaged("a negative score");
-        else
-            scores += g.Players[static_cast<std::size_t>(i)].Score;
+        scores += g.Players[static_cast<std::size_t>(i)].Score;
     if (scores != g.PairsFound)
         Damaged("the scores do not add up to the pairs found");
 
@@ -319,13 +318,13 @@ TSavedGame ParseSavedGame(std::string_view bytes)
     g.PlayerCount = players;
     for (std::int32_t i = 1; i <= PlayerRecords; ++i) {
         g.Players[static_cast<std::size_t>(i)].Name = r.Text("a player's name");
-        g.Players[static_cast<std::size_t>(i)].Score = r.Number();
+        g.Players[static_cast<std::size_t>(i)].Score = r.Number(0, MaxPairs, "a score");
     }
     g.CurrentPlayer = r.Number(1, players, "the current player");
     g.TurnPhase = r.Number(1, 3, "the turn phase");
     g.Selection[1] = r.Card();
     g.Selection[2] = r.Card();
-    g.PairsFound = r.Number();
+    g.PairsFound = r.Number(0, MaxPairs, "the pairs found");
     g.PairMatched = r.Flag("pair matched");
     g.InputEnabled = r.Flag("input enabled");
     g.MemorySize = r.Count(MemorySlots, 12, "the computer's memory");

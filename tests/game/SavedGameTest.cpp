@@ -195,6 +195,8 @@ const TDamageRow DamageTable[] = {
     {"a cell state of 3", [](TSavedGame& g) { g.CellState[0] = 3; }, "a cell's state 3 is outside"},
     {"half a pair removed", [](TSavedGame& g) { g.CellState[0] = CellRemoved; }, "half of a pair"},
     {"a score nobody made", [](TSavedGame& g) { g.Players[2].Score = 1; }, "do not add up"},
+    {"pairs found past any board", [](TSavedGame& g) { g.PairsFound = 1 << 30; }, "the pairs found 1073741824"},
+    {"a negative score", [](TSavedGame& g) { g.Players[1].Score = -1; }, "a score -1 is outside 0 to 60"},
     {"a face-up card outside the turn", [](TSavedGame& g) { g.CellState[3] = CellFaceUp; }, "not the turn's"},
     {"a current player who does not play", [](TSavedGame& g) { g.CurrentPlayer = 3; }, "the current player 3"},
     {"a name too long", [](TSavedGame& g) { g.Players[1].Name.assign(256, 'n'); }, "a player's name 256"},
