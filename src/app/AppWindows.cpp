@@ -40,7 +40,10 @@ TAppWindows::TAppWindows(TLumResReader& skin, const std::string& appDir)
         MessageDialog(QString::fromStdString(text), QString(), IconExclamation);
     };
     main->OnOpenLink = OpenLinkUtf8;
-    main->OnShowScore = [this]() { ScoreForm->exec(); };
+    main->OnShowScore = [this, main]() {
+        ScoreForm->SetRecordLines(main->RecordLines());
+        ScoreForm->exec();
+    };
     main->OnShowAbout = [this]() { AboutForm->exec(); };
     main->OnShowHelp = [this]() { helpform->exec(); };
     main->OnAdvertisement = [this](const TGraphic& picture, const std::string& link) {

@@ -150,6 +150,7 @@ void TMainForm::PlaySound(TGameSound sound)
 
 void TMainForm::ShowScoreWindow()
 {
+    RecordFinishedGame();
     if (OnShowScore)
         OnShowScore();
 }

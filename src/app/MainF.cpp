@@ -2,6 +2,7 @@
 
 #include "app/BoardGrid.h"
 #include "app/FaceOverlay.h"
+#include "app/ProgramCursors.h"
 #include "app/Sounds.h"
 #include "controls/LumCursors.h"
 #include "controls/LumImageCtrl.h"
@@ -30,8 +31,6 @@ namespace {
 
 constexpr int DesignClientWidth = 490;
 constexpr int DesignClientHeight = 450;
-constexpr TCursor CursorMove = 1;  // "CRHMOVE", over draggable surfaces
-constexpr TCursor CursorPoint = 2; // "CRHPOINT", over clickable things
 constexpr int CursorHotX = 12;
 constexpr int CursorHotY = 6;
 
@@ -142,6 +141,7 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
     Sounds->Open(AppDir);
 
     LoadOptions();
+    OfferSavedGame();
     CopyRightImage->SetHint(QStringLiteral("About"));
     FormResize();
     ShowWelcome();
@@ -256,7 +256,7 @@ void TMainForm::CreateAreas()
 void TMainForm::ShowWelcome()
 {
     CoverPanel->move(CentredLeft(width(), CoverPanel->width()), CoverTop);
-    SetPlayerLabel("Welcome");
+    ShowResumeChoice(OfferedGame.has_value());
     CoverPanel->show();
     CoverPanel->raise();
     CoverMap->setFocus(); // the keyboard starts on the cover, then Tab reaches the bar
@@ -409,6 +409,7 @@ void TMainForm::mouseReleaseEvent(QMouseEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    SaveGameInProgress();
     Timer1->stop();
     GameEngine->GameActive = false;
     GameEngine->GameOver = true;

@@ -13,8 +13,10 @@
 #include "app/MainLayout.h"
 #include "controls/LumBitmap.h"
 #include "game/Game.h"
+#include "game/SavedGame.h"
 #include "resources/GifImage.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -61,6 +63,22 @@ public:
     void ExitMapMapClick(const QString& areaName);
     void CoverMapMapClick(const QString& areaName);
     void CopyRightImageClick();
+
+    // --- A game across runs ------------------------------------------------------
+    // Writes the game in progress to the saved-game file (closing, the session
+    // ending, the program quitting); a finished game whose last delay was
+    // still running is recorded instead. A failure is told on stderr: the
+    // program is going away and cannot ask.
+    void SaveGameInProgress();
+    // The cover's resume choice (the status line, while a saved game is
+    // offered). A game whose set is gone, changed or unreadable is refused
+    // with a message and moved aside.
+    void ResumeSavedGame();
+    bool ResumeOffered() const { return OfferedGame.has_value(); }
+    // Under the scores: the best result with this set and pair count and,
+    // against the computer, the won/lost count at its level. Filled when a
+    // game is recorded.
+    const std::vector<std::string>& RecordLines() const { return FRecordLines; }
 
     // --- Options panel --------------------------------------------------------
     void SettingsToPanel();
@@ -120,6 +138,7 @@ public:
     TLumImageMap* CoverMap = nullptr;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override; // FormClose
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -143,6 +162,13 @@ private:
     void AppMouseUp(QWidget* control, QMouseEvent* event);
     void SetClientSize(int width, int height);
     void StartGame();
+    void OfferSavedGame();
+    void ShowResumeChoice(bool offered);
+    void RefuseOfferedGame(const std::string& reason);
+    void DiscardSavedGame();
+    void StartGameClock(std::int32_t elapsedBefore);
+    std::int32_t ElapsedSeconds() const;
+    void RecordFinishedGame();
     void ReportError(const std::string& text);
     void PaintCell(std::int32_t col, std::int32_t row, QPainter& painter, const QRect& rect);
     void PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect);
@@ -179,4 +205,10 @@ private:
     int DragX = 0;
     int DragY = 0;
     bool StillErrorShown = false;
+
+    std::optional<TSavedGame> OfferedGame; // the saved game the cover offers
+    QElapsedTimer GameClock;               // play time of this run's part of the game
+    std::int32_t ElapsedBefore = 0;        // play time of the runs before
+    bool GameRecorded = false;
+    std::vector<std::string> FRecordLines;
 };

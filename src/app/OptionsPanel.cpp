@@ -214,6 +214,8 @@ void TMainForm::StartGame()
             throw EGameError(NoCardSetsText());
         GameEngine->NewGame1Click(set->FileName);
         DealtSetFile = set->FileName;
+        DiscardSavedGame();
+        StartGameClock(0);
     } catch (const std::exception& error) {
         // Nothing was dealt: the window stays on the face it showed.
         GameEngine->Rows = rows;

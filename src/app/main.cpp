@@ -3,11 +3,13 @@
 
 #include "app/AppWindows.h"
 #include "app/MainF.h"
+#include "app/QuitSignals.h"
 #include "platform/InstanceLock.h"
 #include "resources/LumRes.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSessionManager>
 
 #include <memory>
 #include <string>
@@ -47,6 +49,19 @@ int main(int argc, char** argv)
         box.exec();
         return 1;
     }
-    windows->MainForm->show();
+    // A game in progress is saved however the program ends: its window
+    // closed, a signal (every window is closed as if by the user), the
+    // session saving its programs' data, or the application quitting.
+    TMainForm* form = windows->MainForm.get();
+    TQuitSignals quitSignals([]() {
+        QApplication::closeAllWindows();
+        QApplication::quit();
+    });
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(&application, &QGuiApplication::commitDataRequest,
+                     [form](QSessionManager&) { form->SaveGameInProgress(); });
+#endif
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, [form]() { form->SaveGameInProgress(); });
+    form->show();
     return QApplication::exec();
 }

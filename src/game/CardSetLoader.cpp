@@ -8,6 +8,8 @@
 #include "resources/LumRes.h"
 #include "resources/ResourceError.h"
 
+#include <functional>
+
 namespace {
 
 [[noreturn]] void Refuse(const std::string& fileName, const std::string& reason)
@@ -66,8 +68,13 @@ std::unique_ptr<TGraphic> DecodePicture(std::int32_t faceType, TStream& stream)
     return picture;
 }
 
-TCardSet LoadCardSet(const std::string& fileName, std::int32_t pairCount, std::int32_t workAreaWidth,
-                     std::int32_t workAreaHeight, TRandom& random)
+namespace {
+
+// Chooses the faces once the set's record is known; throws EGameError.
+using TFacePicker = std::function<std::vector<std::int32_t>(const TCardSetInfo& info)>;
+
+TCardSet LoadSet(const std::string& fileName, std::int32_t pairCount, std::int32_t workAreaWidth,
+                 std::int32_t workAreaHeight, const TFacePicker& pickFaces)
 {
     TCardSet set;
     std::string step = "the set cannot be read";
@@ -89,7 +96,8 @@ TCardSet LoadCardSet(const std::string& fileName, std::int32_t pairCount, std::i
 
         set.FacePictures.resize(FaceSlots);
         set.FaceStreams.resize(FaceSlots);
-        const std::vector<std::int32_t> faces = ChooseFaces(set.Info.FaceCount, pairCount, random);
+        set.FaceEntries = pickFaces(set.Info);
+        const std::vector<std::int32_t>& faces = set.FaceEntries;
         for (std::size_t slot = 0; slot < faces.size(); ++slot) {
             step = "face " + std::to_string(slot + 1) + " (entry " + std::to_string(faces[slot]) + ")";
             if (set.Info.FaceType == 1)
@@ -101,4 +109,26 @@ TCardSet LoadCardSet(const std::string& fileName, std::int32_t pairCount, std::i
         Refuse(fileName, step + ": " + e.what());
     }
     return set;
+}
+
+} // namespace
+
+TCardSet LoadCardSet(const std::string& fileName, std::int32_t pairCount, std::int32_t workAreaWidth,
+                     std::int32_t workAreaHeight, TRandom& random)
+{
+    return LoadSet(fileName, pairCount, workAreaWidth, workAreaHeight, [&](const TCardSetInfo& info) {
+        return ChooseFaces(info.FaceCount, pairCount, random);
+    });
+}
+
+TCardSet LoadCardSet(const std::string& fileName, const std::vector<std::int32_t>& faceEntries,
+                     std::int32_t workAreaWidth, std::int32_t workAreaHeight)
+{
+    const auto pairCount = static_cast<std::int32_t>(faceEntries.size());
+    return LoadSet(fileName, pairCount, workAreaWidth, workAreaHeight, [&](const TCardSetInfo& info) {
+        for (std::int32_t entry : faceEntries)
+            if (entry < FirstFaceEntry || entry >= FirstFaceEntry + info.FaceCount)
+                Refuse(fileName, "the set holds no face in entry " + std::to_string(entry));
+        return faceEntries;
+    });
 }

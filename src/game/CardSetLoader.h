@@ -22,6 +22,7 @@ struct TCardSet {
     // of slot stays empty).
     std::vector<std::unique_ptr<TGraphic>> FacePictures;
     std::vector<TMemoryStream> FaceStreams;
+    std::vector<std::int32_t> FaceEntries; // slot k: the archive entry of its face
 };
 
 // Decodes a picture of the face type (1 GIF, 2 JPEG, anything else bitmap)
@@ -34,3 +35,7 @@ std::unique_ptr<TGraphic> DecodePicture(std::int32_t faceType, TStream& stream);
 // EGameError naming the file and the reason.
 TCardSet LoadCardSet(const std::string& fileName, std::int32_t pairCount, std::int32_t workAreaWidth,
                      std::int32_t workAreaHeight, TRandom& random);
+// The same with the faces given (a saved game's), one entry per pair; an
+// entry the set does not hold is refused with EGameError.
+TCardSet LoadCardSet(const std::string& fileName, const std::vector<std::int32_t>& faceEntries,
+                     std::int32_t workAreaWidth, std::int32_t workAreaHeight);

@@ -2,6 +2,9 @@
 #include "game/Game.h"
 
 #include "game/CardSetLoader.h"
+#include "game/SavedGame.h"
+
+#include <algorithm>
 
 TGame::TGame(TGameView& view, TSettings& settings, TRandom& random)
     : FacePictures(FaceSlots), FaceStreams(FaceSlots), View(view), Settings(settings), Rand(random)
@@ -12,6 +15,7 @@ void TGame::NewGame1Click(const std::string& cardSetFile)
 {
     // Everything that can fail comes first, into a value of its own.
     TCardSet set = LoadCardSet(cardSetFile, Settings.PairCount, WorkAreaWidth, WorkAreaHeight, Rand);
+    std::string digest = ::CardSetDigest(cardSetFile);
 
     View.StopTurnTimer();
     GameActive = false;
@@ -20,17 +24,9 @@ void TGame::NewGame1Click(const std::string& cardSetFile)
     CountPlayers();
     View.SetPlayerLabel("");
 
-    FaceCount = set.Info.FaceCount;
-    CellWidth = set.Info.Width;
-    CellHeight = set.Info.Height;
     Rows = set.Layout.Rows;
     Cols = set.Layout.Cols;
-    FaceType = set.Info.FaceType;
-    View.SetAdvertisement(*set.Advert, set.Info.AdLink);
-    CardBack = std::move(set.CardBack);
-    FacePictures = std::move(set.FacePictures);
-    FaceStreams = std::move(set.FaceStreams);
-
+    TakeCardSet(std::move(set), cardSetFile, std::move(digest));
     FitBoard();
     ResetGame();
     View.ShowBoard();
@@ -43,6 +39,66 @@ void TGame::NewGame1Click(const std::string& cardSetFile)
         ComputerMove();
     else
         InputEnabled = true;
+}
+
+void TGame::ResumeGame(const TSavedGame& saved, TCardSet set, const std::string& cardSetFile)
+{
+    View.StopTurnTimer();
+    View.HideFaceOverlays();
+    ApplySavedOptions(saved, Settings);
+
+    Rows = saved.Rows;
+    Cols = saved.Cols;
+    TakeCardSet(std::move(set), cardSetFile, saved.Digest);
+    FitBoard();
+    for (std::int32_t r = 0; r < Rows; ++r)
+        for (std::int32_t c = 0; c < Cols; ++c) {
+            CellPair[r][c] = saved.CellPair[static_cast<std::size_t>(r * Cols + c)];
+            CellState[r][c] = saved.CellState[static_cast<std::size_t>(r * Cols + c)];
+        }
+    Players = saved.Players;
+    PlayerCount = saved.PlayerCount;
+    CurrentPlayer = saved.CurrentPlayer;
+    TurnPhase = saved.TurnPhase;
+    Selection = saved.Selection;
+    PairsFound = saved.PairsFound;
+    PairMatched = saved.PairMatched;
+    InputEnabled = saved.InputEnabled;
+    ComputerMemory.fill(CardRef {});
+    MemorySize = saved.MemorySize;
+    std::copy(saved.ComputerMemory.begin(), saved.ComputerMemory.end(), ComputerMemory.begin() + 1);
+    ComputerStreak = saved.ComputerStreak;
+    Moves = saved.Moves;
+    WinnerText.clear();
+    Winner = 0;
+    GameOver = false;
+    GameActive = true;
+
+    View.ShowBoard();
+    DrawBoard();
+    View.SetPlayerLabel(PlayerLine());
+    if (FaceType == 1)
+        for (std::int32_t phase = 1; phase < TurnPhase; ++phase)
+            View.ShowFaceOverlay(phase, Selection[phase].Col, Selection[phase].Row);
+    if (TurnPhase == 3)
+        View.StartTurnTimer(TurnDelay());
+    else if (Settings.ComputerPlays && CurrentPlayer == 1 && TurnPhase == 1)
+        ComputerMove();
+}
+
+void TGame::TakeCardSet(TCardSet set, const std::string& cardSetFile, std::string digest)
+{
+    FaceCount = set.Info.FaceCount;
+    CellWidth = set.Info.Width;
+    CellHeight = set.Info.Height;
+    FaceType = set.Info.FaceType;
+    View.SetAdvertisement(*set.Advert, set.Info.AdLink);
+    CardBack = std::move(set.CardBack);
+    FacePictures = std::move(set.FacePictures);
+    FaceStreams = std::move(set.FaceStreams);
+    FaceEntries = std::move(set.FaceEntries);
+    CardSetFile = cardSetFile;
+    CardSetDigest = std::move(digest);
 }
 
 void TGame::CountPlayers()
@@ -75,6 +131,7 @@ void TGame::ResetGame()
 {
     GameActive = false;
     WinnerText.clear();
+    Winner = 0;
     DealCards();
 
     ComputerMemory.fill(CardRef {});
@@ -86,6 +143,7 @@ void TGame::ResetGame()
         Players[i].Score = 0;
     Selection.fill(CardRef {});
     PairsFound = 0;
+    Moves = 0;
     GameOver = false;
     GameActive = true;
 }

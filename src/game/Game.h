@@ -27,10 +27,15 @@ struct CardRef {
     std::int32_t Pair = 0;
     std::int32_t Col = 0;
     std::int32_t Row = 0;
+
+    bool operator==(const CardRef&) const = default;
 };
 
 constexpr std::int32_t FaceSlots = 112;
 constexpr std::int32_t MemorySlots = 224;
+
+struct TCardSet;
+struct TSavedGame;
 
 enum TCellState : std::int32_t { CellRemoved = 0, CellFaceDown = 1, CellFaceUp = 2 };
 
@@ -56,6 +61,9 @@ public:
     // Slot k: pair k+1's raw GIF bytes (FaceType 1); decoded by the view.
     std::vector<TMemoryStream> FaceStreams;
     std::unique_ptr<TGraphic> CardBack; // null until the first deal
+    std::string CardSetFile;   // the dealt set's archive
+    std::string CardSetDigest; // of that archive at the deal (SavedGame.h)
+    std::vector<std::int32_t> FaceEntries; // slot k: the archive entry of pair k+1's face
 
     TPlayers Players; // records 1..5
     std::int32_t PlayerCount = 0;
@@ -67,7 +75,9 @@ public:
     bool GameOver = true;
     bool InputEnabled = false;
     std::string WinnerText;
+    std::int32_t Winner = 0; // the finished game's winning player record; 0 no winner
     bool PairMatched = false;
+    std::int32_t Moves = 0; // turns of two cards in this game
 
     std::array<CardRef, MemorySlots + 1> ComputerMemory {}; // slots 1..MemorySize
     std::int32_t MemorySize = 1;
@@ -80,6 +90,11 @@ public:
     // fewer faces than the pair count, or no layout holds the pair count;
     // nothing of the model has changed then.
     void NewGame1Click(const std::string& cardSetFile);
+    // Continues a saved game with its set, loaded by the caller from
+    // cardSetFile with the saved face entries (CardSetLoader.h). The saved options (pair count,
+    // computer, level, delay) become the settings. The turn goes on where it
+    // stopped: turned cards show, a running delay starts again.
+    void ResumeGame(const TSavedGame& saved, TCardSet set, const std::string& cardSetFile);
     // Rows and Cols for Settings.PairCount and the current cell size. Returns
     // false, leaving them unchanged, when no layout qualifies.
     bool ChooseLayout();
@@ -110,6 +125,8 @@ public:
 
 private:
     void CountPlayers();
+    // The set's pictures and identity become the game's.
+    void TakeCardSet(TCardSet set, const std::string& cardSetFile, std::string digest);
     void DrawBoard();
 
     TGameView& View;

@@ -9,6 +9,8 @@
 struct TPlayer {
     std::string Name;
     std::int32_t Score = 0;
+
+    bool operator==(const TPlayer&) const = default;
 };
 
 constexpr std::int32_t PlayerRecords = 5;

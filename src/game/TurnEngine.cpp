@@ -37,6 +37,7 @@ void TGame::RevealCard(std::int32_t col, std::int32_t row)
 
 void TGame::EvaluatePair()
 {
+    ++Moves;
     if (Selection[1].Pair != 0 && Selection[1].Pair == Selection[2].Pair) {
         if (Settings.ComputerPlays)
             ++ComputerStreak;
@@ -72,6 +73,7 @@ void TGame::CheckGameEnd()
     bool draw = false;
     for (std::int32_t i = 1; i <= PlayerRecords; ++i)
         draw = draw || (i != best && Players[i].Score == Players[best].Score);
+    Winner = draw ? 0 : best;
     if (draw) {
         WinnerText = "No winner";
         View.SetPlayerLabel("No winner");

@@ -2,19 +2,9 @@
 
 #include "AtomicFile.h"
 #include "PlatformError.h"
-#include "PosixFile.h"
+#include "UserFolders.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <string_view>
-#include <system_error>
 #include <vector>
-
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -54,15 +44,7 @@ std::string UpToNul(const std::string& s) { return s.substr(0, s.find('\0')); }
 
 TKeyStore TKeyStore::ForCurrentUser()
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && config[0] == '/')
-        return TKeyStore(config);
-    const char* home = std::getenv("HOME");
-    if (!home || home[0] != '/') {
-        const passwd* user = ::getpwuid(::getuid());
-        home = user && user->pw_dir ? user->pw_dir : "/tmp";
-    }
-    return TKeyStore(std::filesystem::path(home) / ".config");
+    return TKeyStore(UserConfigFolder());
 }
 
 std::filesystem::path TKeyStore::KeyFilePath(const std::string& keyPath) const
@@ -76,26 +58,7 @@ std::filesystem::path TKeyStore::KeyFilePath(const std::string& keyPath) const
 
 TKeyFile LoadKeyFile(const std::filesystem::path& file)
 {
-    TFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Fd < 0)
-        throw EPlatformError(SystemMessage("Cannot open", file));
-    struct stat info {};
-    if (::fstat(fd.Fd, &info) != 0 || !S_ISREG(info.st_mode))
-        throw EPlatformError("Not a key file: " + file.string());
-    // Read one byte beyond the limit to notice a file that grew past it.
-    std::string text;
-    char piece[4096];
-    while (text.size() <= MaxKeyFileSize) {
-        const ssize_t n = ::read(fd.Fd, piece, sizeof piece);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw EPlatformError(SystemMessage("Cannot read", file));
-        if (n == 0)
-            break;
-        text.append(piece, std::size_t(n));
-    }
-    return ParseKeyFile(text);
+    return ParseKeyFile(ReadWholeFile(file, MaxKeyFileSize));
 }
 
 void SaveKeyFile(const std::filesystem::path& file, const TKeyFile& key)

@@ -8,8 +8,8 @@
 // A damaged or unreadable key file reads as a key without values and is never
 // rewritten by opening or reading; only a key with written values is saved,
 // and saving replaces the file whole, atomically (temporary file in the same
-// folder, fsync, rename over the old file, fsync of the folder), so a crash
-// or a kill at any moment leaves either the old file or the new one.
+// folder, fsync, rename over the old file, fsync of the folder; AtomicFile.h),
+// so a crash or a kill at any moment leaves either the old file or the new one.
 
 #include "KeyFile.h"
 

@@ -8,6 +8,7 @@ namespace {
 
 const QColor Yellow(255, 255, 0);
 constexpr int RowTops[5] = {88, 108, 126, 144, 162};
+constexpr int RecordTops[2] = {216, 232};
 constexpr int NameLeft = 24;
 constexpr int PairsLeft = 148;
 constexpr int AdLeft = 200;
@@ -49,6 +50,19 @@ TScoreForm::TScoreForm(TLumResReader& skinArchive, const TGame& game, QWidget* p
         if (n < 7 || n > 11)
             Label(n)->adjustSize();
     }
+    for (std::size_t i = 0; i < RecordLabels.size(); ++i) {
+        RecordLabels[i] = new TLabel(QString(), this);
+        RecordLabels[i]->setTextFormat(Qt::PlainText);
+        RecordLabels[i]->SetFontColor(Yellow);
+        RecordLabels[i]->move(NameLeft, RecordTops[i]);
+    }
+}
+
+void TScoreForm::SetRecordLines(const std::vector<std::string>& lines)
+{
+    for (std::size_t i = 0; i < RecordLabels.size(); ++i)
+        RecordLabels[i]->SetTextWithin(i < lines.size() ? QString::fromStdString(lines[i]) : QString(),
+                                       AdLeft - Gap - NameLeft);
 }
 
 void TScoreForm::SetAdvertisement(const TGraphic& picture, const std::string& link)

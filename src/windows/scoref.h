@@ -8,6 +8,8 @@
 #include "windows/popUpF.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 class TGame;
 class TGraphic;
@@ -24,6 +26,8 @@ public:
 
     // The new-game step: the set's advertisement picture (copied) and link.
     void SetAdvertisement(const TGraphic& picture, const std::string& link);
+    // Up to two lines from the record of games, shown under the scores.
+    void SetRecordLines(const std::vector<std::string>& lines);
 
     void FormShow();
     void AdImageClick(QObject* Sender);
@@ -31,6 +35,7 @@ public:
     // Label1 .. Label13 as Label(1) .. Label(13).
     TLabel* Label(int number) const { return Labels.at(static_cast<std::size_t>(number)); }
 
+    std::array<TLabel*, 2> RecordLabels {}; // the record lines
     TImage* AdImage = nullptr;
     std::string AdLink;
     TLinkHandler OnOpenLink; // AdImageClick; called only when assigned

@@ -4,6 +4,7 @@
 
 #include "app/BoardGrid.h"
 #include "app/FaceOverlay.h"
+#include "app/GameFiles.h"
 #include "app/MainF.h"
 #include "app/Settings.h"
 #include "game/CardShape.h"
@@ -11,6 +12,7 @@
 #include "controls/LumImageCtrl.h"
 #include "controls/LumImageMap.h"
 #include "resources/LumRes.h"
+#include "platform/AtomicFile.h"
 #include "windows/Image.h"
 #include "windows/Label.h"
 
@@ -27,6 +29,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <utility>
@@ -76,6 +79,7 @@ protected:
     {
         Folder = FreshTestFolder();
         setenv("XDG_CONFIG_HOME", (Folder / "config").c_str(), 1);
+        setenv("XDG_STATE_HOME", (Folder / "state").c_str(), 1);
         WriteTestSkin(Folder);
     }
     void TearDown() override { Form.reset(); }
@@ -703,6 +707,129 @@ TEST_F(TMainFormTest, ClosingSavesTheChosenSetButNotUnplayedOptions)
     Create();
     EXPECT_EQ(Form->CardsBox->currentText().toStdString(), otherName);
     EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("8"));
+}
+
+// --- A game across runs -----------------------------------------------------------
+
+class TResumeTest : public TMainFormTest {
+protected:
+    fs::path SavedFile() const { return Folder / "state" / "Orvane" / "Orvane Kobalind" / "game"; }
+    // Ann finds pair 1 and misses; Bob turns one card; then the window closes.
+    void PlayAndExit(std::map<int, std::vector<std::pair<int, int>>>& cells)
+    {
+        cells = DealForHumans({});
+        ClickCell(cells[1][0].first, cells[1][0].second);
+        ClickCell(cells[1][1].first, cells[1][1].second);
+        FireTimer();
+        ClickCell(cells[2][0].first, cells[2][0].second);
+        ClickCell(cells[3][0].first, cells[3][0].second);
+        FireTimer();
+        ClickCell(cells[4][0].first, cells[4][0].second);
+        ClickArea(Form->PanelMap, "exit");
+        Form.reset();
+        ASSERT_TRUE(fs::exists(SavedFile()));
+    }
+    // A click that wanders a little between press and release, as a hand's
+    // does: the status line takes it, the window is not dragged.
+    void ClickStatusLine()
+    {
+        const QPoint at = Form->pos();
+        const QPointF from(4, 4);
+        const QPointF to(9, 6);
+        QMouseEvent press(QEvent::MouseButtonPress, from, Form->Label1->mapToGlobal(from), Qt::LeftButton,
+                          Qt::LeftButton, {});
+        QApplication::sendEvent(Form->Label1, &press);
+        QMouseEvent move(QEvent::MouseMove, to, Form->Label1->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(Form->Label1, &move);
+        EXPECT_EQ(Form->pos(), at);
+        QMouseEvent release(QEvent::MouseButtonRelease, to, Form->Label1->mapToGlobal(to), Qt::LeftButton,
+                            Qt::NoButton, {});
+        QApplication::sendEvent(Form->Label1, &release);
+    }
+};
+
+TEST_F(TResumeTest, ExitMidGameThenResumeFromTheStatusLineAndFinishIntoTheRecord)
+{
+    std::map<int, std::vector<std::pair<int, int>>> cells;
+    PlayAndExit(cells);
+
+    Create();
+    EXPECT_TRUE(Form->ResumeOffered());
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Welcome back: click here to resume your game"));
+    ClickStatusLine();
+    TGame& game = Form->Game();
+    ASSERT_TRUE(game.GameActive);
+    EXPECT_FALSE(fs::exists(SavedFile()));
+    EXPECT_FALSE(Form->CoverPanel->isVisible());
+    EXPECT_EQ(PairCells(), cells);
+    EXPECT_EQ(game.Players[1], (TPlayer {"Ann", 1}));
+    EXPECT_EQ(game.CurrentPlayer, 2);
+    EXPECT_EQ(game.TurnPhase, 2);
+    EXPECT_EQ(game.Moves, 2);
+    EXPECT_EQ(GridPixel(cells[4][0].first, cells[4][0].second), TestFaceColour(3));
+    EXPECT_EQ(GridPixel(cells[1][0].first, cells[1][0].second), BoardColour);
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Bob (pairs: 0)"));
+
+    // Bob completes pair 4 and every other pair.
+    ClickCell(cells[4][1].first, cells[4][1].second);
+    FireTimer();
+    for (int pair = 2; pair <= 8; ++pair)
+        if (pair != 4) {
+            ClickCell(cells[pair][0].first, cells[pair][0].second);
+            ClickCell(cells[pair][1].first, cells[pair][1].second);
+            FireTimer();
+        }
+    EXPECT_EQ(ScoreWindows, 1);
+    EXPECT_EQ(WinnerAtScore, "Bob");
+    const std::vector<TRecord> records = ReadRecords(SavedFile().parent_path() / "records");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Players, (std::vector<TPlayer> {{"Ann", 1}, {"Bob", 7}}));
+    EXPECT_EQ(records[0].Winner, 2);
+    EXPECT_EQ(records[0].Moves, 9);
+    EXPECT_EQ(Form->RecordLines(), std::vector<std::string> {"Best: Bob, 7 pairs in 9 moves"});
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(TResumeTest, PlayDiscardsTheSavedGameAndAChangedSetIsRefusedAndKeptAside)
+{
+    std::map<int, std::vector<std::pair<int, int>>> cells;
+    PlayAndExit(cells);
+    Create();
+    ClickArea(Form->PanelMap, "play");
+    EXPECT_FALSE(Form->ResumeOffered());
+    EXPECT_FALSE(fs::exists(SavedFile()));
+    Form.reset();
+
+    PlayAndExit(cells);
+    const std::string saved = ReadWholeFile(SavedFile(), MaxSavedGameSize);
+    TTestSet changed;
+    changed.Name = "Changed";
+    WriteTestSet(Folder, changed);
+    Create();
+    ClickStatusLine();
+    EXPECT_FALSE(Form->Game().GameActive);
+    EXPECT_TRUE(Form->CoverPanel->isVisible());
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Welcome"));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_NE(Messages[0].find("has changed"), std::string::npos) << Messages[0];
+    EXPECT_NE(Messages[0].find("It was kept as"), std::string::npos) << Messages[0];
+    EXPECT_FALSE(fs::exists(SavedFile()));
+    std::vector<fs::path> aside;
+    for (const auto& entry : fs::directory_iterator(SavedFile().parent_path()))
+        aside.push_back(entry.path());
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(ReadWholeFile(aside[0], MaxSavedGameSize), saved);
+
+    // A damaged file is refused at start-up, once, and start-up goes on.
+    Form.reset();
+    Messages.clear();
+    fs::create_directories(SavedFile().parent_path());
+    std::ofstream(SavedFile()) << "KOBGAME\n\x01";
+    Create();
+    EXPECT_FALSE(Form->ResumeOffered());
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Welcome"));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_NE(Messages[0].find("Damaged saved game"), std::string::npos) << Messages[0];
 }
 
 } // namespace

@@ -61,6 +61,7 @@ TEnvironment TFreshHome::Environment(const TXSession& session) const
         {"DISPLAY", session.Display()},
         {"QT_QPA_PLATFORM", "xcb"},
         {"XDG_CONFIG_HOME", (Root / "config").string()},
+        {"XDG_STATE_HOME", (Root / "state").string()},
         {"XDG_RUNTIME_DIR", (Root / "runtime").string()},
     };
 }

@@ -1,11 +1,15 @@
 // The secondary windows of the real program: a whole game against the
-// computer ends in the score window, a whole game between two players on
-// the keyboard alone does too, and help and About open and close by their
-// close spot and close button, all driven as a user would.
+// computer, ended by the session half-way and resumed at the next start,
+// ends in the score window and the record of games; a whole game between
+// two players on the keyboard alone ends in the score window too; help and
+// About open and close by their close spot and close button; all driven as
+// a user would.
 #include "ProgramRun.h"
 #include "ScreenGrab.h"
 
 #include "app/CardsObj.h"
+#include "app/GameFiles.h"
+#include "app/MainLayout.h"
 #include "game/Layout.h"
 
 #include "controls/LumFocus.h"
@@ -14,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <map>
 
 namespace fs = std::filesystem;
@@ -195,6 +200,26 @@ TEST_F(ProgramWindows, AWholeGameAgainstTheBestComputerEndsInTheScoreWindow)
             aims.push_back(pick({whole}).value_or(pick(controls).value_or(candidates[0])));
         }
 
+    // A few of the human's clicks, then the session ends the program: the
+    // game is saved, and the next start resumes it from the status line.
+    for (std::size_t i = 0; i < 6; ++i)
+        Session.Click(aims[i].first, aims[i].second);
+    const fs::path saved = Home.Path() / "state" / "Orvane" / "Orvane Kobalind" / "game";
+    ::kill(Program->Pid(), SIGTERM);
+    const std::optional<int> ended = Program->WaitExit(5s);
+    ASSERT_TRUE(ended) << "the program did not end on SIGTERM";
+    EXPECT_EQ(*ended, 0);
+    ASSERT_TRUE(fs::exists(saved));
+    Start();
+    ASSERT_FALSE(HasFatalFailure());
+    Session.Click(Main->X + Main->Width / 2, Main->Y + Main->Height - Label1BottomGap + 6); // "resume"
+    ASSERT_TRUE(WaitFor([&]() {
+        const auto resumed = Session.Geometry(MainWindow);
+        return resumed && resumed->X == game->X && resumed->Y == game->Y && resumed->Width == game->Width
+            && resumed->Height == game->Height;
+    }, 5s)) << "the saved game was not resumed";
+    EXPECT_FALSE(fs::exists(saved));
+
     // The human's turns: every cell in order, again and again; clicks on
     // face-up or removed cards and during the computer's turns are ignored.
     // The score window is looked for just before each press.
@@ -225,6 +250,12 @@ TEST_F(ProgramWindows, AWholeGameAgainstTheBestComputerEndsInTheScoreWindow)
     const std::string text = ReadText(Home.SettingsFile());
     EXPECT_NE(text.find("\"Level\"=dword:0000000a"), std::string::npos) << text;
     EXPECT_NE(text.find("\"Delay\"=dword:00000000"), std::string::npos) << text;
+    // One game, recorded once, across both runs.
+    const std::vector<TRecord> records = ReadRecords(saved.parent_path() / "records");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Pairs, 8);
+    EXPECT_EQ(records[0].ComputerLevel, 10);
+    EXPECT_EQ(records[0].Players.size(), 2u);
 }
 
 // Two players on the keyboard alone, as a player who remembers what they

@@ -4,18 +4,13 @@
 #include "platform/KeyStore.h"
 #include "platform/PlatformError.h"
 
+#include "KillWhileWriting.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <csignal>
 #include <fstream>
 #include <sstream>
-#include <thread>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -191,45 +186,28 @@ TEST_F(KeyStore, AFailedSaveReportsAndLeavesWhatWasThere)
 TEST_F(KeyStore, AKillMidWriteLeavesTheOldOrTheNewFile)
 {
     const std::string padding(3000, 'p');
-    for (int round = 0; round < 12; ++round) {
-        int saved[2];
-        ASSERT_EQ(::pipe(saved), 0);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            for (std::int32_t i = 1;; ++i) {
-                TRegistryKey key(Store);
-                if (!key.OpenKey(GameKey, true))
-                    ::_exit(2);
-                key.WriteInteger("First", i);
-                key.WriteString("Middle", padding + std::to_string(i));
-                key.WriteInteger("Last", i);
-                try {
-                    key.CloseKey();
-                } catch (...) {
-                    ::_exit(3);
-                }
-                if (i == 1)
-                    (void)!::write(saved[1], "s", 1); // the kill may come from now on
-            }
+    const auto save = [&](std::int32_t i) {
+        TRegistryKey key(Store);
+        if (!key.OpenKey(GameKey, true))
+            return false;
+        key.WriteInteger("First", i);
+        key.WriteString("Middle", padding + std::to_string(i));
+        key.WriteInteger("Last", i);
+        try {
+            key.CloseKey();
+        } catch (...) {
+            return false;
         }
-        char byte = 0;
-        ASSERT_EQ(::read(saved[0], &byte, 1), 1) << "the writer never saved";
-        ::close(saved[0]);
-        ::close(saved[1]);
-        std::this_thread::sleep_for(std::chrono::microseconds(500 + 1500 * round));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself";
-
+        return true;
+    };
+    KillWhileWriting(save, [&]() {
         const TKeyFile key = LoadKeyFile(GameFile); // throws if torn
         ASSERT_EQ(key.Values.size(), 3u);
         const std::uint32_t first = key.Find("First")->Number;
         EXPECT_GE(first, 1u);
         EXPECT_EQ(key.Find("Last")->Number, first);
         EXPECT_EQ(key.Find("Middle")->Text, padding + std::to_string(first));
-    }
+    });
 }
 
 } // namespace

@@ -123,4 +123,26 @@ TEST(TessalyErrors, OneLineNamingTheFileAndTheProblem)
     }
 }
 
+TEST(TessalyRecords, PrintsTheRecordsAsTextAndJsonSkippingDamage)
+{
+    const std::string line1 = "1\t2026-12-09T03:00:00Z\tpets.crd\t8\t3\t2\t14\t95\tComputer\t3\tAnn \"A\"\t5";
+    const std::string line2 = "1\t2026-12-09T04:00:00Z\tpets.crd\t10\t-1\t0\t20\t120\tAnn\t5\tBob\t5";
+    const std::string text = line1 + "\ndamaged\n" + line2 + "\n";
+    const std::string file = WriteFile(TestPath("records"), std::vector<std::uint8_t>(text.begin(), text.end()));
+
+    EXPECT_EQ(RunCommand(RecordsCommand, {file}),
+              "date\tset\tpairs\tlevel\twinner\tmoves\tseconds\tplayers\n"
+              "2026-12-09T03:00:00Z\tpets.crd\t8\t3\tAnn \"A\"\t14\t95\tComputer 3, Ann \"A\" 5\n"
+              "2026-12-09T04:00:00Z\tpets.crd\t10\t-\t-\t20\t120\tAnn 5, Bob 5\n");
+    EXPECT_EQ(RunCommand(RecordsCommand, {"--json", file}),
+              "[\n{\"date\":\"2026-12-09T03:00:00Z\",\"set\":\"pets.crd\",\"pairs\":8,\"computerLevel\":3,"
+              "\"winner\":\"Ann \\\"A\\\"\",\"moves\":14,\"seconds\":95,\"players\":[{\"name\":\"Computer\",\"score\":3},"
+              "{\"name\":\"Ann \\\"A\\\"\",\"score\":5}]},\n"
+              "{\"date\":\"2026-12-09T04:00:00Z\",\"set\":\"pets.crd\",\"pairs\":10,\"computerLevel\":null,"
+              "\"winner\":null,\"moves\":20,\"seconds\":120,\"players\":[{\"name\":\"Ann\",\"score\":5},"
+              "{\"name\":\"Bob\",\"score\":5}]}\n]\n");
+    EXPECT_EQ(RunCommand(RecordsCommand, {"--json", file + ".none"}), "[\n]\n");
+    EXPECT_EQ(Failure(RecordsCommand, {"--json", file, file}), "usage: tessaly records [--json] [FILE]");
+}
+
 } // namespace

@@ -120,6 +120,22 @@ TEST_F(ScoreForm, LongNamesAndTheWinnerLineStopShortOfWhatLiesBesideThem)
         EXPECT_EQ(longNames.copy(part), shortNames.copy(part)) << part.x() << "," << part.y();
 }
 
+TEST_F(ScoreForm, RecordLinesStandUnderTheWinnerAndAreCutBeforeTheAdvertisement)
+{
+    Form.SetRecordLines({"Best: Ann, 7 pairs in 12 moves", "Level 3: won 4, lost 2 " + std::string(40, 'W')});
+    Form.show();
+    const std::array<TLabel*, 2>& lines = Form.RecordLabels;
+    EXPECT_EQ(lines[0]->text(), QStringLiteral("Best: Ann, 7 pairs in 12 moves"));
+    EXPECT_TRUE(lines[1]->text().endsWith(QChar(0x2026)));
+    EXPECT_GT(lines[0]->y(), Form.Label(13)->geometry().bottom());
+    EXPECT_GT(lines[1]->y(), lines[0]->geometry().bottom());
+    EXPECT_LT(lines[1]->geometry().bottom(), 259);
+    EXPECT_LT(lines[1]->geometry().right(), Form.AdImage->x());
+    EXPECT_EQ(lines[1]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    Form.SetRecordLines({});
+    EXPECT_TRUE(lines[0]->text().isEmpty() && lines[1]->text().isEmpty());
+}
+
 TEST_F(ScoreForm, TitleIsCentred)
 {
     EXPECT_EQ(Form.TitleImage->geometry(), QRect((395 - ScoreTitleWidth) / 2, 29, ScoreTitleWidth, 16));

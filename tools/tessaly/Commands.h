@@ -28,6 +28,9 @@ int InfoCommand(const TCommandArgs& args, std::ostream& out);
 // extract FILE N OUT: entry N's content as CopyEntry gives it, to OUT or to
 // out when OUT is "-".
 int ExtractCommand(const TCommandArgs& args, std::ostream& out);
+// records [--json] [FILE]: the finished games of the record file (the
+// player's own when no FILE is named), oldest first; no file, no games.
+int RecordsCommand(const TCommandArgs& args, std::ostream& out);
 // frames --type gif|jpeg|bmp FILE OUTDIR: each frame as played, over white,
 // to OUTDIR/frame-NNN.png, with a line per frame and one for the loops.
 int FramesCommand(const TCommandArgs& args, std::ostream& out);

@@ -21,6 +21,7 @@ const TCommand Commands[] = {
     {"check", "check FILE.crd", CheckCommand},
     {"preview", "preview FILE.crd --screen WxH", PreviewCommand},
     {"frames", "frames --type gif|jpeg|bmp FILE OUTDIR", FramesCommand},
+    {"records", "records [--json] [FILE]", RecordsCommand},
 };
 
 int Usage()

@@ -1,0 +1,1 @@
+kobalind_add_fuzzer(fuzz_savedgame SOURCES ${CMAKE_CURRENT_LIST_DIR}/FuzzSavedGame.cpp LIBS game)

@@ -1,0 +1,162 @@
+// The main window's part in a game that outlives the program: saving the
+// game in progress on the way out, offering it on the cover at the next
+// start, resuming or refusing it, and recording every finished game.
+#include "app/MainF.h"
+
+#include "app/GameFiles.h"
+#include "app/ProgramCursors.h"
+#include "controls/LumCursors.h"
+#include "game/CardSetLoader.h"
+#include "game/GameError.h"
+#include "platform/PlatformError.h"
+#include "platform/UserFolders.h"
+#include "windows/Label.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+constexpr const char* ResumeText = "Welcome back: click here to resume your game";
+
+std::vector<std::string> SummaryLines(const std::vector<TRecord>& records, const TRecord& game)
+{
+    std::vector<std::string> lines;
+    if (const std::optional<TBestResult> best = BestResult(records, game.CardSet, game.Pairs))
+        lines.push_back("Best: " + best->Name + ", " + std::to_string(best->Score) + " pairs in "
+                        + std::to_string(best->Moves) + " moves");
+    if (game.ComputerLevel >= 0) {
+        const TWonLost count = WonLostAgainstComputer(records, game.ComputerLevel);
+        lines.push_back("Level " + std::to_string(game.ComputerLevel) + ": won " + std::to_string(count.Won)
+                        + ", lost " + std::to_string(count.Lost));
+    }
+    return lines;
+}
+
+} // namespace
+
+void TMainForm::OfferSavedGame()
+{
+    Label1->installEventFilter(this);
+    TSavedGameFound found = ReadSavedGame(SavedGameFile());
+    OfferedGame = std::move(found.Game);
+    if (!found.Problem.empty())
+        // Said once the window is up; start-up goes on without the game.
+        QTimer::singleShot(0, this, [this, text = found.Problem]() { ReportError(text); });
+}
+
+void TMainForm::ShowResumeChoice(bool offered)
+{
+    // While it offers the game, a click on the status line resumes it;
+    // otherwise a press there drags the window.
+    Label1->SetCursor(offered ? CursorPoint : CursorMove);
+    SetPlayerLabel(offered ? ResumeText : "Welcome");
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched != Label1 || !OfferedGame || !CoverPanel->isVisible()
+        || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
+            && type != QEvent::MouseButtonRelease))
+        return QWidget::eventFilter(watched, event);
+    // The press is taken too: passed on, it would start dragging the window.
+    if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        ResumeSavedGame();
+    return true;
+}
+
+void TMainForm::ResumeSavedGame()
+{
+    if (!OfferedGame)
+        return;
+    const TSavedGame saved = *OfferedGame;
+    const std::string file = CardsDir + saved.CardSet;
+    TCardSet set;
+    try {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(file, ec))
+            throw EGameError("its card set " + file + " is gone");
+        if (CardSetDigest(file) != saved.Digest)
+            throw EGameError("its card set " + file + " has changed since it was saved");
+        set = LoadCardSet(file, saved.FaceEntries, GameEngine->WorkAreaWidth, GameEngine->WorkAreaHeight);
+    } catch (const EGameError& error) {
+        RefuseOfferedGame(error.what());
+        return;
+    }
+    DiscardSavedGame();
+
+    // The options panel shows the resumed game's options and players.
+    ApplySavedOptions(saved, GameSettings);
+    GameEngine->Players = saved.Players;
+    for (std::size_t i = 0; i < Catalogue.size(); ++i)
+        if (Catalogue[i].FileName == file)
+            GameSettings.SelectedCardSet = static_cast<std::int32_t>(i);
+    SettingsToPanel();
+
+    CoverPanel->hide();
+    DealtSetFile = file;
+    GameEngine->ResumeGame(saved, std::move(set), file);
+    StartGameClock(saved.ElapsedSeconds);
+}
+
+void TMainForm::RefuseOfferedGame(const std::string& reason)
+{
+    OfferedGame.reset();
+    ShowResumeChoice(false);
+    ReportError(RefuseSavedGame(SavedGameFile(), reason));
+}
+
+void TMainForm::DiscardSavedGame()
+{
+    OfferedGame.reset();
+    Label1->SetCursor(CursorMove);
+    std::error_code ec;
+    std::filesystem::remove(SavedGameFile(), ec);
+}
+
+void TMainForm::StartGameClock(std::int32_t elapsedBefore)
+{
+    ElapsedBefore = elapsedBefore;
+    GameClock.start();
+    GameRecorded = false;
+}
+
+std::int32_t TMainForm::ElapsedSeconds() const
+{
+    return ElapsedBefore + static_cast<std::int32_t>(GameClock.isValid() ? GameClock.elapsed() / 1000 : 0);
+}
+
+void TMainForm::SaveGameInProgress()
+{
+    const TGame& game = *GameEngine;
+    if (!game.GameActive)
+        return;
+    if (game.GameOver) {
+        RecordFinishedGame();
+        return;
+    }
+    try {
+        WriteSavedGame(SavedGameFile(), CaptureGame(game, GameSettings, ElapsedSeconds()));
+    } catch (const EPlatformError& error) {
+        std::fprintf(stderr, "kobalind: the game could not be saved: %s\n", error.what());
+    }
+}
+
+void TMainForm::RecordFinishedGame()
+{
+    if (GameRecorded)
+        return;
+    GameRecorded = true;
+    const TRecord record = MakeRecord(*GameEngine, GameSettings, RecordDate(std::time(nullptr)), ElapsedSeconds());
+    try {
+        AppendRecordTo(RecordsFile(), record);
+    } catch (const EPlatformError& error) {
+        std::fprintf(stderr, "kobalind: the game could not be recorded: %s\n", error.what());
+    }
+    FRecordLines = SummaryLines(ReadRecords(RecordsFile()), record);
+}
