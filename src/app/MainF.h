@@ -165,6 +165,7 @@ private:
     void OfferSavedGame();
     void ShowResumeChoice(bool offered);
     void RefuseOfferedGame(const std::string& reason);
+    void WithdrawOffer();
     void DiscardSavedGame();
     void StartGameClock(std::int32_t elapsedBefore);
     std::int32_t ElapsedSeconds() const;

@@ -88,7 +88,9 @@ void TMainForm::ResumeSavedGame()
         RefuseOfferedGame(error.what());
         return;
     }
-    DiscardSavedGame();
+    // The file stays until the game ends or is saved again: a crash meanwhile
+    // still finds it.
+    WithdrawOffer();
 
     // The options panel shows the resumed game's options and players.
     ApplySavedOptions(saved, GameSettings);
@@ -111,10 +113,15 @@ void TMainForm::RefuseOfferedGame(const std::string& reason)
     ReportError(RefuseSavedGame(SavedGameFile(), reason));
 }
 
-void TMainForm::DiscardSavedGame()
+void TMainForm::WithdrawOffer()
 {
     OfferedGame.reset();
     Label1->SetCursor(CursorMove);
+}
+
+void TMainForm::DiscardSavedGame()
+{
+    WithdrawOffer();
     std::error_code ec;
     std::filesystem::remove(SavedGameFile(), ec);
 }
@@ -152,6 +159,8 @@ void TMainForm::RecordFinishedGame()
     if (GameRecorded)
         return;
     GameRecorded = true;
+    std::error_code ec;
+    std::filesystem::remove(SavedGameFile(), ec); // a resumed game's, now finished
     const TRecord record = MakeRecord(*GameEngine, GameSettings, RecordDate(std::time(nullptr)), ElapsedSeconds());
     try {
         AppendRecordTo(RecordsFile(), record);

@@ -759,7 +759,7 @@ TEST_F(TResumeTest, ExitMidGameThenResumeFromTheStatusLineAndFinishIntoTheRecord
     ClickStatusLine();
     TGame& game = Form->Game();
     ASSERT_TRUE(game.GameActive);
-    EXPECT_FALSE(fs::exists(SavedFile()));
+    EXPECT_TRUE(fs::exists(SavedFile())); // until the game ends
     EXPECT_FALSE(Form->CoverPanel->isVisible());
     EXPECT_EQ(PairCells(), cells);
     EXPECT_EQ(game.Players[1], (TPlayer {"Ann", 1}));
@@ -781,6 +781,7 @@ TEST_F(TResumeTest, ExitMidGameThenResumeFromTheStatusLineAndFinishIntoTheRecord
         }
     EXPECT_EQ(ScoreWindows, 1);
     EXPECT_EQ(WinnerAtScore, "Bob");
+    EXPECT_FALSE(fs::exists(SavedFile()));
     const std::vector<TRecord> records = ReadRecords(SavedFile().parent_path() / "records");
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].Players, (std::vector<TPlayer> {{"Ann", 1}, {"Bob", 7}}));

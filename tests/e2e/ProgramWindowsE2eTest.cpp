@@ -218,7 +218,6 @@ TEST_F(ProgramWindows, AWholeGameAgainstTheBestComputerEndsInTheScoreWindow)
         return resumed && resumed->X == game->X && resumed->Y == game->Y && resumed->Width == game->Width
             && resumed->Height == game->Height;
     }, 5s)) << "the saved game was not resumed";
-    EXPECT_FALSE(fs::exists(saved));
 
     // The human's turns: every cell in order, again and again; clicks on
     // face-up or removed cards and during the computer's turns are ignored.
@@ -238,6 +237,7 @@ TEST_F(ProgramWindows, AWholeGameAgainstTheBestComputerEndsInTheScoreWindow)
     EXPECT_EQ(score->Height, PopupHeight);
     ClickIn(*score, closeButton);
     EXPECT_TRUE(PopupGone("Score")) << "the score window stayed open";
+    EXPECT_FALSE(fs::exists(saved)) << "the finished game is still saved";
     // The finished game stays on screen; "exit" at the top right ends the
     // program and keeps the settings it was started with.
     const auto finished = Session.Geometry(MainWindow);
