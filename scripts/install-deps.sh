@@ -11,6 +11,7 @@ PACKAGES=(
   libgif-dev
   fonts-noto-color-emoji fonts-dejavu-core
   xvfb xdotool x11-utils
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -74,6 +74,21 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
     }
 }
 
+QString TMainForm::CellName(std::int32_t col, std::int32_t row) const
+{
+    const TGame& game = *GameEngine;
+    QString name = QStringLiteral("row %1, column %2, ").arg(row + 1).arg(col + 1);
+    if (col >= game.Cols || row >= game.Rows)
+        return name + QStringLiteral("empty");
+    // Once the game has ended every face shows again, taken ones included.
+    const std::int32_t state = game.GameActive ? game.CellState[row][col] : CellFaceUp;
+    if (state == CellRemoved)
+        return name + QStringLiteral("taken");
+    if (state == CellFaceDown)
+        return name + QStringLiteral("face down");
+    return name + QStringLiteral("face up: pair %1").arg(game.CellPair[row][col]);
+}
+
 void TMainForm::PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect)
 {
     QImage& still = StillCache[static_cast<std::size_t>(pair - 1)];

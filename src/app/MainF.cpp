@@ -1,6 +1,7 @@
 #include "app/MainF.h"
 
 #include "app/BoardGrid.h"
+#include "app/StatusLine.h"
 #include "app/FaceOverlay.h"
 #include "app/Sounds.h"
 #include "controls/LumCursors.h"
@@ -160,7 +161,7 @@ void TMainForm::CreateComponents()
     BgBevel = new TLumImageBevel(this);
     PanelMap = new TLumImageMap(this);
     ExitMap = new TLumImageMap(this);
-    Label1 = new QLabel(this);
+    Label1 = new TStatusLine(this);
     Label1->setAttribute(Qt::WA_TranslucentBackground);
     QFont bold = font();
     bold.setBold(true);
@@ -179,6 +180,7 @@ void TMainForm::CreateComponents()
         PaintCell(col, row, painter, rect);
     };
     MGrid->OnSelectCell = [this](int col, int row) { GameEngine->MGridSelectCell(col, row); };
+    MGrid->OnCellName = [this](int col, int row) { return CellName(col, row); };
     Panel1 = new TFaceOverlay(this);
     Panel2 = new TFaceOverlay(this);
 

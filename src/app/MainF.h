@@ -144,6 +144,8 @@ private:
     void StartGame();
     void ReportError(const std::string& text);
     void PaintCell(std::int32_t col, std::int32_t row, QPainter& painter, const QRect& rect);
+    // "row 2, column 3, face down": what a screen reader says of the cell.
+    QString CellName(std::int32_t col, std::int32_t row) const;
     void PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect);
     void CapPairsBox(std::int32_t imageCount);
     int SelectedPairs() const;

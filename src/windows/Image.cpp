@@ -4,6 +4,7 @@
 #include "controls/LumFocus.h"
 #include "resources/Bitmap.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -89,4 +90,56 @@ void TImage::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (click && OnClick)
         OnClick(this);
+}
+
+namespace {
+
+// A picture that answers clicks is a button to a screen reader, named by its
+// accessible name or else its hint; any other is a graphic.
+class TImageAccessible : public QAccessibleWidget {
+public:
+    explicit TImageAccessible(TImage* image) : QAccessibleWidget(image) {}
+
+    QAccessible::Role role() const override
+    {
+        return Image().OnClick ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return Image().Hint();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (Image().OnClick)
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction() && Image().OnClick && Image().isEnabled())
+            Image().OnClick(&Image());
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    TImage& Image() const { return static_cast<TImage&>(*widget()); }
+};
+
+QAccessibleInterface* ImageAccessible(const QString&, QObject* object)
+{
+    if (auto* image = qobject_cast<TImage*>(object))
+        return new TImageAccessible(image);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallImageAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(ImageAccessible), true);
+    (void)installed;
 }

@@ -77,6 +77,7 @@ void TPopUpform::FormCreate(TLumResReader& skinArchive)
     ExitMap->AddArea(QStringLiteral("exit"), TRect{378, 4, 391, 16}, PointCursorSlot, QStringLiteral("Close"));
     CloseBtn->SetCursor(PointCursorSlot);
     CloseBtn->SetTabStop(true);
+    CloseBtn->setAccessibleName(QStringLiteral("Close"));
     PopUpBg->SetCursor(MoveCursorSlot);
     TitleImage->SetCursor(MoveCursorSlot);
 
