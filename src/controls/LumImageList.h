@@ -114,6 +114,11 @@ public:
     void AddImage(const TGraphic& graphic);
     void AddImage(const TLumBitmap& bitmap);
     void ClearImages();
+    // A sharp version of picture index, twice its width and height, drawn in
+    // its place wherever the painter's device has two or more pixels per
+    // unit. Kept only while the picture has exactly half its size; a bad
+    // index or a null image sets nothing.
+    void SetSharpImage(int index, const QImage& sharp);
 
     // 0 outside 0 .. Count-1 and always 0 in fixed-size mode.
     int ImageWidth(int index) const;
@@ -162,6 +167,8 @@ private:
     void ParseAndRebuild();
     void ResizeStrip(int width, int height);
     void DrawIntoStrip(const QImage& image, int x);
+    // The sharp picture to draw for index on canvas, or null.
+    const QImage* SharpFor(const QPainter& canvas, int index) const;
 
     QImage Strip;
     int StripWidth = 0;
@@ -178,5 +185,6 @@ private:
     std::vector<TRect> Rects;
     std::vector<int> Widths;
     std::vector<int> Heights;
+    std::vector<QImage> Sharp; // by picture index; null where there is none
     TCursor FCursor = crDefault;
 };

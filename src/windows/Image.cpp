@@ -2,6 +2,7 @@
 
 #include "controls/LumBitmap.h"
 #include "controls/LumFocus.h"
+#include "controls/LumSharpSkin.h"
 #include "resources/Bitmap.h"
 
 #include <QAccessibleWidget>
@@ -30,9 +31,25 @@ void TImage::SetPicture(const TGraphic& graphic)
 void TImage::SetPicture(const QImage& picture)
 {
     FPicture = picture.copy();
+    FSharp = QImage();
     if (!FStretch)
         resize(FPicture.size());
     update();
+}
+
+void TImage::SetSharpPicture(const QImage& sharp)
+{
+    if (sharp.isNull() || sharp.size() != FPicture.size() * 2)
+        return;
+    FSharp = sharp;
+    FSharp.setDevicePixelRatio(2);
+    update();
+}
+
+void TImage::LoadSkinEntry(TStream& stream, std::int32_t entry)
+{
+    LoadFromStream(stream);
+    SetSharpPicture(SharpSkinPicture(entry, FPicture.size()));
 }
 
 void TImage::SetStretch(bool value)
@@ -50,8 +67,12 @@ void TImage::SetTabStop(bool value)
 void TImage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // A picture without a sharp version is blown up smoothly on a dense screen.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatioF() > 1);
     if (FStretch)
         painter.drawImage(rect(), FPicture);
+    else if (!FSharp.isNull() && devicePixelRatioF() >= 1.5)
+        painter.drawImage(0, 0, FSharp);
     else if (!FPicture.isNull())
         painter.drawImage(0, 0, FPicture);
     if (FocusFrameVisible(*this))

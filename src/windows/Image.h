@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 
 class TGraphic;
@@ -33,6 +34,13 @@ public:
     // pixel buffer does not match its size.
     void SetPicture(const TGraphic& graphic);
     void SetPicture(const QImage& picture);
+    // A version of the picture at twice its width and height, drawn instead
+    // where the screen has two or more pixels per unit and Stretch is off.
+    // Ignored when its size is not exactly that; a new picture drops it.
+    void SetSharpPicture(const QImage& sharp);
+    // LoadFromStream with the skin's entry, taking its sharp version too
+    // (controls/LumSharpSkin.h).
+    void LoadSkinEntry(TStream& stream, std::int32_t entry);
     const QImage& Picture() const { return FPicture; }
 
     bool Stretch() const { return FStretch; }
@@ -57,6 +65,7 @@ protected:
 
 private:
     QImage FPicture;
+    QImage FSharp;
     bool FStretch = false;
     TClickTracker Click;
 };

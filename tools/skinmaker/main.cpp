@@ -1,10 +1,12 @@
 // skinmaker OUTDIR [--preview PNGDIR]
 // Draws the default skin, card sets and sounds into the runnable folder:
-// OUTDIR/kobalind.dat, OUTDIR/cards/*.crd, OUTDIR/good.wav, OUTDIR/bad.wav.
+// OUTDIR/kobalind.dat, OUTDIR/cards/*.crd, OUTDIR/good.wav, OUTDIR/bad.wav,
+// and the same skin at twice the resolution, OUTDIR/kobalind@2x.dat.
 // Nothing depends on the clock or on chance: every run writes the same bytes.
 #include "CardSets.h"
 #include "Emoji.h"
 #include "Skin.h"
+#include "Theme.h"
 #include "Wave.h"
 
 #include "resources/LumRes.h"
@@ -57,6 +59,10 @@ int Run(int argc, char** argv)
     const TEmojiFont emoji;
     const std::vector<std::uint8_t> skin = Skin::BuildSkinArchive(emoji);
     WriteFile(out / "kobalind.dat", skin);
+    {
+        const Theme::TDrawScale sharp(2);
+        WriteFile(out / "kobalind@2x.dat", Skin::BuildSkinArchive(emoji));
+    }
     if (argc == 4)
         WritePreview(argv[3], skin);
     for (const TCardSetFile& set : BuildCardSets(emoji))

@@ -211,7 +211,7 @@ TEST(CardSetContent, GeneratorWritesTheSameBytesOnEveryRun)
         EXPECT_TRUE(ReadWholeFile(entry.path().string()) == ReadWholeFile(other.string())) << entry.path();
         ++files;
     }
-    EXPECT_EQ(files, 6);
+    EXPECT_EQ(files, 7);
 }
 
 } // namespace
