@@ -135,13 +135,13 @@ void TLumCustomImageList::ClearImages()
     Sharp.clear();
 }
 
-void TLumCustomImageList::SetSharpImage(int index, const QImage& sharp)
+void TLumCustomImageList::SetSharpImage(int index, const TSharpPicture& sharp)
 {
-    if (index < 0 || index >= FCount || sharp.isNull())
+    if (index < 0 || index >= FCount)
         return;
     if (Sharp.size() < static_cast<std::size_t>(FCount))
         Sharp.resize(static_cast<std::size_t>(FCount));
-    Sharp[static_cast<std::size_t>(index)] = sharp.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Sharp[static_cast<std::size_t>(index)] = sharp;
 }
 
 const QImage* TLumCustomImageList::SharpFor(const QPainter& canvas, int index) const
@@ -149,7 +149,7 @@ const QImage* TLumCustomImageList::SharpFor(const QPainter& canvas, int index) c
     if (index < 0 || static_cast<std::size_t>(index) >= Sharp.size() || !canvas.device()
         || canvas.device()->devicePixelRatioF() < 1.5)
         return nullptr;
-    const QImage& sharp = Sharp[static_cast<std::size_t>(index)];
+    const QImage& sharp = Sharp[static_cast<std::size_t>(index)].Image();
     if (sharp.isNull() || sharp.size() != QSize(ImageWidth(index), ImageHeight(index)) * 2)
         return nullptr;
     return &sharp;

@@ -19,6 +19,7 @@
 
 #include "controls/LumCursors.h"
 #include "controls/LumMouse.h"
+#include "controls/LumSharpSkin.h"
 
 #include <QImage>
 #include <QRect>
@@ -116,9 +117,9 @@ public:
     void ClearImages();
     // A sharp version of picture index, twice its width and height, drawn in
     // its place wherever the painter's device has two or more pixels per
-    // unit. Kept only while the picture has exactly half its size; a bad
-    // index or a null image sets nothing.
-    void SetSharpImage(int index, const QImage& sharp);
+    // unit (LumSharpSkin.h); used only while the picture has exactly half
+    // its size. A bad index sets nothing.
+    void SetSharpImage(int index, const TSharpPicture& sharp);
 
     // 0 outside 0 .. Count-1 and always 0 in fixed-size mode.
     int ImageWidth(int index) const;
@@ -185,6 +186,6 @@ private:
     std::vector<TRect> Rects;
     std::vector<int> Widths;
     std::vector<int> Heights;
-    std::vector<QImage> Sharp; // by picture index; null where there is none
+    std::vector<TSharpPicture> Sharp; // by picture index
     TCursor FCursor = crDefault;
 };

@@ -16,6 +16,34 @@ const TSharpSkin* Current = nullptr;
 
 } // namespace
 
+TSharpPicture::TSharpPicture(std::shared_ptr<TLumResReader> archive, std::int32_t entry, QSize ordinary)
+    : Archive(std::move(archive)), Entry(entry), Ordinary(ordinary)
+{
+}
+
+const QImage& TSharpPicture::Image() const
+{
+    if (Decoded)
+        return *Decoded;
+    Decoded.emplace();
+    if (!Archive || Entry < 0 || Entry >= Archive->EntryCount())
+        return *Decoded;
+    try {
+        TMemoryStream stream;
+        Archive->CopyEntry(Entry, stream);
+        stream.SetPosition(0);
+        TBitmap picture;
+        picture.LoadFromStream(stream);
+        if (QSize(picture.Width(), picture.Height()) != Ordinary * 2)
+            return *Decoded;
+        *Decoded = ToQImage(picture.Pixels()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        Decoded->setDevicePixelRatio(2);
+    } catch (const std::exception&) {
+        // A bad sharp picture costs only sharpness.
+    }
+    return *Decoded;
+}
+
 TSharpSkin::TSharpSkin(const std::string& fileName) : Previous(Current)
 {
     Current = this;
@@ -23,7 +51,7 @@ TSharpSkin::TSharpSkin(const std::string& fileName) : Previous(Current)
     if (!std::filesystem::is_regular_file(fileName, ignored))
         return;
     try {
-        Reader = std::make_unique<TLumResFileReader>(fileName);
+        Archive = std::make_shared<TLumResFileReader>(fileName);
     } catch (const EResourceError&) {
         // The ordinary skin serves alone.
     }
@@ -34,29 +62,14 @@ TSharpSkin::~TSharpSkin()
     Current = Previous;
 }
 
-QImage TSharpSkin::Picture(std::int32_t entry, QSize ordinary) const
+TSharpPicture TSharpSkin::Picture(std::int32_t entry, QSize ordinary) const
 {
-    if (!Reader || entry < 0 || entry >= Reader->EntryCount())
-        return {};
-    try {
-        TMemoryStream stream;
-        Reader->CopyEntry(entry, stream);
-        stream.SetPosition(0);
-        TBitmap picture;
-        picture.LoadFromStream(stream);
-        if (QSize(picture.Width(), picture.Height()) != ordinary * 2)
-            return {};
-        QImage sharp = ToQImage(picture.Pixels());
-        sharp.setDevicePixelRatio(2);
-        return sharp;
-    } catch (const std::exception&) {
-        return {}; // a bad sharp picture costs only sharpness
-    }
+    return Archive ? TSharpPicture(Archive, entry, ordinary) : TSharpPicture();
 }
 
-QImage SharpSkinPicture(std::int32_t entry, QSize ordinary)
+TSharpPicture SharpSkinPicture(std::int32_t entry, QSize ordinary)
 {
-    return Current ? Current->Picture(entry, ordinary) : QImage();
+    return Current ? Current->Picture(entry, ordinary) : TSharpPicture();
 }
 
 void AddSkinImage(TLumCustomImageList& list, const TGraphic& picture, std::int32_t entry)

@@ -5,19 +5,38 @@
 // lacks, cannot decode or holds at any other size than twice the ordinary
 // picture is simply not there, and the control scales the ordinary one.
 //
-// While a TSharpSkin lives, the windows built from the skin take the sharp
-// pictures too (AddSkinImage, SharpSkinPicture); the controls choose between
-// the two each time they paint, by the device they paint on.
+// While a TSharpSkin lives, the windows built from the skin take a handle to
+// each picture's sharp version (AddSkinImage, SharpSkinPicture). A handle
+// reads and decodes its picture only when a control first paints on such a
+// screen, so a screen of one pixel per unit never pays for them; the
+// handles keep the archive open as long as any of them lives.
 
 #include <QImage>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class TGraphic;
 class TLumCustomImageList;
 class TLumResReader;
+
+class TSharpPicture {
+public:
+    TSharpPicture() = default; // none
+    TSharpPicture(std::shared_ptr<TLumResReader> archive, std::int32_t entry, QSize ordinary);
+
+    // The picture, premultiplied, with a device pixel ratio of 2; a null
+    // image when there is none. Decoded on the first call.
+    const QImage& Image() const;
+
+private:
+    std::shared_ptr<TLumResReader> Archive;
+    std::int32_t Entry = -1;
+    QSize Ordinary;
+    mutable std::optional<QImage> Decoded;
+};
 
 class TSharpSkin {
 public:
@@ -27,17 +46,17 @@ public:
     TSharpSkin(const TSharpSkin&) = delete;
     TSharpSkin& operator=(const TSharpSkin&) = delete;
 
-    bool Open() const { return Reader != nullptr; }
-    QImage Picture(std::int32_t entry, QSize ordinary) const;
+    bool Open() const { return Archive != nullptr; }
+    TSharpPicture Picture(std::int32_t entry, QSize ordinary) const;
 
 private:
-    std::unique_ptr<TLumResReader> Reader;
+    std::shared_ptr<TLumResReader> Archive;
     const TSharpSkin* Previous;
 };
 
-// The entry's sharp picture, with a device pixel ratio of 2, from the
-// innermost living TSharpSkin; a null image when there is none.
-QImage SharpSkinPicture(std::int32_t entry, QSize ordinary);
+// The entry's sharp picture from the innermost living TSharpSkin; none when
+// there is no such skin.
+TSharpPicture SharpSkinPicture(std::int32_t entry, QSize ordinary);
 
 // Appends picture, the skin's entry, to the list with its sharp version.
 // Throws EControlError as AddImage does.

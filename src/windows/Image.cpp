@@ -31,18 +31,15 @@ void TImage::SetPicture(const TGraphic& graphic)
 void TImage::SetPicture(const QImage& picture)
 {
     FPicture = picture.copy();
-    FSharp = QImage();
+    FSharp = TSharpPicture();
     if (!FStretch)
         resize(FPicture.size());
     update();
 }
 
-void TImage::SetSharpPicture(const QImage& sharp)
+void TImage::SetSharpPicture(const TSharpPicture& sharp)
 {
-    if (sharp.isNull() || sharp.size() != FPicture.size() * 2)
-        return;
     FSharp = sharp;
-    FSharp.setDevicePixelRatio(2);
     update();
 }
 
@@ -71,8 +68,8 @@ void TImage::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatioF() > 1);
     if (FStretch)
         painter.drawImage(rect(), FPicture);
-    else if (!FSharp.isNull() && devicePixelRatioF() >= 1.5)
-        painter.drawImage(0, 0, FSharp);
+    else if (devicePixelRatioF() >= 1.5 && FSharp.Image().size() == FPicture.size() * 2)
+        painter.drawImage(0, 0, FSharp.Image());
     else if (!FPicture.isNull())
         painter.drawImage(0, 0, FPicture);
     if (FocusFrameVisible(*this))

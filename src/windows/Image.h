@@ -9,6 +9,7 @@
 
 #include "controls/LumCursors.h"
 #include "controls/LumMouse.h"
+#include "controls/LumSharpSkin.h"
 
 #include <QImage>
 #include <QWidget>
@@ -35,9 +36,10 @@ public:
     void SetPicture(const TGraphic& graphic);
     void SetPicture(const QImage& picture);
     // A version of the picture at twice its width and height, drawn instead
-    // where the screen has two or more pixels per unit and Stretch is off.
-    // Ignored when its size is not exactly that; a new picture drops it.
-    void SetSharpPicture(const QImage& sharp);
+    // where the screen has two or more pixels per unit and Stretch is off
+    // (controls/LumSharpSkin.h). Used only while its size is exactly that; a
+    // new picture drops it.
+    void SetSharpPicture(const TSharpPicture& sharp);
     // LoadFromStream with the skin's entry, taking its sharp version too
     // (controls/LumSharpSkin.h).
     void LoadSkinEntry(TStream& stream, std::int32_t entry);
@@ -65,7 +67,7 @@ protected:
 
 private:
     QImage FPicture;
-    QImage FSharp;
+    TSharpPicture FSharp;
     bool FStretch = false;
     TClickTracker Click;
 };
