@@ -64,11 +64,11 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
         DrawStretched(painter, rect, game.CardBack.get());
         break;
     case TCellPaint::Face:
-        if (hasFace)
+        if (hasFace && !PaintSharpFace(pair, painter, rect))
             DrawStretched(painter, rect, game.FacePictures[static_cast<std::size_t>(pair - 1)].get());
         break;
     case TCellPaint::GifStill:
-        if (hasFace)
+        if (hasFace && !PaintSharpFace(pair, painter, rect))
             PaintGifStill(pair, painter, rect);
         break;
     }
@@ -87,6 +87,17 @@ QString TMainForm::CellName(std::int32_t col, std::int32_t row) const
     if (state == CellFaceDown)
         return name + QStringLiteral("face down");
     return name + QStringLiteral("face up: pair %1").arg(game.CellPair[row][col]);
+}
+
+bool TMainForm::PaintSharpFace(std::int32_t pair, QPainter& painter, const QRect& rect)
+{
+    if (!painter.device() || painter.device()->devicePixelRatioF() < 1.5)
+        return false;
+    const QImage& face = SharpFaces.Face(*GameEngine, pair);
+    if (face.isNull())
+        return false;
+    DrawCardPicture(painter, rect, rect, face);
+    return true;
 }
 
 void TMainForm::PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect)
@@ -174,6 +185,7 @@ void TMainForm::ApplyBoardGeometry(const TBoardGeometry& geometry)
     // A new deal: new faces, and a new cell size for their stills.
     StillErrorShown = false;
     StillCache.assign(FaceSlots, QImage());
+    SharpFaces.Reset();
     FailedFaces.assign(FaceSlots, false);
     Panel1->resize(geometry.PanelWidth, geometry.PanelHeight);
     Panel2->resize(geometry.PanelWidth, geometry.PanelHeight);

@@ -11,6 +11,7 @@
 
 #include "app/CardsObj.h"
 #include "app/MainLayout.h"
+#include "app/SharpFaces.h"
 #include "controls/LumBitmap.h"
 #include "game/Game.h"
 #include "resources/GifImage.h"
@@ -147,6 +148,9 @@ private:
     // "row 2, column 3, face down": what a screen reader says of the cell.
     QString CellName(std::int32_t col, std::int32_t row) const;
     void PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect);
+    // Draws the pair's sharp face when the painter's device is dense and the
+    // face has one; false otherwise.
+    bool PaintSharpFace(std::int32_t pair, QPainter& painter, const QRect& rect);
     void CapPairsBox(std::int32_t imageCount);
     int SelectedPairs() const;
     const TCardsObj* SelectedSet() const;
@@ -168,6 +172,8 @@ private:
     // a pair and every later repaint of the finished board reuse it instead
     // of decoding the face again.
     std::vector<QImage> StillCache;
+    // The deal's faces at twice the resolution, for a dense screen.
+    TSharpFaces SharpFaces;
     // Slot k: pair k+1's GIF face failed to load into an overlay in this
     // deal, so its face-up cells are painted blank.
     std::vector<bool> FailedFaces;

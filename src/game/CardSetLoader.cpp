@@ -90,6 +90,7 @@ TCardSet LoadCardSet(const std::string& fileName, std::int32_t pairCount, std::i
         set.FacePictures.resize(FaceSlots);
         set.FaceStreams.resize(FaceSlots);
         const std::vector<std::int32_t> faces = ChooseFaces(set.Info.FaceCount, pairCount, random);
+        set.FaceEntries = faces;
         for (std::size_t slot = 0; slot < faces.size(); ++slot) {
             step = "face " + std::to_string(slot + 1) + " (entry " + std::to_string(faces[slot]) + ")";
             if (set.Info.FaceType == 1)

@@ -22,6 +22,8 @@ struct TCardSet {
     // of slot stays empty).
     std::vector<std::unique_ptr<TGraphic>> FacePictures;
     std::vector<TMemoryStream> FaceStreams;
+    // Slot k: the archive entry pair k+1's face came from.
+    std::vector<std::int32_t> FaceEntries;
 };
 
 // Decodes a picture of the face type (1 GIF, 2 JPEG, anything else bitmap)

@@ -30,6 +30,8 @@ void TGame::NewGame1Click(const std::string& cardSetFile)
     CardBack = std::move(set.CardBack);
     FacePictures = std::move(set.FacePictures);
     FaceStreams = std::move(set.FaceStreams);
+    CardSetFile = cardSetFile;
+    FaceEntries = std::move(set.FaceEntries);
 
     FitBoard();
     ResetGame();

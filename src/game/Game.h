@@ -61,6 +61,10 @@ public:
     // Slot k: pair k+1's raw GIF bytes (FaceType 1); decoded by the view.
     std::vector<TMemoryStream> FaceStreams;
     std::unique_ptr<TGraphic> CardBack; // null until the first deal
+    // The archive of the current deal and, slot k, the entry pair k+1's face
+    // came from: where a view finds the same face in another resolution.
+    std::string CardSetFile;
+    std::vector<std::int32_t> FaceEntries;
 
     std::array<TPlayer, PlayerRecords + 1> Players; // records 1..5
     std::int32_t PlayerCount = 0;

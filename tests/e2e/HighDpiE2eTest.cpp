@@ -1,7 +1,7 @@
 // The program's windows on a screen of two pixels per unit (QT_SCALE_FACTOR
-// 2, offscreen): a grab of the window shows the bar with the very pixels of the
-// skin drawn at twice the resolution, and a card set with only ordinary
-// faces blown up smoothly, not in blocks.
+// 2, offscreen): a grab of the window shows the bar and a default set's face
+// with the very pixels of their versions drawn at twice the resolution, and
+// a card set with only ordinary faces blown up smoothly, not in blocks.
 #include "ProgramRun.h"
 
 #include "app/MainF.h"
@@ -37,7 +37,7 @@ QApplication& ScaledApp()
     return *app;
 }
 
-QImage SkinPicture(const std::string& archive, std::int32_t entry)
+QImage ArchivePicture(const std::string& archive, std::int32_t entry)
 {
     TLumResFileReader skin(archive);
     TMemoryStream stream;
@@ -64,7 +64,7 @@ double RepeatedPixels(const QImage& image)
     return changes ? static_cast<double>(repeats) / changes : 1;
 }
 
-TEST(HighDpiE2e, AtScaleTwoTheSkinIsTheSharpOneAndFacesAreSmooth)
+TEST(HighDpiE2e, AtScaleTwoSkinAndDefaultFacesAreTheSharpOnesAndOtherFacesSmooth)
 {
     ASSERT_TRUE(fs::exists(RunDir + "/kobalind@2x.dat")) << "build the content first: " << RunDir;
     ScaledApp();
@@ -91,7 +91,7 @@ TEST(HighDpiE2e, AtScaleTwoTheSkinIsTheSharpOneAndFacesAreSmooth)
 
     // The bar's left end (its "About" and "Exit" buttons, clear of the status
     // line) pixel for pixel as the sharp skin has it.
-    const QImage bar = SkinPicture(RunDir + "/kobalind@2x.dat", 11);
+    const QImage bar = ArchivePicture(RunDir + "/kobalind@2x.dat", 11);
     const QRect barPlace((shot.width() - bar.width()) / 2, shot.height() - bar.height(), 140, bar.height());
     int different = 0;
     for (int y = 0; y < barPlace.height(); ++y)
@@ -99,19 +99,35 @@ TEST(HighDpiE2e, AtScaleTwoTheSkinIsTheSharpOneAndFacesAreSmooth)
             different += shot.pixel(barPlace.x() + x, barPlace.y() + y) != bar.pixel(x, y);
     EXPECT_EQ(different, 0) << "the bar is not the sharp skin's";
 
-    // A deal of bitmap faces of one pixel per unit.
-    const auto set = std::find_if(form.CardSets().begin(), form.CardSets().end(),
-                                  [](const TCardsObj& s) { return s.FileName.ends_with("/travel.crd"); });
-    ASSERT_NE(set, form.CardSets().end());
+    // The first cell of a finished board of bitmap faces, as the screen shows it.
     form.Settings().PairCount = 8;
     form.Settings().ComputerPlays = false;
-    form.Game().NewGame1Click(set->FileName);
-    form.Game().GameActive = false; // the finished board shows every face
-    const QImage board = form.MGrid->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(board.size(), form.MGrid->size() * 2);
-    const QRect cell = form.MGrid->CellRect(0, 0);
-    const QImage face = board.copy(QRect(cell.topLeft() * 2, cell.size() * 2));
-    EXPECT_LT(RepeatedPixels(face), 0.4) << "the face was blown up in blocks";
+    const auto firstFace = [&](const std::string& setFile) {
+        form.Game().NewGame1Click(setFile);
+        form.Game().GameActive = false; // the finished board shows every face
+        const QImage board = form.MGrid->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect cell = form.MGrid->CellRect(0, 0);
+        return board.copy(QRect(cell.topLeft() * 2, cell.size() * 2));
+    };
+
+    // A default set: its twin's face, pixel for pixel inside the rounded corners.
+    const std::string travel = RunDir + "/cards/travel.crd";
+    const QImage shown = firstFace(travel);
+    const TGame& game = form.Game();
+    const std::int32_t entry = game.FaceEntries.at(static_cast<std::size_t>(game.CellPair[0][0] - 1));
+    const QImage twin = ArchivePicture(RunDir + "/cards/@2x/travel.crd", entry);
+    ASSERT_EQ(shown.size(), twin.size());
+    const QRect inside = shown.rect().adjusted(24, 24, -24, -24);
+    int differentFace = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            differentFace += shown.pixel(x, y) != twin.pixel(x, y);
+    EXPECT_EQ(differentFace, 0) << "the face is not the sharp twin's";
+
+    // A user's set without a twin: its faces blown up smoothly.
+    const fs::path own = home.Path() / "own.crd";
+    fs::copy_file(travel, own);
+    EXPECT_LT(RepeatedPixels(firstFace(own.string())), 0.4) << "the face was blown up in blocks";
 }
 
 } // namespace
