@@ -135,7 +135,19 @@ void TMainForm::ShowFaceOverlay(std::int32_t phase, std::int32_t col, std::int32
     if (pair < 1 || pair > FaceSlots)
         return;
     try {
-        panel->LoadFace(GameEngine->FaceStreams[static_cast<std::size_t>(pair - 1)]);
+        // On a dense screen the set's twin plays the face at twice the resolution.
+        TMemoryStream sharp;
+        bool played = false;
+        if (MGrid->devicePixelRatioF() >= 1.5 && SharpFaces.FaceBytes(game, pair, sharp)) {
+            try {
+                panel->LoadFace(sharp, 2);
+                played = true;
+            } catch (const EResourceError&) {
+                // A bad sharp face costs only sharpness.
+            }
+        }
+        if (!played)
+            panel->LoadFace(GameEngine->FaceStreams[static_cast<std::size_t>(pair - 1)]);
     } catch (const EResourceError& error) {
         // The turn goes on with the card face up but blank; the message comes
         // once the engine has finished turning it.

@@ -60,6 +60,21 @@ const QImage& TSharpFaces::Face(const TGame& game, std::int32_t pair)
     return *face;
 }
 
+bool TSharpFaces::FaceBytes(const TGame& game, std::int32_t pair, TMemoryStream& bytes)
+{
+    if (!Opened)
+        Open(game);
+    if (!Twin || pair < 1 || static_cast<std::size_t>(pair) > game.FaceEntries.size())
+        return false;
+    try {
+        bytes.Clear();
+        Twin->CopyEntry(game.FaceEntries[static_cast<std::size_t>(pair - 1)], bytes);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 QImage TSharpFaces::Decode(const TGame& game, std::size_t slot) const
 {
     try {

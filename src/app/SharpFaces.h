@@ -16,6 +16,7 @@
 #include <vector>
 
 class TGame;
+class TMemoryStream;
 class TLumResReader;
 
 class TSharpFaces {
@@ -29,6 +30,9 @@ public:
     // face as it is, a GIF face's first frame fitted to twice the cell; a
     // null image when there is none.
     const QImage& Face(const TGame& game, std::int32_t pair);
+    // The raw bytes of pair's face in the twin, for a GIF face to play;
+    // false when there is no twin.
+    bool FaceBytes(const TGame& game, std::int32_t pair, TMemoryStream& bytes);
 
 private:
     void Open(const TGame& game);

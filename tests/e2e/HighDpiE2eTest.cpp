@@ -1,11 +1,13 @@
 // The program's windows on a screen of two pixels per unit (QT_SCALE_FACTOR
 // 2, offscreen): a grab of the window shows the bar and a default set's face
-// with the very pixels of their versions drawn at twice the resolution, and
-// a card set with only ordinary faces blown up smoothly, not in blocks.
+// with the very pixels of their versions drawn at twice the resolution, a
+// turned animated face plays at twice the resolution, and a card set with
+// only ordinary faces is blown up smoothly, not in blocks.
 #include "ProgramRun.h"
 
 #include "app/MainF.h"
 #include "app/BoardGrid.h"
+#include "app/FaceOverlay.h"
 #include "controls/LumBitmap.h"
 #include "controls/LumSharpSkin.h"
 #include "resources/Bitmap.h"
@@ -123,6 +125,13 @@ TEST(HighDpiE2e, AtScaleTwoSkinAndDefaultFacesAreTheSharpOnesAndOtherFacesSmooth
         for (int x = inside.left(); x <= inside.right(); ++x)
             differentFace += shown.pixel(x, y) != twin.pixel(x, y);
     EXPECT_EQ(differentFace, 0) << "the face is not the sharp twin's";
+
+    // A turned animated face plays its twin: every pixel of the frames shows.
+    form.Game().NewGame1Click(RunDir + "/cards/animals.crd");
+    form.Game().MGridSelectCell(0, 0);
+    const TFaceImage& playing = *form.Panel1->Img();
+    ASSERT_TRUE(form.Panel1->isVisible());
+    EXPECT_EQ(playing.Frame().size(), playing.size() * 2);
 
     // A user's set without a twin: its faces blown up smoothly.
     const fs::path own = home.Path() / "own.crd";
