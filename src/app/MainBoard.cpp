@@ -51,6 +51,8 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
         return;
     const std::int32_t pair = game.CellPair[row][col];
     const bool hasFace = pair >= 1 && pair <= FaceSlots;
+    // A screen of two pixels per unit shows the set's twin where it has one.
+    const bool dense = painter.device() && painter.device()->devicePixelRatioF() >= 1.5;
     switch (CellPaintFor(game.GameActive, game.CellState[row][col], game.FaceType)) {
     case TCellPaint::Nothing:
         // A face-up card whose face could not be shown: blank, not a gap.
@@ -61,14 +63,15 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
         painter.fillRect(rect, MGrid->BoardBrush());
         break;
     case TCellPaint::Back:
-        DrawStretched(painter, rect, game.CardBack.get());
+        if (!(dense && PaintSharp(SharpFaces.Back(game), painter, rect)))
+            DrawStretched(painter, rect, game.CardBack.get());
         break;
     case TCellPaint::Face:
-        if (hasFace && !PaintSharpFace(pair, painter, rect))
+        if (hasFace && !(dense && PaintSharp(SharpFaces.Face(game, pair), painter, rect)))
             DrawStretched(painter, rect, game.FacePictures[static_cast<std::size_t>(pair - 1)].get());
         break;
     case TCellPaint::GifStill:
-        if (hasFace && !PaintSharpFace(pair, painter, rect))
+        if (hasFace && !(dense && PaintSharp(SharpFaces.Face(game, pair), painter, rect)))
             PaintGifStill(pair, painter, rect);
         break;
     }
@@ -89,14 +92,11 @@ QString TMainForm::CellName(std::int32_t col, std::int32_t row) const
     return name + QStringLiteral("face up: pair %1").arg(game.CellPair[row][col]);
 }
 
-bool TMainForm::PaintSharpFace(std::int32_t pair, QPainter& painter, const QRect& rect)
+bool TMainForm::PaintSharp(const QImage& sharp, QPainter& painter, const QRect& rect)
 {
-    if (!painter.device() || painter.device()->devicePixelRatioF() < 1.5)
+    if (sharp.isNull())
         return false;
-    const QImage& face = SharpFaces.Face(*GameEngine, pair);
-    if (face.isNull())
-        return false;
-    DrawCardPicture(painter, rect, rect, face);
+    DrawCardPicture(painter, rect, rect, sharp);
     return true;
 }
 

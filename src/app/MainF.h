@@ -148,9 +148,8 @@ private:
     // "row 2, column 3, face down": what a screen reader says of the cell.
     QString CellName(std::int32_t col, std::int32_t row) const;
     void PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect);
-    // Draws the pair's sharp face when the painter's device is dense and the
-    // face has one; false otherwise.
-    bool PaintSharpFace(std::int32_t pair, QPainter& painter, const QRect& rect);
+    // Draws a picture at twice the resolution when there is one; false otherwise.
+    bool PaintSharp(const QImage& sharp, QPainter& painter, const QRect& rect);
     void CapPairsBox(std::int32_t imageCount);
     int SelectedPairs() const;
     const TCardsObj* SelectedSet() const;

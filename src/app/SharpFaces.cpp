@@ -20,6 +20,7 @@ void TSharpFaces::Reset()
     Opened = false;
     Twin.reset();
     Faces.clear();
+    FBack.reset();
 }
 
 void TSharpFaces::Open(const TGame& game)
@@ -56,7 +57,7 @@ const QImage& TSharpFaces::Face(const TGame& game, std::int32_t pair)
         return none;
     std::optional<QImage>& face = Faces[static_cast<std::size_t>(pair - 1)];
     if (!face)
-        face = Twin ? Decode(game, static_cast<std::size_t>(pair - 1)) : QImage();
+        face = Twin ? Decode(game.FaceEntries[static_cast<std::size_t>(pair - 1)], game.FaceType, game) : QImage();
     return *face;
 }
 
@@ -75,16 +76,25 @@ bool TSharpFaces::FaceBytes(const TGame& game, std::int32_t pair, TMemoryStream&
     }
 }
 
-QImage TSharpFaces::Decode(const TGame& game, std::size_t slot) const
+const QImage& TSharpFaces::Back(const TGame& game)
+{
+    if (!Opened)
+        Open(game);
+    if (!FBack)
+        FBack = Twin ? Decode(CardBackEntry, 0, game) : QImage();
+    return *FBack;
+}
+
+QImage TSharpFaces::Decode(std::int32_t entry, std::int32_t type, const TGame& game) const
 {
     try {
         TMemoryStream stream;
-        Twin->CopyEntry(game.FaceEntries[slot], stream);
+        Twin->CopyEntry(entry, stream);
         stream.SetPosition(0);
-        const std::unique_ptr<TGraphic> picture = DecodePicture(game.FaceType, stream);
+        const std::unique_ptr<TGraphic> picture = DecodePicture(type, stream);
         if (picture->Width() != TwinWidth || picture->Height() != TwinHeight)
             return {};
-        if (game.FaceType != 1)
+        if (type != 1)
             return ToQImage(picture->Pixels());
         // As the ordinary still is fitted to the cell, at twice its size.
         TLumBitmap fitted;

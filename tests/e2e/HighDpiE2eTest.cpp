@@ -1,6 +1,6 @@
 // The program's windows on a screen of two pixels per unit (QT_SCALE_FACTOR
-// 2, offscreen): a grab of the window shows the bar and a default set's face
-// with the very pixels of their versions drawn at twice the resolution, a
+// 2, offscreen): a grab of the window shows the bar and a default set's back
+// and face with the very pixels of their versions drawn at twice the resolution, a
 // turned animated face plays at twice the resolution, and a card set with
 // only ordinary faces is blown up smoothly, not in blocks.
 #include "ProgramRun.h"
@@ -101,30 +101,35 @@ TEST(HighDpiE2e, AtScaleTwoSkinAndDefaultFacesAreTheSharpOnesAndOtherFacesSmooth
             different += shot.pixel(barPlace.x() + x, barPlace.y() + y) != bar.pixel(x, y);
     EXPECT_EQ(different, 0) << "the bar is not the sharp skin's";
 
-    // The first cell of a finished board of bitmap faces, as the screen shows it.
+    // The first cell of a fresh board of bitmap faces (a back), and once
+    // the game is over (a face), as the screen shows it.
     form.Settings().PairCount = 8;
     form.Settings().ComputerPlays = false;
-    const auto firstFace = [&](const std::string& setFile) {
-        form.Game().NewGame1Click(setFile);
-        form.Game().GameActive = false; // the finished board shows every face
+    const auto firstCell = [&](bool finished) {
+        form.Game().GameActive = !finished;
         const QImage board = form.MGrid->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QRect cell = form.MGrid->CellRect(0, 0);
         return board.copy(QRect(cell.topLeft() * 2, cell.size() * 2));
     };
+    // The pixels that differ inside the rounded corners.
+    const auto differences = [](const QImage& shown, const QImage& twin) {
+        EXPECT_EQ(shown.size(), twin.size());
+        const QRect inside = shown.rect().adjusted(24, 24, -24, -24) & twin.rect();
+        int different = 0;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                different += shown.pixel(x, y) != twin.pixel(x, y);
+        return different;
+    };
 
-    // A default set: its twin's face, pixel for pixel inside the rounded corners.
+    // A default set: its twin's back and face, pixel for pixel.
     const std::string travel = RunDir + "/cards/travel.crd";
-    const QImage shown = firstFace(travel);
+    const std::string travelTwin = RunDir + "/cards/@2x/travel.crd";
+    form.Game().NewGame1Click(travel);
+    EXPECT_EQ(differences(firstCell(false), ArchivePicture(travelTwin, 2)), 0) << "the back is not the twin's";
     const TGame& game = form.Game();
     const std::int32_t entry = game.FaceEntries.at(static_cast<std::size_t>(game.CellPair[0][0] - 1));
-    const QImage twin = ArchivePicture(RunDir + "/cards/@2x/travel.crd", entry);
-    ASSERT_EQ(shown.size(), twin.size());
-    const QRect inside = shown.rect().adjusted(24, 24, -24, -24);
-    int differentFace = 0;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            differentFace += shown.pixel(x, y) != twin.pixel(x, y);
-    EXPECT_EQ(differentFace, 0) << "the face is not the sharp twin's";
+    EXPECT_EQ(differences(firstCell(true), ArchivePicture(travelTwin, entry)), 0) << "the face is not the twin's";
 
     // A turned animated face plays its twin: every pixel of the frames shows.
     form.Game().NewGame1Click(RunDir + "/cards/animals.crd");
@@ -136,7 +141,8 @@ TEST(HighDpiE2e, AtScaleTwoSkinAndDefaultFacesAreTheSharpOnesAndOtherFacesSmooth
     // A user's set without a twin: its faces blown up smoothly.
     const fs::path own = home.Path() / "own.crd";
     fs::copy_file(travel, own);
-    EXPECT_LT(RepeatedPixels(firstFace(own.string())), 0.4) << "the face was blown up in blocks";
+    form.Game().NewGame1Click(own.string());
+    EXPECT_LT(RepeatedPixels(firstCell(true)), 0.4) << "the face was blown up in blocks";
 }
 
 } // namespace
