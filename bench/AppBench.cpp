@@ -1,9 +1,12 @@
 // Benchmarks of the program over its default content (the runnable folder),
 // in-process on the offscreen platform. bench/app_startup.sh measures the
-// real process start in Xvfb.
+// real process start in Xvfb. Run with QT_SCALE_FACTOR=2 for a screen of two
+// pixels per unit (the peak memory of the animated game then includes the
+// sharp skin and the four times larger window).
 #include "app/AppWindows.h"
 #include "app/BoardGrid.h"
 #include "app/FaceOverlay.h"
+#include "controls/LumSharpSkin.h"
 #include "game/CardSetInfo.h"
 #include "resources/LumRes.h"
 
@@ -45,6 +48,7 @@ std::unique_ptr<TMainForm> MakeForm()
 {
     App();
     TLumResFileReader skin(RunDir + "kobalind.dat");
+    const TSharpSkin sharp(RunDir + "kobalind@2x.dat");
     auto form = std::make_unique<TMainForm>(skin, RunDir, Screen);
     form->OnMessage = [](const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); };
     form->OnShowScore = [] {};

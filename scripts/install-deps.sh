@@ -11,6 +11,7 @@ PACKAGES=(
   libgif-dev
   fonts-noto-color-emoji fonts-dejavu-core
   xvfb xdotool x11-utils x11-apps
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 # --list prints the packages, one a line, for scripts that need to know them.

@@ -2,6 +2,7 @@
 
 #include "app/MessageDialog.h"
 #include "app/ShellLaunch.h"
+#include "controls/LumSharpSkin.h"
 #include "windows/aboutf.h"
 #include "windows/helpf.h"
 #include "windows/popUpF.h"
@@ -22,8 +23,10 @@ void SendMailUtf8(const std::string& address)
 } // namespace
 
 TAppWindows::TAppWindows(TLumResReader& skin, const std::string& appDir)
-    : MainForm(std::make_unique<TMainForm>(skin, appDir))
 {
+    // The windows take the pictures at twice the resolution, where there are any, too.
+    const TSharpSkin sharp(appDir + "kobalind@2x.dat");
+    MainForm = std::make_unique<TMainForm>(skin, appDir);
     TMainForm* main = MainForm.get();
     PopUpform = new TPopUpform(skin, main);
     ScoreForm = new TScoreForm(skin, main->Game(), main);

@@ -3,7 +3,8 @@
 // archive (the main window first, then the popup frame, the score, About
 // and help windows) and wired together: the main window's commands open the
 // popups modally, a deal hands the score window the set's advertisement,
-// and every link or mail address goes to the desktop.
+// and every link or mail address goes to the desktop. The skin at twice the
+// resolution, kobalind@2x.dat in appDir, is read too when it is there.
 
 #include "app/MainF.h"
 

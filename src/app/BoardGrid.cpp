@@ -1,5 +1,6 @@
 #include "app/BoardGrid.h"
 
+#include "controls/LumAccessible.h"
 #include "controls/LumFocus.h"
 
 #include <QKeyEvent>
@@ -90,6 +91,13 @@ bool TBoardGrid::CellAt(QPoint point, int& col, int& row) const
 void TBoardGrid::InvalidateCell(int col, int row)
 {
     update(CellRect(col, row));
+    NotifyAccessibleName(*this, row * Cols + col);
+}
+
+void TBoardGrid::PressCell(int col, int row)
+{
+    if (col >= 0 && col < Cols && row >= 0 && row < Rows)
+        Select(col, row);
 }
 
 void TBoardGrid::SetBoardBrush(const QBrush& brush)
@@ -127,9 +135,12 @@ void TBoardGrid::Select(int col, int row)
 
 void TBoardGrid::MoveTo(int col, int row)
 {
+    const bool moved = col != CurCol || row != CurRow;
     CurCol = col;
     CurRow = row;
     SyncFocusFrame();
+    if (moved)
+        NotifyAccessibleFocus(*this, row * Cols + col);
 }
 
 void TBoardGrid::mousePressEvent(QMouseEvent* event)

@@ -15,6 +15,10 @@
 // While the keyboard is in use the current cell wears the focus frame
 // (controls/LumFocus.h), a sibling widget laid over the cell so it shows also
 // over whatever the owner lays there.
+//
+// To a screen reader the grid is a table of cells, row by row, each named by
+// the owner (OnCellName) and pressed as Enter presses the current cell; a
+// repainted cell is announced as renamed (BoardAccessible.h).
 
 #include <QWidget>
 
@@ -47,6 +51,9 @@ public:
     void SyncFocusFrame();
     bool FocusFrameShown() const;
 
+    // Makes the cell current and selects it, as a click on it does.
+    void PressCell(int col, int row);
+
     // Schedules a repaint of one cell (it reaches OnDrawCell from paintEvent).
     void InvalidateCell(int col, int row);
 
@@ -56,6 +63,7 @@ public:
 
     std::function<void(int col, int row, QPainter& painter, const QRect& rect)> OnDrawCell;
     std::function<void(int col, int row)> OnSelectCell;
+    std::function<QString(int col, int row)> OnCellName;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -28,6 +28,10 @@ void DrawCardPicture(QPainter& painter, const QRectF& card, const QRectF& target
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    // On a screen of two pixels per unit a picture of one pixel per unit is
+    // blown up: smoothly, not in blocks.
+    if (painter.device() && painter.device()->devicePixelRatioF() > 1)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillPath(outline, brush);
     painter.restore();
 }

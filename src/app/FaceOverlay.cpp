@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QThread>
 
+#include <algorithm>
+
 TFaceImage::TFaceImage(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -69,7 +71,7 @@ QSize TFaceOverlay::FittedImageSize(int pictureWidth, int pictureHeight, int pan
     return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
-void TFaceOverlay::LoadFace(TMemoryStream& face)
+void TFaceOverlay::LoadFace(TMemoryStream& face, int pixelsPerUnit)
 {
     Player.Stop();
     ++Generation;
@@ -79,7 +81,8 @@ void TFaceOverlay::LoadFace(TMemoryStream& face)
     face.SetPosition(0);
     Picture.LoadFromStream(face);
 
-    const QSize size = FittedImageSize(Picture.Width(), Picture.Height(), width(), height());
+    const int ratio = std::max(pixelsPerUnit, 1);
+    const QSize size = FittedImageSize(Picture.Width() / ratio, Picture.Height() / ratio, width(), height());
     Image->setGeometry((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(), size.height());
     Player.SetContent(Picture, 0xFFFFFFFFu);
     show();

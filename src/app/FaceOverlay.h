@@ -38,9 +38,11 @@ public:
 
     // Decodes the face from the start of the stream, sizes and centres the
     // image inside the panel (never enlarged, scaled down keeping its aspect)
-    // and starts playing it. Throws EResourceError when the face cannot be
+    // and starts playing it. A face drawn at pixelsPerUnit pixels per unit
+    // takes the place its size in units gives, and shows all its pixels on a
+    // screen that dense. Throws EResourceError when the face cannot be
     // decoded; the panel is then left hidden and empty.
-    void LoadFace(TMemoryStream& face);
+    void LoadFace(TMemoryStream& face, int pixelsPerUnit = 1);
     // Hides the panel. Its animation stops too: nobody can see it, and the
     // next face shown here starts a play of its own anyway.
     void HidePanel();

@@ -51,6 +51,8 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
         return;
     const std::int32_t pair = game.CellPair[row][col];
     const bool hasFace = pair >= 1 && pair <= FaceSlots;
+    // A screen of two pixels per unit shows the set's twin where it has one.
+    const bool dense = painter.device() && painter.device()->devicePixelRatioF() >= 1.5;
     switch (CellPaintFor(game.GameActive, game.CellState[row][col], game.FaceType)) {
     case TCellPaint::Nothing:
         // A face-up card whose face could not be shown: blank, not a gap.
@@ -61,17 +63,41 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
         painter.fillRect(rect, MGrid->BoardBrush());
         break;
     case TCellPaint::Back:
-        DrawStretched(painter, rect, game.CardBack.get());
+        if (!(dense && PaintSharp(SharpFaces.Back(game), painter, rect)))
+            DrawStretched(painter, rect, game.CardBack.get());
         break;
     case TCellPaint::Face:
-        if (hasFace)
+        if (hasFace && !(dense && PaintSharp(SharpFaces.Face(game, pair), painter, rect)))
             DrawStretched(painter, rect, game.FacePictures[static_cast<std::size_t>(pair - 1)].get());
         break;
     case TCellPaint::GifStill:
-        if (hasFace)
+        if (hasFace && !(dense && PaintSharp(SharpFaces.Face(game, pair), painter, rect)))
             PaintGifStill(pair, painter, rect);
         break;
     }
+}
+
+QString TMainForm::CellName(std::int32_t col, std::int32_t row) const
+{
+    const TGame& game = *GameEngine;
+    QString name = QStringLiteral("row %1, column %2, ").arg(row + 1).arg(col + 1);
+    if (col >= game.Cols || row >= game.Rows)
+        return name + QStringLiteral("empty");
+    // Once the game has ended every face shows again, taken ones included.
+    const std::int32_t state = game.GameActive ? game.CellState[row][col] : CellFaceUp;
+    if (state == CellRemoved)
+        return name + QStringLiteral("taken");
+    if (state == CellFaceDown)
+        return name + QStringLiteral("face down");
+    return name + QStringLiteral("face up: pair %1").arg(game.CellPair[row][col]);
+}
+
+bool TMainForm::PaintSharp(const QImage& sharp, QPainter& painter, const QRect& rect)
+{
+    if (sharp.isNull())
+        return false;
+    DrawCardPicture(painter, rect, rect, sharp);
+    return true;
 }
 
 void TMainForm::PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect)
@@ -109,7 +135,19 @@ void TMainForm::ShowFaceOverlay(std::int32_t phase, std::int32_t col, std::int32
     if (pair < 1 || pair > FaceSlots)
         return;
     try {
-        panel->LoadFace(GameEngine->FaceStreams[static_cast<std::size_t>(pair - 1)]);
+        // On a dense screen the set's twin plays the face at twice the resolution.
+        TMemoryStream sharp;
+        bool played = false;
+        if (MGrid->devicePixelRatioF() >= 1.5 && SharpFaces.FaceBytes(game, pair, sharp)) {
+            try {
+                panel->LoadFace(sharp, 2);
+                played = true;
+            } catch (const EResourceError&) {
+                // A bad sharp face costs only sharpness.
+            }
+        }
+        if (!played)
+            panel->LoadFace(GameEngine->FaceStreams[static_cast<std::size_t>(pair - 1)]);
     } catch (const EResourceError& error) {
         // The turn goes on with the card face up but blank; the message comes
         // once the engine has finished turning it.
@@ -160,6 +198,7 @@ void TMainForm::ApplyBoardGeometry(const TBoardGeometry& geometry)
     // A new deal: new faces, and a new cell size for their stills.
     StillErrorShown = false;
     StillCache.assign(FaceSlots, QImage());
+    SharpFaces.Reset();
     FailedFaces.assign(FaceSlots, false);
     Panel1->resize(geometry.PanelWidth, geometry.PanelHeight);
     Panel2->resize(geometry.PanelWidth, geometry.PanelHeight);

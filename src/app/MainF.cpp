@@ -1,12 +1,14 @@
 #include "app/MainF.h"
 
 #include "app/BoardGrid.h"
+#include "app/StatusLine.h"
 #include "app/FaceOverlay.h"
 #include "app/ProgramCursors.h"
 #include "app/Sounds.h"
 #include "controls/LumCursors.h"
 #include "controls/LumImageCtrl.h"
 #include "controls/LumImageMap.h"
+#include "controls/LumSharpSkin.h"
 #include "resources/Bitmap.h"
 #include "resources/LumRes.h"
 #include "resources/Stream.h"
@@ -162,7 +164,7 @@ void TMainForm::CreateComponents()
     BgBevel = new TLumImageBevel(this);
     PanelMap = new TLumImageMap(this);
     ExitMap = new TLumImageMap(this);
-    Label1 = new TLabel(QString(), this);
+    Label1 = new TStatusLine(this);
     QFont bold = font();
     bold.setBold(true);
     Label1->setFont(bold);
@@ -178,6 +180,7 @@ void TMainForm::CreateComponents()
         PaintCell(col, row, painter, rect);
     };
     MGrid->OnSelectCell = [this](int col, int row) { GameEngine->MGridSelectCell(col, row); };
+    MGrid->OnCellName = [this](int col, int row) { return CellName(col, row); };
     Panel1 = new TFaceOverlay(this);
     Panel2 = new TFaceOverlay(this);
 
@@ -220,20 +223,23 @@ void TMainForm::LoadSkin(TLumResReader& skin)
     skin.CopyEntry(0, stream);
     FCoverLink.assign(reinterpret_cast<const char*>(stream.Memory()), static_cast<std::size_t>(stream.Size()));
 
-    CoverMap->AddImage(LoadSkinPicture(skin, 1, stream));
+    AddSkinImage(*CoverMap, LoadSkinPicture(skin, 1, stream), 1);
     for (std::int32_t entry = 2; entry <= 10; ++entry) {
         const TBitmap picture = LoadSkinPicture(skin, entry, stream);
-        BgBevel->AddImage(picture);
+        AddSkinImage(*BgBevel, picture, entry);
         if (entry == 4)
-            ExitMap->AddImage(picture); // the top-right corner carries the small buttons
+            AddSkinImage(*ExitMap, picture, entry); // the top-right corner carries the small buttons
         if (entry == 10)
             GridBrushBitmap = ToQImage(picture.Pixels());
     }
-    PanelMap->AddImage(LoadSkinPicture(skin, 11, stream));
-    IQSlider->AddImage(LoadSkinPicture(skin, 12, stream));
-    IQSlider->AddImage(LoadSkinPicture(skin, 13, stream));
-    CopyRightImage->SetPicture(LoadSkinPicture(skin, 14, stream));
-    OptionsBg->SetPicture(LoadSkinPicture(skin, 17, stream));
+    AddSkinImage(*PanelMap, LoadSkinPicture(skin, 11, stream), 11);
+    AddSkinImage(*IQSlider, LoadSkinPicture(skin, 12, stream), 12);
+    AddSkinImage(*IQSlider, LoadSkinPicture(skin, 13, stream), 13);
+    for (auto [image, entry] : {std::pair {CopyRightImage, 14}, std::pair {OptionsBg, 17}}) {
+        const TBitmap picture = LoadSkinPicture(skin, entry, stream);
+        image->SetPicture(picture);
+        image->SetSharpPicture(SharpSkinPicture(entry, QSize(picture.Width(), picture.Height())));
+    }
 }
 
 void TMainForm::CreateAreas()

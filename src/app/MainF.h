@@ -11,6 +11,7 @@
 
 #include "app/CardsObj.h"
 #include "app/MainLayout.h"
+#include "app/SharpFaces.h"
 #include "controls/LumBitmap.h"
 #include "game/Game.h"
 #include "game/SavedGame.h"
@@ -33,12 +34,12 @@ class QTimer;
 class TBoardGrid;
 class TFaceOverlay;
 class TImage;
-class TLabel;
 class TLumImageBevel;
 class TLumImageMap;
 class TLumImageSlider;
 class TLumResReader;
 class TSounds;
+class TStatusLine;
 
 // The few texts the main window shows by itself.
 inline constexpr const char* AppTitle = "Orvane Kobalind 2.06";
@@ -119,7 +120,7 @@ public:
     TLumImageBevel* BgBevel = nullptr;
     TLumImageMap* PanelMap = nullptr;
     TLumImageMap* ExitMap = nullptr;
-    TLabel* Label1 = nullptr;
+    TStatusLine* Label1 = nullptr;
     TImage* CopyRightImage = nullptr;
     TBoardGrid* MGrid = nullptr;
     QTimer* Timer1 = nullptr;
@@ -172,7 +173,11 @@ private:
     void RecordFinishedGame();
     void ReportError(const std::string& text);
     void PaintCell(std::int32_t col, std::int32_t row, QPainter& painter, const QRect& rect);
+    // "row 2, column 3, face down": what a screen reader says of the cell.
+    QString CellName(std::int32_t col, std::int32_t row) const;
     void PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect);
+    // Draws a picture at twice the resolution when there is one; false otherwise.
+    bool PaintSharp(const QImage& sharp, QPainter& painter, const QRect& rect);
     void CapPairsBox(std::int32_t imageCount);
     int SelectedPairs() const;
     const TCardsObj* SelectedSet() const;
@@ -194,6 +199,8 @@ private:
     // a pair and every later repaint of the finished board reuse it instead
     // of decoding the face again.
     std::vector<QImage> StillCache;
+    // The deal's faces at twice the resolution, for a dense screen.
+    TSharpFaces SharpFaces;
     // Slot k: pair k+1's GIF face failed to load into an overlay in this
     // deal, so its face-up cells are painted blank.
     std::vector<bool> FailedFaces;

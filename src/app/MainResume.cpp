@@ -5,12 +5,12 @@
 
 #include "app/GameFiles.h"
 #include "app/ProgramCursors.h"
+#include "app/StatusLine.h"
 #include "controls/LumCursors.h"
 #include "game/CardSetLoader.h"
 #include "game/GameError.h"
 #include "platform/PlatformError.h"
 #include "platform/UserFolders.h"
-#include "windows/Label.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -67,6 +67,16 @@ void TMainForm::CreateOptionsPanel()
     IQSlider->SetStartPos(5);
     IQSlider->SetRange(0, 0, 10);
 
+    // Their labels are painted on the panel's picture; a screen reader needs them as names.
+    CardsBox->setAccessibleName(QStringLiteral("Cards"));
+    PairsBox->setAccessibleName(QStringLiteral("Pairs"));
+    DelayBox->setAccessibleName(QStringLiteral("Delay"));
+    SoundCheck->setAccessibleName(QStringLiteral("Sound"));
+    for (std::size_t i = 0; i < PlayerEdits.size(); ++i)
+        PlayerEdits[i]->setAccessibleName(QStringLiteral("Player %1").arg(i + 1));
+    ComputerCheck->setAccessibleName(QStringLiteral("Computer"));
+    IQSlider->setAccessibleName(QStringLiteral("Computer level"));
+
     QWidget::setTabOrder(CardsBox, PairsBox);
     QWidget::setTabOrder(PairsBox, DelayBox);
     QWidget::setTabOrder(DelayBox, SoundCheck);

@@ -1,6 +1,7 @@
 # Installs the runnable folder as it is in the build tree, so the program's
 # rule "data files lie next to the executable" holds after installing:
-#   <prefix>/lib/kobalind/   kobalind, kobalind.dat, good.wav, bad.wav, cards/*.crd
+#   <prefix>/lib/kobalind/   kobalind, kobalind.dat, kobalind@2x.dat, good.wav, bad.wav, cards/*.crd,
+#                            cards/@2x/*.crd
 #   <prefix>/bin/kobalind    a symbolic link to the executable (the program
 #                            finds its folder through the resolved link)
 #   <prefix>/share/applications/kobalind.desktop and the icon in hicolor.
@@ -8,7 +9,7 @@
 set(KOBALIND_INSTALL_DIR lib/kobalind)
 
 install(TARGETS kobalind RUNTIME DESTINATION ${KOBALIND_INSTALL_DIR})
-install(FILES ${KOBALIND_RUN_DIR}/kobalind.dat ${KOBALIND_RUN_DIR}/good.wav ${KOBALIND_RUN_DIR}/bad.wav
+install(FILES ${KOBALIND_RUN_DIR}/kobalind.dat ${KOBALIND_RUN_DIR}/kobalind@2x.dat ${KOBALIND_RUN_DIR}/good.wav ${KOBALIND_RUN_DIR}/bad.wav
         DESTINATION ${KOBALIND_INSTALL_DIR})
 install(DIRECTORY ${KOBALIND_RUN_DIR}/cards DESTINATION ${KOBALIND_INSTALL_DIR}
         FILES_MATCHING PATTERN "*.crd")

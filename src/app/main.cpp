@@ -1,6 +1,7 @@
 // Program entry: one copy at a time, the skin opened, the windows created,
 // the skin closed, then the event loop until the main window closes.
 
+#include "app/Accessibility.h"
 #include "app/AppWindows.h"
 #include "app/MainF.h"
 #include "app/QuitSignals.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
     // Only the name: a display name would be appended by Qt to every
     // window's title, the start-up error box's included.
     QApplication::setApplicationName(QString::fromUtf8(AppTitle));
+    InstallAccessibility();
 
     TInstanceLock lock;
     if (lock.Acquire(InstanceName) == TInstanceLock::TResult::AlreadyHeld)

@@ -132,6 +132,27 @@ void TLumCustomImageList::ClearImages()
     FVarWidthS.clear();
     FVarHeightS.clear();
     FCount = 0;
+    Sharp.clear();
+}
+
+void TLumCustomImageList::SetSharpImage(int index, const TSharpPicture& sharp)
+{
+    if (index < 0 || index >= FCount)
+        return;
+    if (Sharp.size() < static_cast<std::size_t>(FCount))
+        Sharp.resize(static_cast<std::size_t>(FCount));
+    Sharp[static_cast<std::size_t>(index)] = sharp;
+}
+
+const QImage* TLumCustomImageList::SharpFor(const QPainter& canvas, int index) const
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= Sharp.size() || !canvas.device()
+        || canvas.device()->devicePixelRatioF() < 1.5)
+        return nullptr;
+    const QImage& sharp = Sharp[static_cast<std::size_t>(index)].Image();
+    if (sharp.isNull() || sharp.size() != QSize(ImageWidth(index), ImageHeight(index)) * 2)
+        return nullptr;
+    return &sharp;
 }
 
 void TLumCustomImageList::ParseAndRebuild()
@@ -249,6 +270,10 @@ void TLumCustomImageList::DrawImage(QPainter& canvas, int x, int y, int index) c
     const TRect source = SourceRect(index);
     if (source.IsEmpty() || Strip.isNull())
         return;
+    if (const QImage* sharp = SharpFor(canvas, index)) {
+        canvas.drawImage(QRectF(x, y, source.Width(), source.Height()), *sharp, QRectF(sharp->rect()));
+        return;
+    }
     canvas.drawImage(QPoint(x, y), Strip, source.ToQRect());
 }
 
@@ -257,6 +282,10 @@ void TLumCustomImageList::StretchDrawImage(QPainter& canvas, const TRect& dest, 
     const TRect source = SourceRect(index);
     if (source.IsEmpty() || dest.IsEmpty() || Strip.isNull())
         return;
+    if (const QImage* sharp = SharpFor(canvas, index)) {
+        canvas.drawImage(dest.ToQRect(), *sharp);
+        return;
+    }
     // A picture of its own, so that scaling never samples a neighbour.
     canvas.drawImage(dest.ToQRect(), Strip.copy(source.ToQRect()));
 }
@@ -276,6 +305,11 @@ void TLumCustomImageList::DrawImagePart(QPainter& canvas, const TRect& dest, int
     const double sy = dest.Height() / wanted.height();
     const QRectF target(dest.Left + (own.left() - wanted.left()) * sx, dest.Top + (own.top() - wanted.top()) * sy,
                         own.width() * sx, own.height() * sy);
+    if (const QImage* sharp = SharpFor(canvas, index)) {
+        const QRectF inPicture = own.translated(-image.Left, -image.Top);
+        canvas.drawImage(target, *sharp, QRectF(inPicture.topLeft() * 2, inPicture.size() * 2));
+        return;
+    }
     canvas.drawImage(target, Strip, own);
 }
 

@@ -19,6 +19,7 @@
 
 #include "controls/LumCursors.h"
 #include "controls/LumMouse.h"
+#include "controls/LumSharpSkin.h"
 
 #include <QImage>
 #include <QRect>
@@ -114,6 +115,11 @@ public:
     void AddImage(const TGraphic& graphic);
     void AddImage(const TLumBitmap& bitmap);
     void ClearImages();
+    // A sharp version of picture index, twice its width and height, drawn in
+    // its place wherever the painter's device has two or more pixels per
+    // unit (LumSharpSkin.h); used only while the picture has exactly half
+    // its size. A bad index sets nothing.
+    void SetSharpImage(int index, const TSharpPicture& sharp);
 
     // 0 outside 0 .. Count-1 and always 0 in fixed-size mode.
     int ImageWidth(int index) const;
@@ -162,6 +168,8 @@ private:
     void ParseAndRebuild();
     void ResizeStrip(int width, int height);
     void DrawIntoStrip(const QImage& image, int x);
+    // The sharp picture to draw for index on canvas, or null.
+    const QImage* SharpFor(const QPainter& canvas, int index) const;
 
     QImage Strip;
     int StripWidth = 0;
@@ -178,5 +186,6 @@ private:
     std::vector<TRect> Rects;
     std::vector<int> Widths;
     std::vector<int> Heights;
+    std::vector<TSharpPicture> Sharp; // by picture index
     TCursor FCursor = crDefault;
 };

@@ -217,7 +217,10 @@ void TLumCustomImageMap::paintEvent(QPaintEvent* event)
     // The areas' pictures replace frame 0 where they lie; the result is then
     // laid over what the parent painted, so see-through pixels show it.
     const QRect dirty = event->rect();
-    QImage layer(dirty.size(), QImage::Format_ARGB32_Premultiplied);
+    // At the screen's resolution, so sharp pictures stay sharp.
+    const qreal ratio = devicePixelRatioF();
+    QImage layer(dirty.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(ratio);
     layer.fill(Qt::transparent);
     {
         QPainter canvas(&layer);

@@ -2,6 +2,7 @@
 // Enter or Space clicks the focused one.
 #include "LumImageMap.h"
 
+#include "LumAccessible.h"
 #include "LumFocus.h"
 
 #include <QFocusEvent>
@@ -23,8 +24,10 @@ void TLumCustomImageMap::SetFocusArea(int index)
     if (FFocusArea >= 0 && FFocusArea < AreaCount())
         update(Area(FFocusArea).AreaRect.ToQRect());
     FFocusArea = index;
-    if (index >= 0)
+    if (index >= 0) {
         update(Area(index).AreaRect.ToQRect());
+        NotifyAccessibleFocus(*this, index);
+    }
 }
 
 void TLumCustomImageMap::focusInEvent(QFocusEvent* event)

@@ -1,5 +1,6 @@
 #include "LumImageCtrl.h"
 
+#include "LumAccessible.h"
 #include "LumBitmap.h"
 #include "LumFocus.h"
 
@@ -70,6 +71,7 @@ void TLumImageSlider::SetPosition(int value)
     update(ThumbRect(FPosition)); // the track shows again where the thumb was
     FPosition = value;
     update(ThumbRect(FPosition));
+    NotifyAccessibleValue(*this, FPosition);
     if (OnChange)
         OnChange(this);
 }

@@ -9,14 +9,19 @@
 
 #include "controls/LumCursors.h"
 #include "controls/LumMouse.h"
+#include "controls/LumSharpSkin.h"
 
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 
 class TGraphic;
 class TStream;
+
+// Lets a screen reader see a TImage as a button when it answers clicks.
+void InstallImageAccessibility();
 
 class TImage : public QWidget {
     Q_OBJECT
@@ -30,6 +35,14 @@ public:
     // pixel buffer does not match its size.
     void SetPicture(const TGraphic& graphic);
     void SetPicture(const QImage& picture);
+    // A version of the picture at twice its width and height, drawn instead
+    // where the screen has two or more pixels per unit and Stretch is off
+    // (controls/LumSharpSkin.h). Used only while its size is exactly that; a
+    // new picture drops it.
+    void SetSharpPicture(const TSharpPicture& sharp);
+    // LoadFromStream with the skin's entry, taking its sharp version too
+    // (controls/LumSharpSkin.h).
+    void LoadSkinEntry(TStream& stream, std::int32_t entry);
     const QImage& Picture() const { return FPicture; }
 
     bool Stretch() const { return FStretch; }
@@ -54,6 +67,7 @@ protected:
 
 private:
     QImage FPicture;
+    TSharpPicture FSharp;
     bool FStretch = false;
     TClickTracker Click;
 };

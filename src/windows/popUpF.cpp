@@ -2,6 +2,7 @@
 
 #include "controls/LumImageCtrl.h"
 #include "controls/LumImageMap.h"
+#include "controls/LumSharpSkin.h"
 #include "resources/Bitmap.h"
 #include "resources/LumRes.h"
 #include "windows/Image.h"
@@ -57,26 +58,27 @@ void TPopUpform::FormCreate(TLumResReader& skinArchive)
     TMemoryStream stream;
     skinArchive.LoadEntry(TitleBarEntry, stream);
     picture.LoadFromStream(stream);
-    ExitMap->AddImage(picture);
+    AddSkinImage(*ExitMap, picture, TitleBarEntry);
     for (int slot = 0; slot < 3; ++slot) // no top-left corner, top edge or top-right corner
         PopUpBg->AddImage(empty);
     for (std::int32_t entry : {LeftEdgeEntry, RightEdgeEntry, BottomLeftEntry}) {
         skinArchive.LoadEntry(entry, stream);
         picture.LoadFromStream(stream);
-        PopUpBg->AddImage(picture);
+        AddSkinImage(*PopUpBg, picture, entry);
     }
     for (int slot = 0; slot < 2; ++slot) // no bottom edge or bottom-right corner
         PopUpBg->AddImage(empty);
     skinArchive.LoadEntry(CentreEntry, stream);
     picture.LoadFromStream(stream);
-    PopUpBg->AddImage(picture);
+    AddSkinImage(*PopUpBg, picture, CentreEntry);
     skinArchive.LoadEntry(CloseButtonEntry, stream);
-    CloseBtn->LoadFromStream(stream);
+    CloseBtn->LoadSkinEntry(stream, CloseButtonEntry);
 
     ExitMap->SetMapCursor(MoveCursorSlot);
     ExitMap->AddArea(QStringLiteral("exit"), TRect{378, 4, 391, 16}, PointCursorSlot, QStringLiteral("Close"));
     CloseBtn->SetCursor(PointCursorSlot);
     CloseBtn->SetTabStop(true);
+    CloseBtn->setAccessibleName(QStringLiteral("Close"));
     PopUpBg->SetCursor(MoveCursorSlot);
     TitleImage->SetCursor(MoveCursorSlot);
 
@@ -91,7 +93,7 @@ void TPopUpform::LoadTitle(TLumResReader& skinArchive, std::int32_t entry)
 {
     TMemoryStream stream;
     skinArchive.LoadEntry(entry, stream);
-    TitleImage->LoadFromStream(stream);
+    TitleImage->LoadSkinEntry(stream, entry);
     TitleImage->move((width() - TitleImage->width()) / 2, TitleImage->y());
 }
 

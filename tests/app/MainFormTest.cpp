@@ -7,6 +7,7 @@
 #include "app/GameFiles.h"
 #include "app/MainF.h"
 #include "app/Settings.h"
+#include "app/StatusLine.h"
 #include "game/CardShape.h"
 #include "controls/LumCursors.h"
 #include "controls/LumImageCtrl.h"
@@ -14,7 +15,6 @@
 #include "resources/LumRes.h"
 #include "platform/AtomicFile.h"
 #include "windows/Image.h"
-#include "windows/Label.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,6 +2,7 @@
 
 #include "ControlsTestSupport.h"
 
+#include "controls/LumAccessible.h"
 #include "controls/LumFocus.h"
 
 #include <QLineEdit>
@@ -377,6 +378,32 @@ TEST_F(TImageMapTest, TabWalksTheEnabledAreasAndEnterOrSpaceClicksTheFocusedOne)
     Press(Map, Outside); // the mouse in use again: no frame
     Release(Map, Outside);
     EXPECT_EQ(PixelAt({10, 10}), FrameColour[0]);
+}
+
+TEST_F(TImageMapTest, AScreenReaderSeesNamedButtonsAndPressesOnlyEnabledOnes)
+{
+    InstallControlAccessibility();
+    AddFrames(5);
+    AddAreas();
+    Map->SetAreaStateByName("b", arsDisabled);
+    Window.show();
+    QAccessibleInterface* map = QAccessible::queryAccessibleInterface(Map);
+    ASSERT_NE(map, nullptr);
+    ASSERT_EQ(map->childCount(), 3);
+    QAccessibleInterface* a = map->child(0);
+    QAccessibleInterface* b = map->child(1);
+    EXPECT_EQ(a->role(), QAccessible::PushButton);
+    EXPECT_EQ(a->text(QAccessible::Name), "Hint A");
+    EXPECT_EQ(a->parent(), map);
+    EXPECT_EQ(map->indexOfChild(b), 1);
+    EXPECT_EQ(a->rect(), QRect(Map->mapToGlobal(QPoint(10, 10)), QSize(20, 20)));
+    EXPECT_EQ(map->childAt(Map->mapToGlobal(InB).x(), Map->mapToGlobal(InB).y()), b);
+    EXPECT_TRUE(b->state().disabled);
+
+    b->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(Events.empty());
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Events, (std::vector<std::string> {"changing A", "click A"}));
 }
 
 TEST(FrameOfPaintTest, DisabledAndOverSwapTheirOrder)

@@ -1,5 +1,7 @@
 #include "controls/LumImageCtrl.h"
 
+#include "controls/LumAccessible.h"
+
 #include "ControlsTestSupport.h"
 
 #include <QTest>
@@ -36,6 +38,27 @@ struct TSliderTest : testing::Test {
         Release(Slider, QPoint(x, 9));
     }
 };
+
+TEST(TSliderAccessibilityTest, AScreenReaderReadsAndSetsThePositionWithinTheRange)
+{
+    // Before the slider is first seen: Qt keeps the interface it made first.
+    InstallControlAccessibility();
+    TLumImageSlider slider;
+    slider.SetRange(3, 2, 10);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&slider);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Slider);
+    QAccessibleValueInterface* value = iface->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->minimumValue().toInt(), 2);
+    EXPECT_EQ(value->maximumValue().toInt(), 10);
+    EXPECT_EQ(iface->text(QAccessible::Value), "3");
+    value->setCurrentValue(7);
+    EXPECT_EQ(slider.Position(), 7);
+    EXPECT_EQ(value->currentValue().toInt(), 7);
+    value->setCurrentValue(99);
+    EXPECT_EQ(slider.Position(), 10);
+}
 
 TEST_F(TSliderTest, TakesItsTrackSizeAndTheDefaultRange)
 {

@@ -19,7 +19,8 @@ void DrawGlyph(QPainter& p, const QRectF& area, const QImage& glyph, const TPose
     p.translate(area.center() + QPointF(pose.Dx, pose.Dy));
     p.rotate(pose.Angle);
     p.scale(pose.Scale, pose.Scale);
-    p.drawImage(QPointF(-glyph.width() / 2.0, -glyph.height() / 2.0), glyph);
+    const QSizeF size = glyph.deviceIndependentSize();
+    p.drawImage(QPointF(-size.width() / 2.0, -size.height() / 2.0), glyph);
     p.restore();
 }
 
@@ -109,7 +110,7 @@ QImage DrawAdvert(const QColor& theme, const QString& setName, const std::vector
     DrawShadowText(p, QRect(8, 10, 162, 44), Qt::AlignCenter | Qt::TextWordWrap, setName, Gold, UiFont(17, true));
     const int n = static_cast<int>(samples.size());
     for (int i = 0; i < n; ++i) {
-        const int size = samples[static_cast<std::size_t>(i)].width();
+        const int size = Bounds(samples[static_cast<std::size_t>(i)]).width();
         const int x = (178 - n * size - (n - 1) * 6) / 2 + i * (size + 6);
         p.drawImage(x, 62, samples[static_cast<std::size_t>(i)]);
     }

@@ -4,6 +4,7 @@
 #include "CardSetArchive.h"
 #include "GifFaces.h"
 #include "ImageBytes.h"
+#include "Theme.h"
 
 #include <QColor>
 #include <QStringList>
@@ -116,8 +117,9 @@ TCardSetFile BuildSet(const TPlan& plan, const TEmojiFont& emoji)
     }
 
     TCardSetInfo info;
-    info.Width = plan.Size.width();
-    info.Height = plan.Size.height();
+    // In pixels: a set drawn at twice the resolution is a set of larger cards.
+    info.Width = plan.Size.width() * Theme::Scale();
+    info.Height = plan.Size.height() * Theme::Scale();
     info.FaceType = plan.FaceType;
     info.Name = plan.Name;
     info.AdLink = CardSetLink;

@@ -1,5 +1,7 @@
 #include "Emoji.h"
 
+#include "Theme.h"
+
 #include <QFontDatabase>
 #include <QPainter>
 
@@ -58,11 +60,15 @@ QImage TEmojiFont::Glyph(const QString& emoji, int size) const
     if (right < 0)
         throw std::runtime_error("the emoji font drew nothing for " + emoji.toStdString());
     const QImage trimmed = canvas.copy(left, top, right - left + 1, bottom - top + 1);
-    const QImage scaled = trimmed.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-
-    QImage out(size, size, QImage::Format_ARGB32_Premultiplied);
+    // size units square, at the drawing's scale.
+    const int pixels = size * Theme::Scale();
+    const QImage scaled = trimmed.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage out(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
-    QPainter p(&out);
-    p.drawImage((size - scaled.width()) / 2, (size - scaled.height()) / 2, scaled);
+    {
+        QPainter p(&out);
+        p.drawImage((pixels - scaled.width()) / 2, (pixels - scaled.height()) / 2, scaled);
+    }
+    out.setDevicePixelRatio(Theme::Scale());
     return out;
 }

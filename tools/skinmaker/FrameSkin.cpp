@@ -19,7 +19,7 @@ QImage DrawFrame(int width, int height, int top, int bottom)
 {
     QImage frame = Canvas(width, height);
     QPainter p(&frame);
-    FillTiled(p, frame.rect(), QPoint(0, 0));
+    FillTiled(p, Bounds(frame), QPoint(0, 0));
 
     FillSteel(p, QRect(0, 0, width, top), Qt::Vertical);
     FillSteel(p, QRect(0, 0, SideWidth, height), Qt::Horizontal);
@@ -75,15 +75,15 @@ TMainFrame DrawMainFrame()
     }
     const int bottomTop = MainHeight - BottomHeight;
     TMainFrame out;
-    out.TopLeft = frame.copy(0, 0, TopLeftWidth, TopHeight);
-    out.Top = frame.copy(200, 0, 8, TopHeight);
-    out.TopRight = frame.copy(MainWidth - TopRightWidth, 0, TopRightWidth, TopHeight);
-    out.Left = frame.copy(0, 100, SideWidth, 8);
-    out.Right = frame.copy(MainWidth - SideWidth, 100, SideWidth, 8);
-    out.BottomLeft = frame.copy(0, bottomTop, BottomCornerWidth, BottomHeight);
-    out.Bottom = frame.copy(200, bottomTop, 8, BottomHeight);
-    out.BottomRight = frame.copy(MainWidth - BottomCornerWidth, bottomTop, BottomCornerWidth, BottomHeight);
-    out.Bar = frame.copy((MainWidth - BarWidth) / 2, bottomTop, BarWidth, BottomHeight);
+    out.TopLeft = Cut(frame, QRect(0, 0, TopLeftWidth, TopHeight));
+    out.Top = Cut(frame, QRect(200, 0, 8, TopHeight));
+    out.TopRight = Cut(frame, QRect(MainWidth - TopRightWidth, 0, TopRightWidth, TopHeight));
+    out.Left = Cut(frame, QRect(0, 100, SideWidth, 8));
+    out.Right = Cut(frame, QRect(MainWidth - SideWidth, 100, SideWidth, 8));
+    out.BottomLeft = Cut(frame, QRect(0, bottomTop, BottomCornerWidth, BottomHeight));
+    out.Bottom = Cut(frame, QRect(200, bottomTop, 8, BottomHeight));
+    out.BottomRight = Cut(frame, QRect(MainWidth - BottomCornerWidth, bottomTop, BottomCornerWidth, BottomHeight));
+    out.Bar = Cut(frame, QRect((MainWidth - BarWidth) / 2, bottomTop, BarWidth, BottomHeight));
 
     {
         // The hot spots "help" 6,4-19,16, "mini" 23,4-36,16, "exit" 40,4-53,16.
@@ -128,8 +128,8 @@ QImage DrawNotice()
     const int height = 16;
     QImage notice = Canvas(width, height);
     QPainter p(&notice);
-    FillTiled(p, notice.rect(), QPoint((MainWidth - width) / 2, NoticeTop));
-    DrawShadowText(p, notice.rect(), Qt::AlignCenter, text, Muted, font);
+    FillTiled(p, Bounds(notice), QPoint((MainWidth - width) / 2, NoticeTop));
+    DrawShadowText(p, Bounds(notice), Qt::AlignCenter, text, Muted, font);
     return notice;
 }
 
@@ -143,23 +143,23 @@ TPopupFrame DrawPopupFrame()
         DrawAppName(p, QPoint(26, 3), 11);
     }
     TPopupFrame out;
-    out.TitleBar = frame.copy(0, 0, PopupWidth, barHeight);
+    out.TitleBar = Cut(frame, QRect(0, 0, PopupWidth, barHeight));
     {
         // The close spot 378,4-391,16.
         QPainter p(&out.TitleBar);
         DrawGlyphButton(p, QRect(378, 4, 13, 12), ButtonRed, TGlyph::Close);
     }
-    out.Left = frame.copy(0, 100, SideWidth, 8);
-    out.Right = frame.copy(PopupWidth - SideWidth, 100, SideWidth, 8);
+    out.Left = Cut(frame, QRect(0, 100, SideWidth, 8));
+    out.Right = Cut(frame, QRect(PopupWidth - SideWidth, 100, SideWidth, 8));
 
     // The frame has no bottom-edge slot, so the bottom-left piece is the
     // whole border, corners included.
     out.BottomLeft = Canvas(PopupWidth, SideWidth);
     {
         QPainter p(&out.BottomLeft);
-        FillSteel(p, out.BottomLeft.rect(), Qt::Vertical);
-        p.drawImage(0, 0, frame.copy(0, 100, SideWidth, SideWidth));
-        p.drawImage(PopupWidth - SideWidth, 0, frame.copy(PopupWidth - SideWidth, 100, SideWidth, SideWidth));
+        FillSteel(p, Bounds(out.BottomLeft), Qt::Vertical);
+        p.drawImage(0, 0, Cut(frame, QRect(0, 100, SideWidth, SideWidth)));
+        p.drawImage(PopupWidth - SideWidth, 0, Cut(frame, QRect(PopupWidth - SideWidth, 100, SideWidth, SideWidth)));
         p.setPen(Outline);
         p.drawLine(SideWidth - 1, 0, PopupWidth - SideWidth, 0);
         p.drawLine(0, SideWidth - 1, PopupWidth - 1, SideWidth - 1);
@@ -173,8 +173,8 @@ TPopupFrame DrawPopupFrame()
     out.CloseButton = Canvas(64, 20);
     {
         QPainter p(&out.CloseButton);
-        FillTiled(p, out.CloseButton.rect(), QPoint(321, 230));
-        DrawButton(p, out.CloseButton.rect(), ButtonBlue, "Close", 11);
+        FillTiled(p, Bounds(out.CloseButton), QPoint(321, 230));
+        DrawButton(p, Bounds(out.CloseButton), ButtonBlue, "Close", 11);
     }
     return out;
 }
@@ -187,7 +187,7 @@ QImage DrawTitle(const QString& text)
     const int height = 21;
     QImage title = Canvas(width, height);
     QPainter p(&title);
-    FillTiled(p, title.rect(), QPoint((PopupWidth - width) / 2, TitleTop));
+    FillTiled(p, Bounds(title), QPoint((PopupWidth - width) / 2, TitleTop));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(GoldDark, 1));
     p.drawLine(QPointF(4, height - 1.5), QPointF(width - 4, height - 1.5));

@@ -3,6 +3,7 @@
 #include "CardArt.h"
 #include "GifEncoder.h"
 #include "ImageBytes.h"
+#include "Theme.h"
 
 #include <QPainter>
 
@@ -82,7 +83,8 @@ std::vector<std::uint8_t> MakeGifFace(int index, QSize size, const QColor& tint,
             if (i == 0)
                 frames.push_back(Frame(ToPixels(full), origin, base * 4, TGifEncodeDisposal::Keep));
             else
-                frames.push_back(Frame(ToPixels(full.copy(column)), column.topLeft(), base, TGifEncodeDisposal::Keep));
+                frames.push_back(Frame(ToPixels(Theme::Cut(full, column)), column.topLeft() * Theme::Scale(), base,
+                                       TGifEncodeDisposal::Keep));
         }
         break;
     }
@@ -105,8 +107,8 @@ std::vector<std::uint8_t> MakeGifFace(int index, QSize size, const QColor& tint,
         const QRect box((size.width() - side) / 2, (size.height() - side) / 2, side, side);
         for (int i = 1; i < 7; ++i) {
             const TPose pose{0, 0, 0.86 + 0.14 * std::sin(2 * Pi * i / 7), 0};
-            frames.push_back(Frame(ToPixels(DrawFace(size, tint, glyph, pose).copy(box)), box.topLeft(), base,
-                                   TGifEncodeDisposal::RestoreBackground));
+            frames.push_back(Frame(ToPixels(Theme::Cut(DrawFace(size, tint, glyph, pose), box)),
+                                   box.topLeft() * Theme::Scale(), base, TGifEncodeDisposal::RestoreBackground));
         }
         break;
     }
@@ -117,7 +119,7 @@ std::vector<std::uint8_t> MakeGifFace(int index, QSize size, const QColor& tint,
         const QPoint spots[5] = {{14, 10}, {size.width() - 34, 14}, {size.width() - 30, size.height() - 32},
                                  {18, size.height() - 30}, {size.width() / 2 - 9, 4}};
         for (int i = 0; i < 5; ++i)
-            frames.push_back(Frame(Matte(star), spots[i], 8 + 3 * i, TGifEncodeDisposal::RestorePrevious));
+            frames.push_back(Frame(Matte(star), spots[i] * Theme::Scale(), 8 + 3 * i, TGifEncodeDisposal::RestorePrevious));
         break;
     }
     case TStyle::Sway: {
@@ -134,5 +136,5 @@ std::vector<std::uint8_t> MakeGifFace(int index, QSize size, const QColor& tint,
         frames.push_back(Frame(ToPixels(DrawFace(size, tint, glyph, {})), origin, 0, TGifEncodeDisposal::Unspecified));
         break;
     }
-    return EncodeGif(size.width(), size.height(), frames);
+    return EncodeGif(size.width() * Theme::Scale(), size.height() * Theme::Scale(), frames);
 }

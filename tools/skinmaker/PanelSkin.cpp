@@ -28,17 +28,27 @@ void DrawMiniCard(QPainter& p, const QPoint& centre, const QImage& card, qreal a
     p.save();
     p.translate(centre);
     p.rotate(angle);
-    const QRectF body(-card.width() / 2.0, -card.height() / 2.0, card.width(), card.height());
-    const qreal radius = CardCornerRadius(card.width(), card.height());
+    const QSizeF size = card.deviceIndependentSize();
+    const QRectF body(-size.width() / 2.0, -size.height() / 2.0, size.width(), size.height());
+    const qreal radius = CardCornerRadius(static_cast<int>(size.width()), static_cast<int>(size.height()));
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 90));
     p.drawRoundedRect(body.translated(3, 4), radius, radius);
-    QBrush picture(card);
-    picture.setTransform(QTransform::fromTranslate(body.left(), body.top()));
-    p.setBrush(picture);
-    p.drawRoundedRect(body, radius, radius);
+    // The card cut to its rounded outline first, then laid turned: an image,
+    // unlike a brush's texture, is laid out in units at any scale.
+    QImage rounded = Canvas(static_cast<int>(size.width()), static_cast<int>(size.height()));
+    {
+        QPainter cut(&rounded);
+        cut.setRenderHint(QPainter::Antialiasing);
+        cut.setPen(Qt::NoPen);
+        cut.setBrush(Qt::white);
+        cut.drawRoundedRect(QRectF(QPointF(0, 0), size), radius, radius);
+        cut.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        cut.drawImage(QRectF(QPointF(0, 0), size), card);
+    }
+    p.drawImage(body.topLeft(), rounded);
     p.restore();
 }
 
@@ -94,7 +104,7 @@ QImage DrawOptionsPanel()
     QLinearGradient g(0, 0, 0, PanelHeight);
     g.setColorAt(0, QColor(0x25, 0x31, 0x62));
     g.setColorAt(1, QColor(0x16, 0x1d, 0x3d));
-    p.fillRect(panel.rect(), g);
+    p.fillRect(Bounds(panel), g);
     p.setPen(Outline);
     p.drawRect(0, 0, PanelWidth - 1, PanelHeight - 1);
     p.setPen(GoldDark);
@@ -143,7 +153,7 @@ QImage DrawOptionsPanel()
 
 QImage DrawSliderTrack(const QImage& optionsPanel)
 {
-    QImage track = optionsPanel.copy(SliderRect);
+    QImage track = Cut(optionsPanel, SliderRect);
     QPainter p(&track);
     p.setRenderHint(QPainter::Antialiasing);
     const int w = SliderRect.width();
@@ -167,9 +177,10 @@ QImage DrawSliderThumb(const QImage& track)
 {
     // The thumb slides over the whole track, so its corners show a column
     // of the track that holds no tick mark.
-    QImage thumb = Canvas(ThumbWidth, track.height());
+    const int height = Bounds(track).height();
+    QImage thumb = Canvas(ThumbWidth, height);
     QPainter p(&thumb);
-    const QImage column = track.copy(13, 0, 1, track.height());
+    const QImage column = Cut(track, QRect(13, 0, 1, height));
     for (int x = 0; x < ThumbWidth; ++x)
         p.drawImage(x, 0, column);
     p.setRenderHint(QPainter::Antialiasing);
@@ -178,7 +189,7 @@ QImage DrawSliderThumb(const QImage& track)
     g.setColorAt(1, GoldDark);
     p.setPen(QPen(Outline, 1));
     p.setBrush(g);
-    p.drawRoundedRect(QRectF(0.5, 0.5, ThumbWidth - 1, track.height() - 1), 3, 3);
+    p.drawRoundedRect(QRectF(0.5, 0.5, ThumbWidth - 1, height - 1), 3, 3);
     p.setPen(QPen(QColor(0x5a, 0x3a, 0x08), 1));
     for (int y : {6, 9, 12})
         p.drawLine(QPointF(3, y + 0.5), QPointF(ThumbWidth - 3, y + 0.5));

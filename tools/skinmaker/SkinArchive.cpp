@@ -12,11 +12,13 @@ namespace Skin {
 namespace {
 
 // Big pictures are deflated, small ones kept as signature-less bitmaps:
-// both kinds of entry occur, as in any real skin.
+// both kinds of entry occur, as in any real skin. The skin at twice the
+// resolution keeps every picture as it is: it is read while the first
+// window paints, and inflating it would slow that paint down.
 void AddPicture(TLumResWriter& writer, const QImage& picture, int bits = 24)
 {
     const std::vector<std::uint8_t> bytes = BitmapBytes(picture, bits);
-    if (bytes.size() > 4096)
+    if (bytes.size() > 4096 && Theme::Scale() == 1)
         writer.AddCompressed(bytes);
     else
         writer.AddBitmap(bytes);

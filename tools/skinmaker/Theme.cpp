@@ -11,21 +11,21 @@ QImage CentreTile()
     QImage tile = Canvas(TileSize, TileSize, Board);
     QPainter p(&tile);
     // A faint diamond lattice: texture without noise behind yellow text.
+    // Each dot is one unit, so the lattice keeps its look at every scale.
     const QColor line(0x19, 0x21, 0x44);
     for (int i = 0; i < TileSize; ++i) {
         const int d = i < TileSize / 2 ? i : TileSize - 1 - i;
-        tile.setPixelColor(TileSize / 2 - 1 - d, i, line);
-        tile.setPixelColor(TileSize / 2 + d, i, line);
+        p.fillRect(QRect(TileSize / 2 - 1 - d, i, 1, 1), line);
+        p.fillRect(QRect(TileSize / 2 + d, i, 1, 1), line);
     }
-    p.end();
-    tile.setPixelColor(TileSize / 2, TileSize / 2, QColor(0x1c, 0x25, 0x4c));
-    tile.setPixelColor(0, 0, QColor(0x1c, 0x25, 0x4c));
+    p.fillRect(QRect(TileSize / 2, TileSize / 2, 1, 1), QColor(0x1c, 0x25, 0x4c));
+    p.fillRect(QRect(0, 0, 1, 1), QColor(0x1c, 0x25, 0x4c));
     return tile;
 }
 
 void FillTiled(QPainter& painter, const QRect& target, QPoint origin)
 {
-    static const QImage tile = CentreTile();
+    const QImage tile = CentreTile();
     painter.save();
     painter.setClipRect(target);
     const int startX = target.left() - ((origin.x() % TileSize) + TileSize) % TileSize;
@@ -150,11 +150,32 @@ void DrawSunken(QPainter& painter, const QRect& controlRect)
     painter.restore();
 }
 
+namespace {
+int CurrentScale = 1;
+}
+
+int Scale() { return CurrentScale; }
+
+TDrawScale::TDrawScale(int scale) : Previous(CurrentScale) { CurrentScale = scale; }
+
+TDrawScale::~TDrawScale() { CurrentScale = Previous; }
+
 QImage Canvas(int width, int height, const QColor& fill)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * CurrentScale, height * CurrentScale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(CurrentScale);
     image.fill(fill);
     return image;
 }
+
+QImage Cut(const QImage& image, const QRect& units)
+{
+    const int scale = static_cast<int>(image.devicePixelRatio());
+    QImage part = image.copy(units.x() * scale, units.y() * scale, units.width() * scale, units.height() * scale);
+    part.setDevicePixelRatio(scale);
+    return part;
+}
+
+QRect Bounds(const QImage& image) { return QRect(QPoint(0, 0), image.deviceIndependentSize().toSize()); }
 
 } // namespace Theme

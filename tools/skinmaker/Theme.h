@@ -57,7 +57,27 @@ void DrawShadowText(QPainter& painter, const QRect& rect, int flags, const QStri
 // A recessed frame around a place where a control will sit.
 void DrawSunken(QPainter& painter, const QRect& controlRect);
 
-// An image of the given size, premultiplied, for painting into.
+// Pictures are drawn in units of Scale() pixels: every size and place the
+// drawing code names is in units, and a picture comes out Scale() times as
+// many pixels wide and high (its device pixel ratio says so). The skin at
+// twice the resolution is the same drawing at scale 2. TDrawScale sets the
+// scale for its own lifetime.
+int Scale();
+class TDrawScale {
+public:
+    explicit TDrawScale(int scale);
+    ~TDrawScale();
+    TDrawScale(const TDrawScale&) = delete;
+    TDrawScale& operator=(const TDrawScale&) = delete;
+
+private:
+    int Previous;
+};
+
+// An image of the given size in units, premultiplied, for painting into.
 QImage Canvas(int width, int height, const QColor& fill = Qt::transparent);
+// A part of a picture, and the whole of it, in units.
+QImage Cut(const QImage& image, const QRect& units);
+QRect Bounds(const QImage& image);
 
 } // namespace Theme

@@ -1,10 +1,13 @@
 // skinmaker OUTDIR [--preview PNGDIR]
 // Draws the default skin, card sets and sounds into the runnable folder:
-// OUTDIR/kobalind.dat, OUTDIR/cards/*.crd, OUTDIR/good.wav, OUTDIR/bad.wav.
+// OUTDIR/kobalind.dat, OUTDIR/cards/*.crd, OUTDIR/good.wav, OUTDIR/bad.wav,
+// and the same skin and sets at twice the resolution, OUTDIR/kobalind@2x.dat
+// and OUTDIR/cards/@2x/*.crd.
 // Nothing depends on the clock or on chance: every run writes the same bytes.
 #include "CardSets.h"
 #include "Emoji.h"
 #include "Skin.h"
+#include "Theme.h"
 #include "Wave.h"
 
 #include "platform/AtomicFile.h"
@@ -53,7 +56,7 @@ int Run(int argc, char** argv)
         return 2;
     }
     const std::filesystem::path out = argv[1];
-    std::filesystem::create_directories(out / "cards");
+    std::filesystem::create_directories(out / "cards" / "@2x");
 
     const TEmojiFont emoji;
     const std::vector<std::uint8_t> skin = Skin::BuildSkinArchive(emoji);
@@ -62,6 +65,12 @@ int Run(int argc, char** argv)
         WritePreview(argv[3], skin);
     for (const TCardSetFile& set : BuildCardSets(emoji))
         WriteFile(out / "cards" / set.FileName, set.Bytes);
+    {
+        const Theme::TDrawScale sharp(2);
+        WriteFile(out / "kobalind@2x.dat", Skin::BuildSkinArchive(emoji));
+        for (const TCardSetFile& set : BuildCardSets(emoji))
+            WriteFile(out / "cards" / "@2x" / set.FileName, set.Bytes);
+    }
     WriteFile(out / "good.wav", MakeWaveFile(SynthesizeChime(WaveSampleRate), WaveSampleRate));
     WriteFile(out / "bad.wav", MakeWaveFile(SynthesizeBuzz(WaveSampleRate), WaveSampleRate));
     return 0;

@@ -1,5 +1,5 @@
 // The shipped skin: every entry the windows read is a bitmap whose size
-// fits the places the windows put it.
+// fits the places the windows put it; the sharp skin has each at twice the size.
 #include "ContentFixture.h"
 
 #include "resources/Bitmap.h"
@@ -19,25 +19,28 @@ struct TSkin {
     bool HasCompressed = false;
 };
 
+TSkin ReadSkin(const char* file)
+{
+    TSkin s;
+    TLumResFileReader reader((ContentDir() / file).string());
+    s.EntryCount = reader.EntryCount();
+    TMemoryStream link;
+    reader.CopyEntry(0, link);
+    s.CoverLink.assign(link.Data().begin(), link.Data().end());
+    for (int entry = 1; entry < reader.EntryCount(); ++entry) {
+        TMemoryStream stream;
+        reader.CopyEntry(entry, stream);
+        stream.SetPosition(0);
+        s.Pictures[entry].LoadFromStream(stream);
+        s.HasStoredBitmap = s.HasStoredBitmap || reader.Entries[entry].EntryKind == 1;
+        s.HasCompressed = s.HasCompressed || reader.Entries[entry].EntryKind < 0;
+    }
+    return s;
+}
+
 const TSkin& Skin()
 {
-    static const TSkin skin = [] {
-        TSkin s;
-        TLumResFileReader reader((ContentDir() / "kobalind.dat").string());
-        s.EntryCount = reader.EntryCount();
-        TMemoryStream link;
-        reader.CopyEntry(0, link);
-        s.CoverLink.assign(link.Data().begin(), link.Data().end());
-        for (int entry = 1; entry < reader.EntryCount(); ++entry) {
-            TMemoryStream stream;
-            reader.CopyEntry(entry, stream);
-            stream.SetPosition(0);
-            s.Pictures[entry].LoadFromStream(stream);
-            s.HasStoredBitmap = s.HasStoredBitmap || reader.Entries[entry].EntryKind == 1;
-            s.HasCompressed = s.HasCompressed || reader.Entries[entry].EntryKind < 0;
-        }
-        return s;
-    }();
+    static const TSkin skin = ReadSkin("kobalind.dat");
     return skin;
 }
 
@@ -62,6 +65,17 @@ TEST(SkinContent, HoldsEntriesZeroToThirtyWithACoverLinkAndBothStorageKinds)
     EXPECT_TRUE(Skin().HasCompressed);
     for (int entry = 1; entry <= 30; ++entry)
         EXPECT_FALSE(Skin().Pictures.at(entry).Empty()) << "entry " << entry;
+}
+
+TEST(SkinContent, TheSharpSkinHoldsTheSameEntriesAtTwiceTheSize)
+{
+    const TSkin sharp = ReadSkin("kobalind@2x.dat");
+    ASSERT_EQ(sharp.EntryCount, Skin().EntryCount);
+    EXPECT_EQ(sharp.CoverLink, Skin().CoverLink);
+    for (const auto& [entry, picture] : Skin().Pictures) {
+        EXPECT_EQ(sharp.Pictures.at(entry).Width(), 2 * picture.Width()) << "entry " << entry;
+        EXPECT_EQ(sharp.Pictures.at(entry).Height(), 2 * picture.Height()) << "entry " << entry;
+    }
 }
 
 struct TSizeRule {

@@ -1,0 +1,12 @@
+#pragma once
+// Label1, the status line: whose turn it is and the scores. A class of its own
+// only so that a screen reader is told of it as a status bar whose name is
+// its text (Accessibility.cpp): each new text is then announced.
+
+#include "windows/Label.h"
+
+class TStatusLine : public TLabel {
+    Q_OBJECT
+public:
+    explicit TStatusLine(QWidget* parent) : TLabel(QString(), parent) {}
+};
