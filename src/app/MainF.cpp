@@ -211,7 +211,12 @@ void TMainForm::CreateComponents()
     QWidget::setTabOrder(MGrid, CardsBox);
     QWidget::setTabOrder(ComputerCheck, IQSlider);
     QWidget::setTabOrder(IQSlider, CoverMap);
-    QWidget::setTabOrder(CoverMap, PanelMap);
+    // The status line is a stop only while it offers a saved game; Qt places
+    // only a widget that takes the focus in the chain.
+    Label1->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(CoverMap, Label1);
+    QWidget::setTabOrder(Label1, PanelMap);
+    Label1->setFocusPolicy(Qt::NoFocus);
     QWidget::setTabOrder(PanelMap, ExitMap);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this]() { ExitMapMapClick(QStringLiteral("help")); });

@@ -42,6 +42,7 @@ std::vector<std::string> SummaryLines(const std::vector<TRecord>& records, const
 void TMainForm::OfferSavedGame()
 {
     Label1->installEventFilter(this);
+    Label1->OnClick = [this](TLabel*) { ResumeSavedGame(); }; // Enter or Space while it offers the game
     TSavedGameFound found = ReadSavedGame(SavedGameFile());
     OfferedGame = std::move(found.Game);
     if (!found.Problem.empty())
@@ -54,6 +55,7 @@ void TMainForm::ShowResumeChoice(bool offered)
     // While it offers the game, a click on the status line resumes it;
     // otherwise a press there drags the window.
     Label1->SetCursor(offered ? CursorPoint : CursorMove);
+    Label1->SetTabStop(offered);
     SetPlayerLabel(offered ? ResumeText : "Welcome");
 }
 
@@ -117,6 +119,7 @@ void TMainForm::WithdrawOffer()
 {
     OfferedGame.reset();
     Label1->SetCursor(CursorMove);
+    Label1->SetTabStop(false);
 }
 
 void TMainForm::DiscardSavedGame()

@@ -2,12 +2,17 @@
 
 #include "windows/TextFit.h"
 
+#include "controls/LumFocus.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 TLabel::TLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
+    RepaintOnKeyboardUse(*this);
 }
 
 void TLabel::SetFontColor(const QColor& color)
@@ -21,6 +26,33 @@ void TLabel::SetTextWithin(const QString& text, int maxWidth)
 {
     setText(ElideToWidth(text, font(), maxWidth));
     adjustSize();
+}
+
+void TLabel::SetTabStop(bool value)
+{
+    setFocusPolicy(value ? Qt::TabFocus : Qt::NoFocus);
+    // Room for the frame around the text.
+    const int margin = value ? FocusFrameWidth + 2 : 0;
+    setContentsMargins(margin, margin, margin, margin);
+    adjustSize();
+}
+
+void TLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (FocusFrameVisible(*this)) {
+        QPainter painter(this);
+        DrawFocusFrame(painter, rect());
+    }
+}
+
+void TLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (!IsActivationKey(*event) || !OnClick) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    OnClick(this);
 }
 
 void TLabel::mousePressEvent(QMouseEvent* event)

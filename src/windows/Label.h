@@ -24,6 +24,9 @@ public:
     // maxWidth, and takes the size of what it shows.
     void SetTextWithin(const QString& text, int maxWidth);
     void SetCursor(TCursor cursor) { ApplyCursor(*this, cursor); }
+    // A tab stop is reached by Tab only, wears the focus frame while the
+    // keyboard is in use, and fires OnClick for Enter or Space.
+    void SetTabStop(bool value);
 
     std::function<void(TLabel* Sender)> OnClick;
     TMouseHook OnMouseDown;
@@ -31,6 +34,8 @@ public:
     TMouseHook OnMouseUp;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

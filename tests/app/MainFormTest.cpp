@@ -791,6 +791,22 @@ TEST_F(TResumeTest, ExitMidGameThenResumeFromTheStatusLineAndFinishIntoTheRecord
     EXPECT_TRUE(Messages.empty());
 }
 
+TEST_F(TResumeTest, TabReachesTheResumeChoiceAndEnterTakesIt)
+{
+    std::map<int, std::vector<std::pair<int, int>>> cells;
+    PlayAndExit(cells);
+    Create();
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    Form->CoverMap->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Form->CoverMap, Qt::Key_Tab);
+    ASSERT_TRUE(Form->Label1->hasFocus());
+    QTest::keyClick(Form->Label1, Qt::Key_Return);
+    EXPECT_TRUE(Form->Game().GameActive);
+    EXPECT_EQ(PairCells(), cells);
+    EXPECT_EQ(Form->Label1->focusPolicy(), Qt::NoFocus); // no longer a stop once taken
+}
+
 TEST_F(TResumeTest, PlayDiscardsTheSavedGameAndAChangedSetIsRefusedAndKeptAside)
 {
     std::map<int, std::vector<std::pair<int, int>>> cells;
