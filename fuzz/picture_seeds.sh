@@ -5,6 +5,7 @@
 # The outputs are committed; rerun only to change the seeds.
 set -euo pipefail
 cd "$(dirname "$0")"
+../scripts/install-deps.sh --fuzz
 bmp=corpus/fuzz_bmp; jpg=corpus/fuzz_jpeg
 mkdir -p $bmp $jpg crashes/fuzz_bmp crashes/fuzz_jpeg
 touch crashes/fuzz_bmp/.keep crashes/fuzz_jpeg/.keep

@@ -3,6 +3,7 @@
 # Usage: fuzz/run.sh [SECONDS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh --fuzz
 seconds=${1:-60}; shift || true
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B $build -G Ninja -DKOBALIND_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

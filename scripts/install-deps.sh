@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, every Debian package the build, the tests and the
-# benchmarks need. Only missing packages are installed; running it twice is safe.
+# benchmarks need; with --fuzz also what the fuzzing scripts in fuzz/ need.
+# Only missing packages are installed; running it twice is safe.
+# --list prints the packages instead, one a line, for scripts that need them.
 set -euo pipefail
 
 PACKAGES=(
@@ -8,14 +10,25 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev
   zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libgif-dev
+  libgif-dev libx11-dev
   fonts-noto-color-emoji fonts-dejavu-core
   xvfb xdotool x11-utils x11-apps
   dbus-daemon at-spi2-core python3-pyatspi
 )
 
-# --list prints the packages, one a line, for scripts that need to know them.
-if [ "${1:-}" = "--list" ]; then
+# fuzz/run.sh builds with clang and links libFuzzer; fuzz/picture_seeds.sh
+# draws its seeds with ImageMagick.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev imagemagick)
+
+list=false
+for arg in "$@"; do
+  case "$arg" in
+    --list) list=true ;;
+    --fuzz) PACKAGES+=("${FUZZ_PACKAGES[@]}") ;;
+    *) echo "usage: $0 [--fuzz] [--list]" >&2; exit 2 ;;
+  esac
+done
+if $list; then
   printf '%s\n' "${PACKAGES[@]}"
   exit 0
 fi
