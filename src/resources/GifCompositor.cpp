@@ -48,7 +48,8 @@ void TGifCompositor::Draw(int index)
     if (frame.Disposal == TGifDisposal::Previous) {
         const TArea a = Clip(frame, Canvas.Width, Canvas.Height);
         Saved = TPixelBuffer::Filled(std::max(0, a.X1 - a.X0), std::max(0, a.Y1 - a.Y0), 0);
-        for (int y = a.Y0; y < a.Y1; ++y)
+        // A frame wholly beside the canvas saves nothing: no row to copy from.
+        for (int y = a.Y0; !a.Empty() && y < a.Y1; ++y)
             std::copy_n(&Canvas.At(a.X0, y), Saved.Width, &Saved.At(0, y - a.Y0));
     }
     Paint(frame);
