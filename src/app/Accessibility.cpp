@@ -1,5 +1,6 @@
 #include "app/Accessibility.h"
 
+#include "app/Announcer.h"
 #include "app/BoardGrid.h"
 #include "app/StatusLine.h"
 #include "controls/LumAccessible.h"
@@ -9,9 +10,16 @@
 
 namespace {
 
-class TCellAccessible : public TAccessibleItem {
+class TCellAccessible : public TAccessibleItem, public QAccessibleTableCellInterface {
 public:
     using TAccessibleItem::TAccessibleItem;
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        return TAccessibleItem::interface_cast(type);
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -32,6 +40,16 @@ public:
         return result;
     }
 
+    // The board is a table of cells that are never selected and have no headers.
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return isValid() ? Index % Grid().ColCount() : -1; }
+    int rowIndex() const override { return isValid() ? Index / Grid().ColCount() : -1; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
 protected:
     int PartCount() const override { return Grid().ColCount() * Grid().RowCount(); }
     QRect PartRect() const override { return Grid().CellRect(Index % Grid().ColCount(), Index / Grid().ColCount()); }
@@ -41,12 +59,19 @@ private:
     TBoardGrid& Grid() const { return static_cast<TBoardGrid&>(*Owner); }
 };
 
-class TBoardAccessible : public QAccessibleWidget {
+class TBoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit TBoardAccessible(TBoardGrid* grid)
         : QAccessibleWidget(grid, QAccessible::Table),
           Cells([grid](int index) { return new TCellAccessible(grid, index); })
     {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
     }
 
     int childCount() const override { return Grid().ColCount() * Grid().RowCount(); }
@@ -69,6 +94,33 @@ public:
             return nullptr;
         return child(Grid().CurrentRow() * Grid().ColCount() + Grid().CurrentCol());
     }
+
+    // The table a reader walks: rows and columns of cells, nothing selectable.
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override
+    {
+        if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+            return nullptr;
+        return child(row * columnCount() + column);
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return Grid().ColCount(); }
+    int rowCount() const override { return Grid().RowCount(); }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
     const TBoardGrid& Grid() const { return static_cast<const TBoardGrid&>(*widget()); }
@@ -94,6 +146,8 @@ QAccessibleInterface* AppAccessible(const QString&, QObject* object)
         return new TBoardAccessible(grid);
     if (auto* line = qobject_cast<TStatusLine*>(object))
         return new TStatusLineAccessible(line);
+    if (auto* note = qobject_cast<TAnnouncement*>(object))
+        return new QAccessibleWidget(note, QAccessible::Notification);
     return nullptr;
 }
 

@@ -200,6 +200,7 @@ void TBoardGrid::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
     SyncFocusFrame();
+    NotifyAccessibleFocusIn(*this, [this]() { return CurRow * Cols + CurCol; });
 }
 
 void TBoardGrid::focusOutEvent(QFocusEvent* event)

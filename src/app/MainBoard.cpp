@@ -39,6 +39,7 @@ void DrawStretched(QPainter& painter, const QRect& rect, const TGraphic* graphic
 
 void TMainForm::DrawCard(std::int32_t col, std::int32_t row)
 {
+    News.CardDrawn(*GameEngine, col, row);
     if (MGrid->isHidden())
         return;
     MGrid->InvalidateCell(col, row);
@@ -80,7 +81,7 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
 QString TMainForm::CellName(std::int32_t col, std::int32_t row) const
 {
     const TGame& game = *GameEngine;
-    QString name = QStringLiteral("row %1, column %2, ").arg(row + 1).arg(col + 1);
+    const QString name = CellPlace(col, row) + QStringLiteral(", ");
     if (col >= game.Cols || row >= game.Rows)
         return name + QStringLiteral("empty");
     // Once the game has ended every face shows again, taken ones included.
@@ -89,7 +90,7 @@ QString TMainForm::CellName(std::int32_t col, std::int32_t row) const
         return name + QStringLiteral("taken");
     if (state == CellFaceDown)
         return name + QStringLiteral("face down");
-    return name + QStringLiteral("face up: pair %1").arg(game.CellPair[row][col]);
+    return name + QStringLiteral("face up: ") + CardFace(game.CellPair[row][col]);
 }
 
 bool TMainForm::PaintSharp(const QImage& sharp, QPainter& painter, const QRect& rect)
@@ -218,6 +219,7 @@ void TMainForm::ShowBoard()
     OptionsPanel->hide();
     CopyRightImage->hide();
     CoverPanel->hide();
+    News.Reset(*GameEngine);
     MGrid->show();
     MGrid->setFocus();
 }

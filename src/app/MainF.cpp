@@ -199,6 +199,12 @@ void TMainForm::CreateComponents()
     CoverMap = new TLumImageMap(CoverPanel);
     CoverMap->move(0, 0);
 
+    // What a screen reader calls the board and the button bars.
+    MGrid->setAccessibleName(QStringLiteral("Board"));
+    PanelMap->setAccessibleName(QStringLiteral("Game buttons"));
+    ExitMap->setAccessibleName(QStringLiteral("Window buttons"));
+    CoverMap->setAccessibleName(QStringLiteral("Cover"));
+
     BindDragging(BgBevel);
     BindDragging(PanelMap);
     BindDragging(ExitMap);
@@ -275,6 +281,7 @@ void TMainForm::ShowWelcome()
 
 void TMainForm::SetPlayerLabel(const std::string& text)
 {
+    News.StatusChanged(*GameEngine, text);
     // A longer line would run over the bar's buttons. It is cut in the
     // middle, so a long name keeps its pairs count at the end.
     Label1->setText(ElideToWidth(QString::fromStdString(text), Label1->font(), StatusRoom, Qt::ElideMiddle));

@@ -9,7 +9,9 @@
 // the open skin archive while it is constructed and keeps no reference to
 // the archive afterwards.
 
+#include "app/Announcer.h"
 #include "app/CardsObj.h"
+#include "app/GameNews.h"
 #include "app/MainLayout.h"
 #include "app/SharpFaces.h"
 #include "controls/LumBitmap.h"
@@ -115,6 +117,8 @@ public:
     const TCardSets& CardSets() const { return Catalogue; }
     const std::string& CoverLink() const { return FCoverLink; }
     bool SoundAvailable() const;
+    // What a screen reader was last told of the game (GameNews.h).
+    const QString& LastAnnouncement() const { return Announcer.Last(); }
 
     // The components, named as the window has always named them.
     TLumImageBevel* BgBevel = nullptr;
@@ -219,4 +223,7 @@ private:
     std::int32_t ElapsedBefore = 0;        // play time of the runs before
     bool GameRecorded = false;
     std::vector<std::string> FRecordLines;
+
+    TAnnouncer Announcer {*this};
+    TGameNews News {Announcer};
 };

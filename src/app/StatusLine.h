@@ -1,7 +1,8 @@
 #pragma once
 // Label1, the status line: whose turn it is and the scores. A class of its own
 // only so that a screen reader is told of it as a status bar whose name is
-// its text (Accessibility.cpp): each new text is then announced.
+// its text (Accessibility.cpp), which a reader reads when asked. A reader
+// speaks no change of it by itself: the game's news are announced (GameNews.h).
 
 #include "windows/Label.h"
 

@@ -4,6 +4,7 @@
 #include "LumImageMap.h"
 
 #include <QAccessibleWidget>
+#include <QTimer>
 
 // --- Parts of a widget -------------------------------------------------------------
 
@@ -85,6 +86,18 @@ void NotifyAccessibleFocus(QWidget& widget, int index)
     QAccessibleEvent event(&widget, QAccessible::Focus);
     event.setChild(index);
     QAccessible::updateAccessibility(&event);
+}
+
+void NotifyAccessibleFocusIn(QWidget& widget, std::function<int()> currentPart)
+{
+    if (!QAccessible::isActive())
+        return;
+    // Qt tells of the widget itself after its focus-in handler has run.
+    QTimer::singleShot(0, &widget, [&widget, currentPart = std::move(currentPart)]() {
+        const int index = currentPart();
+        if (index >= 0)
+            NotifyAccessibleFocus(widget, index);
+    });
 }
 
 void NotifyAccessibleValue(QWidget& widget, int value)

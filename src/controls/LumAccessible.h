@@ -75,3 +75,7 @@ private:
 void NotifyAccessibleName(QWidget& widget, int index);
 void NotifyAccessibleFocus(QWidget& widget, int index);
 void NotifyAccessibleValue(QWidget& widget, int value);
+// Call from widget's focus-in handler: once Qt has told the reader that the
+// widget took the focus, tells it which part has it (currentPart(), asked
+// then; -1 for none), so the reader names that part, not the whole.
+void NotifyAccessibleFocusIn(QWidget& widget, std::function<int()> currentPart);

@@ -38,6 +38,7 @@ void TLumCustomImageMap::focusInEvent(QFocusEvent* event)
     else if (event->reason() == Qt::TabFocusReason || FFocusArea < 0)
         SetFocusArea(NextFocusArea(-1, true));
     TLumCustomImageList::focusInEvent(event);
+    NotifyAccessibleFocusIn(*this, [this]() { return FFocusArea; });
 }
 
 bool TLumCustomImageMap::focusNextPrevChild(bool next)

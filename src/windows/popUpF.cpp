@@ -79,6 +79,7 @@ void TPopUpform::FormCreate(TLumResReader& skinArchive)
     CloseBtn->SetCursor(PointCursorSlot);
     CloseBtn->SetTabStop(true);
     CloseBtn->setAccessibleName(QStringLiteral("Close"));
+    ExitMap->setAccessibleName(QStringLiteral("Window buttons"));
     PopUpBg->SetCursor(MoveCursorSlot);
     TitleImage->SetCursor(MoveCursorSlot);
 

@@ -2,6 +2,7 @@
 // clicks as a player would: the faces, the options panel and whole games.
 #include "Support/TestSkin.h"
 
+#include "app/Accessibility.h"
 #include "app/BoardGrid.h"
 #include "app/FaceOverlay.h"
 #include "app/GameFiles.h"
@@ -16,6 +17,7 @@
 #include "platform/AtomicFile.h"
 #include "windows/Image.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -434,12 +436,26 @@ TEST_F(TMainFormTest, TheComputerOpensAndADrawHasNoWinner)
     TGame& game = Form->Game();
     EXPECT_EQ(game.Players[1].Name, "Computer");
     EXPECT_EQ(game.Players[2].Name, "Player");
-    // The computer has turned its two cards at once.
+    // The computer has turned its two cards at once, and a reader is told which.
     EXPECT_EQ(game.TurnPhase, 3);
+    QCoreApplication::processEvents();
+    const auto turned = [&game](int card) {
+        const CardRef& ref = game.Selection[card];
+        return QStringLiteral("Computer turns row %1, column %2: pair %3").arg(ref.Row + 1).arg(ref.Col + 1).arg(ref.Pair);
+    };
+    const QString opening = QStringLiteral("Computer's turn (pairs: 0). ") + turned(1) + ". " + turned(2);
+    EXPECT_EQ(Form->LastAnnouncement(), game.PairMatched ? opening + ". Computer finds a pair (pairs: 1)" : opening);
     // Play on: the human always takes a pair the computer left, until done.
     for (int turn = 0; turn < 200 && game.GameActive; ++turn) {
         if (game.TurnPhase == 3) {
+            const bool passes = !game.PairMatched && game.CurrentPlayer == 2;
             FireTimer();
+            QCoreApplication::processEvents();
+            if (passes) { // told as the computer's miss is turned back
+                EXPECT_TRUE(Form->LastAnnouncement().startsWith(
+                    QStringLiteral("Player's turn (pairs: %1)").arg(game.Players[2].Score)))
+                    << Form->LastAnnouncement().toStdString();
+            }
             continue;
         }
         for (auto& [pair, cells] : PairCells())
@@ -456,6 +472,35 @@ TEST_F(TMainFormTest, TheComputerOpensAndADrawHasNoWinner)
         EXPECT_EQ(WinnerAtScore, "No winner");
     else
         EXPECT_EQ(WinnerAtScore, game.Players[1].Score > game.Players[2].Score ? "Computer" : "Player");
+    EXPECT_TRUE(Form->LastAnnouncement().endsWith(WinnerAtScore == "No winner" ? QStringLiteral(". No winner")
+                                                  : QString::fromStdString(". The winner is: " + WinnerAtScore)));
+}
+
+TEST_F(TMainFormTest, AScreenReaderFindsTheBoardAndTheBarsByNameAndReadsTheBoardAsATable)
+{
+    InstallAccessibility();
+    WriteTestSet(Folder, {});
+    Create();
+    const auto name = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(Form->PanelMap), "Game buttons");
+    EXPECT_EQ(name(Form->ExitMap), "Window buttons");
+    EXPECT_EQ(name(Form->MGrid), "Board");
+
+    ClickArea(Form->PanelMap, "play");
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(Form->MGrid)->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), Form->Game().Rows);
+    EXPECT_EQ(table->columnCount(), Form->Game().Cols);
+    EXPECT_EQ(table->cellAt(table->rowCount(), 0), nullptr);
+    QAccessibleInterface* cell = table->cellAt(1, 2);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), "row 2, column 3, face down");
+    ASSERT_NE(cell->tableCellInterface(), nullptr);
+    EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
+    EXPECT_EQ(cell->tableCellInterface()->columnIndex(), 2);
+    EXPECT_EQ(cell->tableCellInterface()->table(), QAccessible::queryAccessibleInterface(Form->MGrid));
 }
 
 TEST_F(TMainFormTest, GifFacesPlayInTheOverlaysAndEndAsStills)

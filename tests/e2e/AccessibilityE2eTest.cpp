@@ -1,11 +1,13 @@
 // The real program as a screen reader sees it over AT-SPI: a private session
-// bus, the program on it, and AccessibleTree.py reading the tree and pressing
-// the bar's buttons and a card through their accessible actions.
+// bus, the program on it, and AccessibleTree.py reading the tree, pressing
+// the bar's buttons and a card through their accessible actions, and hearing
+// what takes the focus and what the program announces.
 #include "ProgramRun.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -36,13 +38,48 @@ class TAccessibleProgram {
 public:
     TAccessibleProgram(const TFreshHome& home, const TXSession& session)
         : Bus("unix:path=" + (home.Path() / "bus").string()),
-          Daemon("/usr/bin/env", {"dbus-daemon", "--session", "--nofork", "--address=" + Bus}, BusEnvironment(home, session))
+          HeardFile(home.Path() / "heard"),
+          Environment(BusEnvironment(home, session)),
+          Daemon("/usr/bin/env", {"dbus-daemon", "--session", "--nofork", "--address=" + Bus}, Environment)
     {
         WaitFor([&]() { return fs::exists(home.Path() / "bus"); }, 5s);
-        TEnvironment environment = BusEnvironment(home, session);
+        TEnvironment environment = Environment;
         // Qt otherwise asks the desktop's settings whether a reader runs.
         environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1";
         Program.emplace(RunDir + "/kobalind", std::vector<std::string> {}, environment);
+    }
+
+    // Starts hearing the program's events as a reader would.
+    void Listen()
+    {
+        const std::string command = "exec " + Python + " " + TreeScript + " " + std::to_string(Program->Pid())
+                                    + " listen > " + HeardFile.string();
+        Listener.emplace("/bin/sh", std::vector<std::string> {"-c", command}, Environment);
+        WaitFor([&]() { return ReadText(HeardFile).starts_with("ready\n"); }, 10s);
+    }
+    // The first line heard that matches, once it has been heard.
+    std::optional<std::string> AwaitHeard(const std::string& pattern, std::chrono::milliseconds timeout) const
+    {
+        const std::regex wanted(pattern);
+        std::optional<std::string> found;
+        WaitFor([&]() {
+            std::istringstream lines(ReadText(HeardFile));
+            for (std::string line; !found && std::getline(lines, line);)
+                if (std::regex_match(line, wanted))
+                    found = line;
+            return found.has_value();
+        }, timeout);
+        return found;
+    }
+    // The last object heard taking the focus, as "role|name".
+    std::string LastFocus() const
+    {
+        std::string last;
+        std::istringstream lines(ReadText(HeardFile));
+        for (std::string line; std::getline(lines, line);)
+            if (line.starts_with("focus|"))
+                last = line.substr(6);
+        return last;
     }
 
     std::vector<TNode> Tree() const
@@ -96,22 +133,24 @@ private:
     }
 
     std::string Bus;
+    fs::path HeardFile;
+    TEnvironment Environment;
     TProcess Daemon;
     std::optional<TProcess> Program;
+    std::optional<TProcess> Listener;
 };
 
-TEST(AccessibilityE2e, AScreenReaderReadsTheControlsAndTurnsACard)
+TEST(AccessibilityE2e, AScreenReaderReadsTheControlsHearsTheFocusAndTheGameAndTurnsACard)
 {
-    if (!OnPath("Xvfb") || !OnPath("xdotool"))
-        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    ASSERT_EQ(MissingTestPrograms(), "");
     const std::string missing = MissingPackage();
     ASSERT_TRUE(missing.empty()) << "install " << missing << " (scripts/install-deps.sh)";
     ASSERT_TRUE(fs::exists(RunDir + "/kobalind")) << "build the program first: " << RunDir;
     TXSession session;
     ASSERT_FALSE(session.Display().empty()) << "Xvfb did not start";
     const TFreshHome home("a11y");
-    home.WriteSettings("\"Pairs\"=dword:00000008\n\"Computer\"=dword:00000000\n\"Delay\"=dword:00000004\n"
-                       "\"Level\"=dword:00000007\n\"Player1\"=\"Ann\"\n\"Player2\"=\"Bob\"\n");
+    home.WriteSettings("\"Pairs\"=dword:00000008\n\"Computer\"=dword:00000001\n\"Delay\"=dword:00000000\n"
+                       "\"Level\"=dword:00000007\n\"Player1\"=\"Ann\"\n");
     TAccessibleProgram program(home, session);
 
     // The bar's areas are buttons named by their hints; the status line greets.
@@ -119,22 +158,46 @@ TEST(AccessibilityE2e, AScreenReaderReadsTheControlsAndTurnsACard)
     const auto welcome = program.Await("status bar", "Welcome");
     EXPECT_TRUE(welcome);
 
+    // A bar taking the focus is heard as the button the keyboard is on.
+    program.Listen();
+    std::vector<std::string> windows;
+    ASSERT_TRUE(WaitFor([&]() { return !(windows = session.FindWindows(MainTitle)).empty(); }, 5s));
+    session.FocusWindow(windows[0]);
+    session.Keys("Tab"); // from the cover to the bar's first button
+    EXPECT_TRUE(WaitFor([&]() { return program.LastFocus() == "push button|Exit"; }, 5s))
+        << "last heard taking the focus: " << program.LastFocus();
+
     // The options panel's slider shows the stored level as its value.
     ASSERT_TRUE(program.Press("Options"));
     const auto slider = program.Await("slider", "Computer level");
     ASSERT_TRUE(slider) << "no slider on the options panel";
     EXPECT_EQ(slider->Value, "7");
 
+    // Play: the board takes the focus on its first cell, and the computer's
+    // opening move is announced, its two cards named.
     ASSERT_TRUE(program.Press("Play"));
-    const auto cell = program.Await("table cell", "row 1, column 1, ");
-    ASSERT_TRUE(cell) << "no board cells in the accessibility tree";
-    EXPECT_EQ(cell->Name, "row 1, column 1, face down");
-    // The status line now names whose turn it is.
-    EXPECT_TRUE(program.Await("status bar", "Ann")) << "the status line did not change";
+    EXPECT_TRUE(WaitFor([&]() { return program.LastFocus().starts_with("table cell|row 1, column 1, "); }, 5s))
+        << "last heard taking the focus: " << program.LastFocus();
+    const std::string card = "row \\d+, column \\d+: pair \\d+";
+    EXPECT_TRUE(program.AwaitHeard("shown\\|notification\\|Computer's turn \\(pairs: 0\\)\\. Computer turns " + card
+                                   + "\\. Computer turns " + card + ".*", 10s))
+        << "the computer's move was not announced";
+    // The turn passes to Ann, on the status line and in words.
+    ASSERT_TRUE(program.AwaitHeard("shown\\|notification\\|Ann's turn \\(pairs: 0\\)", 30s))
+        << "the turn passing was not announced";
+    EXPECT_TRUE(program.Await("status bar", "Ann (pairs: 0)")) << "the status line did not change";
 
-    ASSERT_TRUE(program.Press("row 1, column 1, face down"));
-    const auto turned = program.Await("table cell", "row 1, column 1, face up: pair ");
-    EXPECT_TRUE(turned) << "the pressed card's name did not change";
+    // Ann turns a face-down card through its press action: its name changes and it is announced.
+    std::optional<TNode> down;
+    for (const TNode& node : program.Tree())
+        if (!down && node.Role == "table cell" && node.Name.ends_with(", face down"))
+            down = node;
+    ASSERT_TRUE(down) << "no face-down card on Ann's turn";
+    const std::string place = down->Name.substr(0, down->Name.size() - std::string(", face down").size());
+    ASSERT_TRUE(program.Press(down->Name));
+    EXPECT_TRUE(program.Await("table cell", place + ", face up: pair ")) << "the pressed card's name did not change";
+    EXPECT_TRUE(program.AwaitHeard("shown\\|notification\\|Ann turns " + place + ": pair \\d+", 5s))
+        << "Ann's card was not announced";
 
     ASSERT_TRUE(program.Press("Exit"));
     const std::optional<int> code = program.Process().WaitExit(5s);

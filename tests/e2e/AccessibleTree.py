@@ -4,6 +4,12 @@
   AccessibleTree.py PID dump         one line per visible object: role|name|value
   AccessibleTree.py PID press NAME   runs the "press" action of the first
                                      visible object named NAME
+  AccessibleTree.py PID listen       prints "ready", then what a screen
+                                     reader hears of the program, one line an
+                                     event until killed: focus|role|name for
+                                     each object that takes the focus,
+                                     shown|role|name for each notification
+                                     that appears
 
 Exit codes: 0 done, 1 the program or the object was not found, 2 pyatspi is
 missing (the message names the package).
@@ -44,8 +50,33 @@ def value(node):
         return ""
 
 
+def listen(pid):
+    def heard(event):
+        try:
+            source = event.source
+            if not event.detail1 or source.get_process_id() != pid:
+                return
+            if event.type.startswith("object:state-changed:focused"):
+                kind = "focus"
+            elif source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                kind = "shown"
+            else:
+                return
+            print(f"{kind}|{source.getRoleName()}|{source.name}", flush=True)
+        except Exception as error:  # an object gone before it was read
+            print(f"error|{error}", flush=True)
+
+    pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused",
+                                           "object:state-changed:showing")
+    print("ready", flush=True)
+    pyatspi.Registry.start()
+    return 0
+
+
 def main():
     pid, command = int(sys.argv[1]), sys.argv[2]
+    if command == "listen":
+        return listen(pid)
     app = application(pid)
     if app is None:
         print(f"no accessible application with process id {pid}", file=sys.stderr)

@@ -1,0 +1,58 @@
+#include "app/GameNews.h"
+
+#include "app/Announcer.h"
+
+namespace {
+
+bool FaceUpInPlay(const TGame& game, std::int32_t col, std::int32_t row)
+{
+    return game.GameActive && game.CellState[row][col] == CellFaceUp;
+}
+
+} // namespace
+
+QString CellPlace(std::int32_t col, std::int32_t row)
+{
+    return QStringLiteral("row %1, column %2").arg(row + 1).arg(col + 1);
+}
+
+QString CardFace(std::int32_t pair)
+{
+    return QStringLiteral("pair %1").arg(pair);
+}
+
+void TGameNews::Reset(const TGame& game)
+{
+    for (std::int32_t row = 0; row < MaxRows; ++row)
+        for (std::int32_t col = 0; col < MaxCols; ++col)
+            Up[row][col] = row < game.Rows && col < game.Cols && FaceUpInPlay(game, col, row);
+}
+
+void TGameNews::CardDrawn(const TGame& game, std::int32_t col, std::int32_t row)
+{
+    if (col < 0 || col >= game.Cols || row < 0 || row >= game.Rows)
+        return;
+    const bool up = FaceUpInPlay(game, col, row);
+    if (up && !Up[row][col])
+        Announcer.Say(QStringLiteral("%1 turns %2: %3")
+                          .arg(QString::fromStdString(game.Players[game.CurrentPlayer].Name), CellPlace(col, row),
+                               CardFace(game.CellPair[row][col])));
+    Up[row][col] = up;
+}
+
+void TGameNews::StatusChanged(const TGame& game, const std::string& text)
+{
+    if (!game.GameActive || text.empty())
+        return;
+    // The winner's line says it all; a player's line is said in words.
+    if (text != game.PlayerLine()) {
+        Announcer.Say(QString::fromStdString(text));
+        return;
+    }
+    const TPlayer& player = game.Players[game.CurrentPlayer];
+    const QString name = QString::fromStdString(player.Name);
+    if (game.TurnPhase == 3 && game.PairMatched)
+        Announcer.Say(QStringLiteral("%1 finds a pair (pairs: %2)").arg(name).arg(player.Score));
+    else
+        Announcer.Say(QStringLiteral("%1's turn (pairs: %2)").arg(name).arg(player.Score));
+}
