@@ -18,7 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <functional>
 #include <map>
 
 namespace fs = std::filesystem;
@@ -275,9 +277,10 @@ TEST_F(ProgramWindows, TwoPlayersPlayAWholeGameOnTheKeyboardAlone)
     Session.Keys("Tab Tab");
     const int playX = Main->X + (Main->Width - barWidth) / 2 + 392;
     const int playY = Main->Y + Main->Height - barHeight + 32;
-    const auto play = ScreenPixels(Session, playX, playY, 4, 4);
-    ASSERT_FALSE(play.empty());
-    EXPECT_EQ(play[0], FocusColour.rgb() & 0xffffffu) << "no focus frame on \"play\"";
+    EXPECT_TRUE(WaitFor([&]() {
+        const auto play = ScreenPixels(Session, playX, playY, 4, 4);
+        return !play.empty() && play[0] == (FocusColour.rgb() & 0xffffffu);
+    }, 5s)) << "no focus frame on \"play\"";
     Session.Keys("Return");
 
     TCardSets sets;
@@ -305,9 +308,14 @@ TEST_F(ProgramWindows, TwoPlayersPlayAWholeGameOnTheKeyboardAlone)
                             game->Y + board.GridTop + row * (board.CellHeight + 1) + inset,
                             board.CellWidth - 2 * inset, board.CellHeight - 2 * inset);
     };
+    // Every card starts face down: the last two cells show the same back once painted.
     const int cells = board.Rows * board.Cols;
-    const auto back = cellPicture(cells - 1); // every card starts face down
-    ASSERT_FALSE(back.empty());
+    std::vector<std::uint32_t> back;
+    ASSERT_TRUE(WaitFor([&]() {
+        back = cellPicture(cells - 1);
+        const bool plain = std::adjacent_find(back.begin(), back.end(), std::not_equal_to<>()) == back.end();
+        return !plain && back == cellPicture(cells - 2);
+    }, 5s)) << "the board did not show the cards' backs";
     int at = 0;
     auto turn = [&](int index) {
         std::string keys;
