@@ -462,6 +462,13 @@ TEST_F(TMainFormTest, TheComputerOpensAndADrawHasNoWinner)
             if (game.CellState[cells[0].second][cells[0].first] == 1) {
                 ClickCell(cells[0].first, cells[0].second);
                 ClickCell(cells[1].first, cells[1].second);
+                QCoreApplication::processEvents();
+                EXPECT_TRUE(Form->LastAnnouncement().startsWith(
+                    QStringLiteral("Player turns row %1, column %2: pair %3. Player turns row %4, column %5: pair %3. "
+                                   "Player finds a pair (pairs: %6)")
+                        .arg(cells[0].second + 1).arg(cells[0].first + 1).arg(pair)
+                        .arg(cells[1].second + 1).arg(cells[1].first + 1).arg(game.Players[2].Score)))
+                    << Form->LastAnnouncement().toStdString();
                 break;
             }
     }
@@ -488,6 +495,7 @@ TEST_F(TMainFormTest, AScreenReaderFindsTheBoardAndTheBarsByNameAndReadsTheBoard
     EXPECT_EQ(name(Form->ExitMap), "Window buttons");
     EXPECT_EQ(name(Form->MGrid), "Board");
 
+    SetUpHumans("Ann", "Bob"); // no card is turned before the test looks
     ClickArea(Form->PanelMap, "play");
     QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(Form->MGrid)->tableInterface();
     ASSERT_NE(table, nullptr);
