@@ -444,7 +444,8 @@ TEST_F(TMainFormTest, TheComputerOpensAndADrawHasNoWinner)
         return QStringLiteral("Computer turns row %1, column %2: pair %3").arg(ref.Row + 1).arg(ref.Col + 1).arg(ref.Pair);
     };
     const QString opening = QStringLiteral("Computer's turn (pairs: 0). ") + turned(1) + ". " + turned(2);
-    EXPECT_EQ(Form->LastAnnouncement(), game.PairMatched ? opening + ". Computer finds a pair (pairs: 1)" : opening);
+    EXPECT_EQ(Form->LastAnnouncement().toStdString(),
+              (game.PairMatched ? opening + ". Computer finds a pair (pairs: 1)" : opening).toStdString());
     // Play on: the human always takes a pair the computer left, until done.
     for (int turn = 0; turn < 200 && game.GameActive; ++turn) {
         if (game.TurnPhase == 3) {
@@ -480,7 +481,8 @@ TEST_F(TMainFormTest, TheComputerOpensAndADrawHasNoWinner)
     else
         EXPECT_EQ(WinnerAtScore, game.Players[1].Score > game.Players[2].Score ? "Computer" : "Player");
     EXPECT_TRUE(Form->LastAnnouncement().endsWith(WinnerAtScore == "No winner" ? QStringLiteral(". No winner")
-                                                  : QString::fromStdString(". The winner is: " + WinnerAtScore)));
+                                                  : QString::fromStdString(". The winner is: " + WinnerAtScore)))
+        << Form->LastAnnouncement().toStdString();
 }
 
 TEST_F(TMainFormTest, AScreenReaderFindsTheBoardAndTheBarsByNameAndReadsTheBoardAsATable)
@@ -822,6 +824,8 @@ TEST_F(TResumeTest, ExitMidGameThenResumeFromTheStatusLineAndFinishIntoTheRecord
     EXPECT_EQ(GridPixel(cells[4][0].first, cells[4][0].second), TestFaceColour(3));
     EXPECT_EQ(GridPixel(cells[1][0].first, cells[1][0].second), BoardColour);
     EXPECT_EQ(Form->Label1->text(), QStringLiteral("Bob (pairs: 0)"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Form->LastAnnouncement().toStdString(), "Bob's turn (pairs: 0)"); // the card already up is no news
 
     // Bob completes pair 4 and every other pair.
     ClickCell(cells[4][1].first, cells[4][1].second);
