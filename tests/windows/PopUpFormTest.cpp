@@ -120,6 +120,7 @@ TEST_F(PopUpForm, TabReachesTheCloseControlsAndEnterOrEscapeCloses)
     Form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
     ASSERT_TRUE(Form.ExitMap->hasFocus()); // the first stop: the close spot
+    EXPECT_EQ(Form.ExitMap->accessibleName(), "Window buttons"); // what a reader calls the bar it is in
     QTest::keyClick(Form.ExitMap, Qt::Key_Tab);
     ASSERT_TRUE(Form.CloseBtn->hasFocus());
     EXPECT_EQ(Form.grab().toImage().pixelColor(Form.CloseBtn->geometry().topLeft()), FocusColour);
