@@ -172,6 +172,10 @@ void CheckState(const TSavedGame& g)
     if (removed + (g.PairMatched ? 2 : 0) != 2 * g.PairsFound || g.PairsFound >= g.PairCount)
         Damaged("the pairs found do not match the board");
 
+    // A score beyond the players could make a winner of nobody who played.
+    for (std::int32_t i = g.PlayerCount + 1; i <= PlayerRecords; ++i)
+        if (g.Players[static_cast<std::size_t>(i)].Score != 0)
+            Damaged("a score for a player who does not play");
     std::int32_t scores = 0;
     for (std::int32_t i = 1; i <= PlayerRecords; ++i)
         scores += g.Players[static_cast<std::size_t>(i)].Score;
@@ -194,10 +198,16 @@ void CheckState(const TSavedGame& g)
     if (g.PairMatched != matched)
         Damaged("a pair that is not judged as its cards");
 
-    for (const CardRef& slot : g.ComputerMemory)
-        if (slot.Pair != 0
-            && (!OnBoard(g, slot) || g.CellPair[static_cast<std::size_t>(CellIndex(g, slot))] != slot.Pair))
+    for (const CardRef& slot : g.ComputerMemory) {
+        if (slot.Pair == 0)
+            continue;
+        if (!OnBoard(g, slot) || g.CellPair[static_cast<std::size_t>(CellIndex(g, slot))] != slot.Pair)
             Damaged("a remembered card that is not on the board");
+        // The computer forgets a pair the moment it is found.
+        if (g.CellState[static_cast<std::size_t>(CellIndex(g, slot))] == CellRemoved
+            || (g.PairMatched && slot.Pair == g.Selection[1].Pair))
+            Damaged("a remembered card of a pair already found");
+    }
 }
 
 } // namespace
