@@ -85,6 +85,11 @@ TMessageButton DefaultButton()
     return {ProgramText(TProgramText::ButtonOK), 1};
 }
 
+QList<TMessageButton> YesNoButtons()
+{
+    return {{ProgramText(TProgramText::ButtonYes), ResultYes}, {ProgramText(TProgramText::ButtonNo), ResultNo}};
+}
+
 std::unique_ptr<QDialog> CreateMessageDialog(const QString& text, const QString& caption, int icon,
                                              const QList<TMessageButton>& buttons, int defaultIndex)
 {
@@ -207,4 +212,9 @@ int MessageDialog(const QString& text, const QString& caption, int icon, const Q
 int MessageDialog(const QString& text, const QString& caption, int icon)
 {
     return MessageDialog(text, caption, icon, {DefaultButton()}, 0);
+}
+
+bool AskYesNo(const QString& text, const QString& caption)
+{
+    return MessageDialog(text, caption, IconQuestion, YesNoButtons(), 1) == ResultYes;
 }

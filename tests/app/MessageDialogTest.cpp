@@ -108,9 +108,10 @@ int ExecWith(QDialog& dialog, const std::function<void()>& action)
 
 TEST(MessageDialog, TheClickedButtonGivesTheResult)
 {
-    auto dialog = CreateMessageDialog(QStringLiteral("?"), QString(), IconNone,
-                                      {{QStringLiteral("Yes"), 6}, {QStringLiteral("No"), 7}}, 0);
-    EXPECT_EQ(ExecWith(*dialog, [&] { QTest::mouseClick(Button(*dialog, 1), Qt::LeftButton); }), 7);
+    auto dialog = CreateMessageDialog(QStringLiteral("?"), QString(), IconNone, YesNoButtons(), 0);
+    EXPECT_EQ(Button(*dialog, 0)->text(), QStringLiteral("Yes"));
+    EXPECT_EQ(Button(*dialog, 1)->text(), QStringLiteral("No"));
+    EXPECT_EQ(ExecWith(*dialog, [&] { QTest::mouseClick(Button(*dialog, 1), Qt::LeftButton); }), ResultNo);
 }
 
 TEST(MessageDialog, EscapeAnswersOnlyACancelButton)
@@ -141,6 +142,19 @@ TEST(MessageDialog, TheModalCallReturnsOkAndLeavesTheOwnerActive)
     EXPECT_EQ(MessageDialog(QStringLiteral("Done"), QStringLiteral("C"), IconInformation), 1);
     EXPECT_TRUE(owner.isEnabled());
     EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
+
+    // A question answers true for "Yes" only; "No" is its default.
+    for (const bool yes : {true, false}) {
+        QTimer::singleShot(0, [yes] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* no = w->findChild<QPushButton*>(QStringLiteral("Button1")); no && w->isVisible()) {
+                    EXPECT_TRUE(no->isDefault());
+                    QTest::mouseClick(w->findChild<QPushButton*>(yes ? QStringLiteral("Button0") : QStringLiteral("Button1")),
+                                      Qt::LeftButton);
+                }
+        });
+        EXPECT_EQ(AskYesNo(QStringLiteral("Start?")), yes);
+    }
 }
 
 } // namespace
