@@ -168,9 +168,9 @@ private:
     void AppMouseUp(QWidget* control, QMouseEvent* event);
     void SetClientSize(int width, int height);
     void StartGame();
-    // A game would be lost by a new deal: one kept for the cover, or one in
-    // progress with a turn played.
-    bool GameAtStake() const;
+    // A game in progress with a turn played: kept when it is left, saved
+    // after each turn, and never replaced by a new deal without asking.
+    bool GameWorthKeeping() const;
     // Steps 1 to 6 of SettingsToPanel: the controls only, not the cell size.
     const TCardsObj* SettingsToControls();
     void OfferSavedGame();

@@ -140,10 +140,10 @@ std::int32_t TMainForm::ElapsedSeconds() const
     return ElapsedBefore + static_cast<std::int32_t>(GameClock.isValid() ? GameClock.elapsed() / 1000 : 0);
 }
 
-bool TMainForm::GameAtStake() const
+bool TMainForm::GameWorthKeeping() const
 {
     const TGame& game = *GameEngine;
-    return OfferedGame || (game.GameActive && !game.GameOver && game.Moves > 0);
+    return game.GameActive && !game.GameOver && game.Moves > 0;
 }
 
 void TMainForm::SaveGameInProgress()
@@ -157,15 +157,14 @@ void TMainForm::SaveGameInProgress()
         return;
     }
     // A deal nobody has played a turn in holds nothing to lose.
-    if (game.Moves > 0)
+    if (GameWorthKeeping())
         WriteGame(CaptureGame(game, GameSettings, ElapsedSeconds()));
 }
 
 void TMainForm::QueueSave(bool settings)
 {
-    const TGame& game = *GameEngine;
-    if (game.GameActive && !game.GameOver && game.Moves > 0)
-        PendingSave = CaptureGame(game, GameSettings, ElapsedSeconds());
+    if (GameWorthKeeping())
+        PendingSave = CaptureGame(*GameEngine, GameSettings, ElapsedSeconds());
     SettingsPending = SettingsPending || settings;
     if (!SavePosted && (PendingSave || SettingsPending)) {
         SavePosted = true;

@@ -223,7 +223,8 @@ void TMainForm::PanelToSettings()
 
 void TMainForm::StartGame()
 {
-    if (GameAtStake() && !(OnAsk && OnAsk(NewGameQuestion)))
+    // A saved game or one in progress is lost only on the player's word.
+    if ((OfferedGame || GameWorthKeeping()) && !(OnAsk && OnAsk(NewGameQuestion)))
         return;
     const bool coverShown = CoverPanel->isVisible();
     // A running game's board must keep its shape if the new deal fails.
