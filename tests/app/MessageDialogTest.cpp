@@ -149,8 +149,7 @@ TEST(MessageDialog, TheModalCallReturnsOkAndLeavesTheOwnerActive)
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* no = w->findChild<QPushButton*>(QStringLiteral("Button1")); no && w->isVisible()) {
                     EXPECT_TRUE(no->isDefault());
-                    QTest::mouseClick(w->findChild<QPushButton*>(yes ? QStringLiteral("Button0") : QStringLiteral("Button1")),
-                                      Qt::LeftButton);
+                    QTest::mouseClick(yes ? w->findChild<QPushButton*>(QStringLiteral("Button0")) : no, Qt::LeftButton);
                 }
         });
         EXPECT_EQ(AskYesNo(QStringLiteral("Start?")), yes);

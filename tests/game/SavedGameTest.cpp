@@ -212,8 +212,9 @@ const TDamageRow DamageTable[] = {
     {"a remembered card of a removed pair", [](TSavedGame& g) {
          for (std::size_t i = 0; i < g.CellPair.size(); ++i)
              if (g.CellPair[i] == 1) {
+                 const auto cell = static_cast<std::int32_t>(i);
                  g.CellState[i] = CellRemoved;
-                 g.ComputerMemory[0] = {1, static_cast<std::int32_t>(i) % g.Cols, static_cast<std::int32_t>(i) / g.Cols};
+                 g.ComputerMemory[0] = {1, cell % g.Cols, cell / g.Cols};
              }
          g.PairsFound = 1;
          g.Players[1].Score = 1;
