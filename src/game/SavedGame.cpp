@@ -197,6 +197,12 @@ void CheckState(const TSavedGame& g)
     const bool matched = turned == 2 && g.Selection[1].Pair == g.Selection[2].Pair;
     if (g.PairMatched != matched)
         Damaged("a pair that is not judged as its cards");
+    // Clicks are shut out only while the computer's cards wait out their
+    // delay, and the computer turns its two cards at once.
+    if (!g.InputEnabled && !(g.ComputerPlays && g.TurnPhase == 3))
+        Damaged("the players cannot click");
+    if (g.ComputerPlays && g.CurrentPlayer == 1 && g.TurnPhase == 2)
+        Damaged("the computer's turn stops after one card");
 
     for (const CardRef& slot : g.ComputerMemory) {
         if (slot.Pair == 0)

@@ -219,6 +219,13 @@ const TDamageRow DamageTable[] = {
          g.PairsFound = 1;
          g.Players[1].Score = 1;
      }, "a pair already found"},
+    {"clicks shut out in a human's turn", [](TSavedGame& g) { g.InputEnabled = false; }, "cannot click"},
+    {"the computer's turn after one card", [](TSavedGame& g) {
+         g.ComputerPlays = true;
+         g.TurnPhase = 2;
+         g.Selection[1] = {g.CellPair[0], 0, 0};
+         g.CellState[0] = CellFaceUp;
+     }, "after one card"},
     {"a score beyond the player count", [](TSavedGame& g) {
          g.Players[3].Score = 1; // the record that would win
          g.PairsFound = 1;
