@@ -3,10 +3,10 @@
 // accepts plays on to its end as a game of the engine does: every turn turns
 // two face-down cards, and the pairs, the scores and the winner add up.
 
+#include "FakeView.h"
+#include "game/CardSetLoader.h"
 #include "game/GameError.h"
 #include "game/SavedGame.h"
-
-#include "game/CardSetLoader.h"
 #include "resources/Bitmap.h"
 
 #include <cstdint>
@@ -14,24 +14,6 @@
 #include <string_view>
 
 namespace {
-
-// Runs nothing but the turn timer, which the loop below fires.
-class TTimerView : public TGameView {
-public:
-    void DrawCard(std::int32_t, std::int32_t) override {}
-    void ShowFaceOverlay(std::int32_t, std::int32_t, std::int32_t) override {}
-    void HideFaceOverlays() override {}
-    void SetPlayerLabel(const std::string&) override {}
-    void StartTurnTimer(std::int32_t) override { TimerRunning = true; }
-    void StopTurnTimer() override { TimerRunning = false; }
-    void PlaySound(TGameSound) override {}
-    void ShowScoreWindow() override {}
-    void ApplyBoardGeometry(const TBoardGeometry&) override {}
-    void SetAdvertisement(const TGraphic&, const std::string&) override {}
-    void ShowBoard() override {}
-
-    bool TimerRunning = false;
-};
 
 void Check(bool holds)
 {
@@ -72,10 +54,8 @@ void PlayToTheEnd(const TSavedGame& saved)
     set.FaceStreams.resize(FaceSlots);
     set.FaceEntries = saved.FaceEntries;
 
-    TTimerView view;
-    TSettings settings;
-    TRandom random(1, [] { return 1u; });
-    TGame game(view, settings, random);
+    TGameRig rig;
+    TGame& game = rig.Game;
     game.ResumeGame(saved, std::move(set), "fuzz.crd");
     // A human who knows the board finds a pair in two turns of three and
     // misses in the third, so a game that stalls is one the engine cannot
@@ -83,7 +63,7 @@ void PlayToTheEnd(const TSavedGame& saved)
     std::int32_t turns = 0;
     for (std::int32_t step = 0; game.GameActive; ++step) {
         Check(step < 16 * saved.PairCount + 16);
-        if (view.TimerRunning) {
+        if (rig.View.TimerRunning) {
             CheckTurn(game);
             game.close_pair();
             continue;
