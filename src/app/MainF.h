@@ -69,10 +69,10 @@ public:
     // Writes the game in progress to the saved-game file (closing, the session
     // ending, the program quitting, the options panel opening); a finished
     // game whose last delay was still running is recorded instead, and a
-    // game without a turn played is not kept. A failure is told on stderr:
-    // the program is going away and cannot ask. After every turn the game is
-    // saved as well, once the turn is painted, so a crash loses at most the
-    // turn in progress.
+    // game without a turn played is not kept. A failure is told on stderr
+    // only: the program may be going away and cannot ask. After every turn
+    // the game is saved as well, once the turn is painted, so a crash loses
+    // at most the turn in progress.
     void SaveGameInProgress();
     // The cover's resume choice (the status line, while the cover offers a
     // saved game); elsewhere it does nothing. A game whose set is gone,
@@ -171,7 +171,7 @@ private:
     // A game in progress with a turn played: kept when it is left, saved
     // after each turn, and never replaced by a new deal without asking.
     bool GameWorthKeeping() const;
-    // Steps 1 to 6 of SettingsToPanel: the controls only, not the cell size.
+    // SettingsToPanel without the cell size, for a board already fitted.
     const TCardsObj* SettingsToControls();
     void OfferSavedGame();
     // The status line offers the saved game while the cover shows and has one.
