@@ -70,10 +70,10 @@ public:
     // ending, the program quitting, the options panel opening); a finished
     // game whose last delay was still running is recorded instead, and a
     // game without a turn played is not kept. A failure is told on stderr
-    // only: the program may be going away and cannot ask. After every turn
-    // the game is saved as well, once the turn is painted, so a crash loses
-    // at most the turn in progress.
-    void SaveGameInProgress();
+    // and returned as its reason (empty when none): the program may be going
+    // away and cannot ask. After every turn the game is saved as well, once
+    // the turn is painted, so a crash loses at most the turn in progress.
+    std::string SaveGameInProgress();
     // The cover's resume choice (the status line, while the cover offers a
     // saved game); elsewhere it does nothing. A game whose set is gone,
     // changed or unreadable is refused with a message and moved aside.
@@ -181,7 +181,7 @@ private:
     // Saves the game as it stands (when worth keeping) and, if asked, the
     // settings, after the paint that is due.
     void QueueSave(bool settings);
-    void WriteGame(const TSavedGame& saved);
+    std::string WriteGame(const TSavedGame& saved); // the failure's reason, or empty
     void StartGameClock(std::int32_t elapsedBefore);
     std::int32_t ElapsedSeconds() const;
     void RecordFinishedGame();

@@ -146,19 +146,16 @@ bool TMainForm::GameWorthKeeping() const
     return game.GameActive && !game.GameOver && game.Moves > 0;
 }
 
-void TMainForm::SaveGameInProgress()
+std::string TMainForm::SaveGameInProgress()
 {
     PendingSave.reset(); // older than what is written now
     const TGame& game = *GameEngine;
-    if (!game.GameActive)
-        return;
-    if (game.GameOver) {
+    if (game.GameActive && game.GameOver)
         RecordFinishedGame();
-        return;
-    }
     // A deal nobody has played a turn in holds nothing to lose.
-    if (GameWorthKeeping())
-        WriteGame(CaptureGame(game, GameSettings, ElapsedSeconds()));
+    if (!GameWorthKeeping())
+        return {};
+    return WriteGame(CaptureGame(game, GameSettings, ElapsedSeconds()));
 }
 
 void TMainForm::QueueSave(bool settings)
@@ -190,13 +187,15 @@ void TMainForm::customEvent(QEvent* event)
     }
 }
 
-void TMainForm::WriteGame(const TSavedGame& saved)
+std::string TMainForm::WriteGame(const TSavedGame& saved)
 {
     try {
         WriteSavedGame(SavedGameFile(), saved);
         OfferedGame = saved;
+        return {};
     } catch (const EPlatformError& error) {
         std::fprintf(stderr, "kobalind: the game could not be saved: %s\n", error.what());
+        return error.what();
     }
 }
 

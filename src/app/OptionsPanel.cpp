@@ -133,8 +133,9 @@ void TMainForm::CapPairsBox(std::int32_t imageCount)
 
 void TMainForm::ShowOptions()
 {
-    // A game left here is kept as it stands, for the cover to offer again.
-    SaveGameInProgress();
+    // A game left here is kept as it stands, for the cover to offer again;
+    // the player is told when it cannot be.
+    const std::string unsaved = SaveGameInProgress();
     GameEngine->StopGame();
     MGrid->hide();
     CopyRightImage->show();
@@ -143,6 +144,8 @@ void TMainForm::ShowOptions()
     OptionsPanel->show();
     OptionsPanel->raise();
     SetPlayerLabel("Set Options");
+    if (!unsaved.empty())
+        ReportError("Your game could not be saved: " + unsaved);
     checkAvailableCards();
 }
 

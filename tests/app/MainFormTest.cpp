@@ -907,6 +907,17 @@ TEST_F(TResumeTest, EveryTurnIsSavedAndClosingDuringTheLastDelayRecordsTheGame)
     EXPECT_EQ(ScoreWindows, 0);
 }
 
+TEST_F(TResumeTest, AGameTheOptionsCannotKeepIsSaidSo)
+{
+    auto cells = DealForHumans({});
+    ClickCell(cells[1][0].first, cells[1][0].second);
+    ClickCell(cells[1][1].first, cells[1][1].second);
+    fs::create_directories(SavedFile()); // a folder where the file would go
+    ClickArea(Form->PanelMap, "options");
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].rfind("Your game could not be saved: ", 0), 0u) << Messages[0];
+}
+
 TEST_F(TResumeTest, TabReachesTheResumeChoiceAndEnterTakesIt)
 {
     std::map<int, std::vector<std::pair<int, int>>> cells;
