@@ -59,15 +59,16 @@ QStyle::StandardPixmap StandardIcon(int icon, bool& known)
     }
 }
 
-// Escape answers only a cancel button; the window frame's close gives cancel.
+// Escape answers only a cancel button or, without one, a question's "No";
+// the window frame's close gives cancel.
 class TMessageForm : public QDialog {
 public:
-    bool HasCancel = false;
+    int EscapeResult = 0; // none
 
     void reject() override
     {
-        if (HasCancel)
-            done(CancelResult);
+        if (EscapeResult)
+            done(EscapeResult);
     }
 
 protected:
@@ -165,8 +166,8 @@ std::unique_ptr<QDialog> CreateMessageDialog(const QString& text, const QString&
         button->setGeometry(left, buttonTop, buttonWidth, buttonHeight);
         const int result = buttons[i].ModalResult;
         QObject::connect(button, &QPushButton::clicked, form.get(), [dialog = form.get(), result] { dialog->done(result); });
-        if (result == CancelResult)
-            form->HasCancel = true;
+        if (result == CancelResult || (result == ResultNo && !form->EscapeResult))
+            form->EscapeResult = result;
         if (i == defaultIndex)
             defaultButton = button;
         left += buttonWidth + buttonSpacing;

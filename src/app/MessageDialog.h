@@ -33,7 +33,8 @@ QList<TMessageButton> YesNoButtons();
 // Builds the dialog without showing it. An empty caption means the
 // application's name; an unknown icon number shows no icon. The dialog's
 // result is the pressed button's ModalResult; closing it from the window
-// frame gives 2.
+// frame gives 2. Escape presses a cancel button, else a "No" (result 7),
+// else nothing.
 std::unique_ptr<QDialog> CreateMessageDialog(const QString& text, const QString& caption, int icon,
                                              const QList<TMessageButton>& buttons, int defaultIndex);
 

@@ -114,7 +114,7 @@ TEST(MessageDialog, TheClickedButtonGivesTheResult)
     EXPECT_EQ(ExecWith(*dialog, [&] { QTest::mouseClick(Button(*dialog, 1), Qt::LeftButton); }), ResultNo);
 }
 
-TEST(MessageDialog, EscapeAnswersOnlyACancelButton)
+TEST(MessageDialog, EscapeAnswersOnlyACancelOrANoButton)
 {
     auto plain = CreateMessageDialog(QStringLiteral("!"), QString(), IconNone, {DefaultButton()}, 0);
     EXPECT_EQ(ExecWith(*plain,
@@ -126,6 +126,8 @@ TEST(MessageDialog, EscapeAnswersOnlyACancelButton)
     auto cancel = CreateMessageDialog(QStringLiteral("!"), QString(), IconNone,
                                       {DefaultButton(), {QStringLiteral("Cancel"), 2}}, 0);
     EXPECT_EQ(ExecWith(*cancel, [&] { QTest::keyClick(cancel.get(), Qt::Key_Escape); }), 2);
+    auto question = CreateMessageDialog(QStringLiteral("?"), QString(), IconNone, YesNoButtons(), 1);
+    EXPECT_EQ(ExecWith(*question, [&] { QTest::keyClick(question.get(), Qt::Key_Escape); }), ResultNo);
 }
 
 TEST(MessageDialog, TheModalCallReturnsOkAndLeavesTheOwnerActive)
