@@ -45,7 +45,7 @@ void TGameNews::StatusChanged(const TGame& game, const std::string& text)
     if (!game.GameActive || text.empty())
         return;
     // The winner's line says it all; a player's line is said in words.
-    if (text != game.PlayerLine()) {
+    if (text != game.PlayerLine(game.CurrentPlayer)) {
         Announcer.Say(QString::fromStdString(text));
         return;
     }

@@ -3,11 +3,32 @@
 // only so that a screen reader is told of it as a status bar whose name is
 // its text (Accessibility.cpp), which a reader reads when asked. A reader
 // speaks no change of it by itself: the game's news are announced (GameNews.h).
+//
+// While the cover offers a saved game the line is also a choice: it shows
+// the pointing hand, is a tab stop, and a screen reader may press it. Press
+// fires OnClick only then.
 
+#include "app/ProgramCursors.h"
 #include "windows/Label.h"
 
 class TStatusLine : public TLabel {
     Q_OBJECT
 public:
     explicit TStatusLine(QWidget* parent) : TLabel(QString(), parent) {}
+
+    void SetPressable(bool value)
+    {
+        Pressable = value;
+        SetCursor(value ? CursorPoint : CursorMove);
+        SetTabStop(value);
+    }
+    bool IsPressable() const { return Pressable; }
+    void Press()
+    {
+        if (Pressable && OnClick)
+            OnClick(this);
+    }
+
+private:
+    bool Pressable = false;
 };
