@@ -202,6 +202,14 @@ const TDamageRow DamageTable[] = {
     {"a name too long", [](TSavedGame& g) { g.Players[1].Name.assign(256, 'n'); }, "a player's name 256"},
     {"a memory of another level", [](TSavedGame& g) { g.ComputerLevel = 10; }, "does not fit its level"},
     {"a remembered card not on the board", [](TSavedGame& g) { g.ComputerMemory[0] = {1, 9, 0}; }, "remembered card"},
+    {"moves of a player who does not play", [](TSavedGame& g) {
+         g.Moves = 1;
+         g.Players[3].Moves = 1;
+     }, "a player's moves 1 is outside 0 to 0"},
+    {"players' moves short of the game's", [](TSavedGame& g) {
+         g.Moves = 2;
+         g.Players[1].Moves = 1;
+     }, "the players' moves do not add up"},
 };
 
 TEST(SavedGame, ADamagedGameIsRefusedWithItsReason)
@@ -221,8 +229,12 @@ TEST(SavedGame, ADamagedGameIsRefusedWithItsReason)
         }
     }
     std::string other = FormatSavedGame(whole);
-    other[8] = 2; // version 2
+    other[8] = 3; // version 3
     EXPECT_THROW(ParseSavedGame(other), EGameError);
+    // Version 1 ends before the players' own moves; they start from 0.
+    std::string first = other.substr(0, other.size() - 4 * PlayerRecords);
+    first[8] = 1;
+    EXPECT_EQ(ParseSavedGame(first), whole);
     other[0] = 'X';
     EXPECT_THROW(ParseSavedGame(other), EGameError);
 }
