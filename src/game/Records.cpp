@@ -173,7 +173,7 @@ std::optional<TRecord> ParseRecord(std::string_view line)
     for (std::size_t i = FixedFields; i < fields.size(); i += perPlayer) {
         std::optional<std::string> name = Unescaped(fields[i]);
         const auto score = Number(fields[i + 1], 0, FaceSlots);
-        const auto moves = ownMoves ? Number(fields[i + 2], 0, record.Moves) : std::optional<std::int32_t>(-1);
+        const auto moves = ownMoves ? Number(fields[i + 2], -1, record.Moves) : std::optional<std::int32_t>(-1);
         if (!name || !score || !moves)
             return std::nullopt;
         record.Players.push_back(TPlayer {std::move(*name), *score, *moves});

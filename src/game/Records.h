@@ -8,9 +8,9 @@
 // is the card set's file name; level is the computer's level, or -1 when it
 // did not play (then it is not among the players; when it plays it is the
 // first); winner is the winner's place among the players from 1, or 0 for
-// no winner; moves are the game's turns, then each player's own. Lines of
-// version 1 ("1" ... name score [name score ...]) are still read, their
-// players' own moves unknown (-1). Texts escape '\' as "\\", a tab as "\t" and line breaks as
+// no winner; moves are the game's turns, then each player's own (-1 where
+// unknown). Lines of version 1 ("1" ... name score [name score ...]) are
+// still read, their players' own moves unknown. Texts escape '\' as "\\", a tab as "\t" and line breaks as
 // "\n" and "\r".
 //
 // Reading is tolerant: a line that does not parse is skipped, so a damaged

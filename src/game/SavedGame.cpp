@@ -202,8 +202,9 @@ void CheckState(const TSavedGame& g)
             Damaged("a remembered card that is not on the board");
 }
 
-// Each player's own turns: only those who play have any, and they add up
-// to the game's.
+// Each player's own turns: only those who play have any, and together no
+// more than the game's (fewer for a game first saved as version 1, whose
+// players count theirs from its resumption).
 void ReadPlayerMoves(TReader& r, TSavedGame& g)
 {
     std::int64_t sum = 0;
@@ -212,8 +213,8 @@ void ReadPlayerMoves(TReader& r, TSavedGame& g)
         g.Players[static_cast<std::size_t>(i)].Moves = moves;
         sum += moves;
     }
-    if (sum != g.Moves)
-        Damaged("the players' moves do not add up to the game's");
+    if (sum > g.Moves)
+        Damaged("the players' moves add up to more than the game's");
 }
 
 } // namespace

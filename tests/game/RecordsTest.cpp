@@ -34,9 +34,11 @@ TEST(Records, ALineKeepsEveryFieldWhateverTheNames)
     EXPECT_EQ(ParseRecord(line + "\r"), r);
     EXPECT_EQ(FormatRecord(Game("s.crd", 8, 3, 0, {{"C", 4, 7}, {"D", 4, 5}}, 12)),
               "2\t2026-12-09T03:00:00Z\ts.crd\t8\t3\t0\t12\t61\tC\t4\t7\tD\t4\t5");
-    // A line from before players' own moves were kept: they read as unknown.
-    EXPECT_EQ(ParseRecord("1\t2026-12-09T03:00:00Z\ts.crd\t8\t3\t0\t12\t61\tC\t4\tD\t4"),
-              Game("s.crd", 8, 3, 0, {{"C", 4, -1}, {"D", 4, -1}}, 12));
+    // A line from before players' own moves were kept: they read as unknown,
+    // and are written and read again so.
+    const TRecord older = Game("s.crd", 8, 3, 0, {{"C", 4, -1}, {"D", 4, -1}}, 12);
+    EXPECT_EQ(ParseRecord("1\t2026-12-09T03:00:00Z\ts.crd\t8\t3\t0\t12\t61\tC\t4\tD\t4"), older);
+    EXPECT_EQ(ParseRecord(FormatRecord(older)), older);
 }
 
 TEST(Records, DamagedLinesAreSkippedAndTheRestRead)

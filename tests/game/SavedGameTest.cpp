@@ -206,10 +206,10 @@ const TDamageRow DamageTable[] = {
          g.Moves = 1;
          g.Players[3].Moves = 1;
      }, "a player's moves 1 is outside 0 to 0"},
-    {"players' moves short of the game's", [](TSavedGame& g) {
-         g.Moves = 2;
-         g.Players[1].Moves = 1;
-     }, "the players' moves do not add up"},
+    {"players' moves beyond the game's", [](TSavedGame& g) {
+         g.Moves = 1;
+         g.Players[1].Moves = g.Players[2].Moves = 1;
+     }, "add up to more than the game's"},
 };
 
 TEST(SavedGame, ADamagedGameIsRefusedWithItsReason)
@@ -231,10 +231,15 @@ TEST(SavedGame, ADamagedGameIsRefusedWithItsReason)
     std::string other = FormatSavedGame(whole);
     other[8] = 3; // version 3
     EXPECT_THROW(ParseSavedGame(other), EGameError);
-    // Version 1 ends before the players' own moves; they start from 0.
-    std::string first = other.substr(0, other.size() - 4 * PlayerRecords);
+    // Version 1 ends before the players' own moves; they start from 0, and
+    // the game saves and reads again as it is.
+    TSavedGame older = whole;
+    older.Moves = 3;
+    std::string first = FormatSavedGame(older);
+    first = first.substr(0, first.size() - 4 * PlayerRecords);
     first[8] = 1;
-    EXPECT_EQ(ParseSavedGame(first), whole);
+    EXPECT_EQ(ParseSavedGame(first), older);
+    EXPECT_EQ(ParseSavedGame(FormatSavedGame(ParseSavedGame(first))), older);
     other[0] = 'X';
     EXPECT_THROW(ParseSavedGame(other), EGameError);
 }
