@@ -4,6 +4,12 @@
 
 namespace {
 
+// A name inside a composed text stands in its own isolate, as on the status line.
+QString Named(const TPlayer& player)
+{
+    return QString::fromStdString(IsolatedName(player.Name));
+}
+
 bool FaceUpInPlay(const TGame& game, std::int32_t col, std::int32_t row)
 {
     return game.GameActive && game.CellState[row][col] == CellFaceUp;
@@ -35,7 +41,7 @@ void TGameNews::CardDrawn(const TGame& game, std::int32_t col, std::int32_t row)
     const bool up = FaceUpInPlay(game, col, row);
     if (up && !Up[row][col])
         Announcer.Say(QStringLiteral("%1 turns %2: %3")
-                          .arg(QString::fromStdString(game.Players[game.CurrentPlayer].Name), CellPlace(col, row),
+                          .arg(Named(game.Players[game.CurrentPlayer]), CellPlace(col, row),
                                CardFace(game.CellPair[row][col])));
     Up[row][col] = up;
 }
@@ -50,7 +56,7 @@ void TGameNews::StatusChanged(const TGame& game, const std::string& text)
         return;
     }
     const TPlayer& player = game.Players[game.CurrentPlayer];
-    const QString name = QString::fromStdString(player.Name);
+    const QString name = Named(player);
     if (game.TurnPhase == 3 && game.PairMatched)
         Announcer.Say(QStringLiteral("%1 finds a pair (pairs: %2)").arg(name).arg(player.Score));
     else

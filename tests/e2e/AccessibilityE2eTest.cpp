@@ -179,13 +179,15 @@ TEST(AccessibilityE2e, AScreenReaderReadsTheControlsHearsTheFocusAndTheGameAndTu
     EXPECT_TRUE(WaitFor([&]() { return program.LastFocus().starts_with("table cell|row 1, column 1, "); }, 5s))
         << "last heard taking the focus: " << program.LastFocus();
     const std::string card = "row \\d+, column \\d+: pair \\d+";
-    EXPECT_TRUE(program.AwaitHeard("shown\\|notification\\|Computer's turn \\(pairs: 0\\)\\. Computer turns " + card
-                                   + "\\. Computer turns " + card + ".*", 10s))
+    const std::string computer = "\u2068Computer\u2069"; // names stand isolated in composed texts
+    EXPECT_TRUE(program.AwaitHeard("shown\\|notification\\|" + computer + "'s turn \\(pairs: 0\\)\\. " + computer
+                                   + " turns " + card + "\\. " + computer + " turns " + card + ".*", 10s))
         << "the computer's move was not announced";
     // The turn passes to Ann, on the status line and in words.
-    ASSERT_TRUE(program.AwaitHeard("shown\\|notification\\|Ann's turn \\(pairs: 0\\)", 30s))
+    ASSERT_TRUE(program.AwaitHeard("shown\\|notification\\|\u2068Ann\u2069's turn \\(pairs: 0\\)", 30s))
         << "the turn passing was not announced";
-    EXPECT_TRUE(program.Await("status bar", "Ann (pairs: 0)")) << "the status line did not change";
+    // The name stands isolated on the status line.
+    EXPECT_TRUE(program.Await("status bar", "\u2068Ann\u2069 (pairs: 0)")) << "the status line did not change";
 
     // Ann turns a face-down card through its press action: its name changes and it is announced.
     std::optional<TNode> down;
@@ -196,7 +198,7 @@ TEST(AccessibilityE2e, AScreenReaderReadsTheControlsHearsTheFocusAndTheGameAndTu
     const std::string place = down->Name.substr(0, down->Name.size() - std::string(", face down").size());
     ASSERT_TRUE(program.Press(down->Name));
     EXPECT_TRUE(program.Await("table cell", place + ", face up: pair ")) << "the pressed card's name did not change";
-    EXPECT_TRUE(program.AwaitHeard("shown\\|notification\\|Ann turns " + place + ": pair \\d+", 5s))
+    EXPECT_TRUE(program.AwaitHeard("shown\\|notification\\|\u2068Ann\u2069 turns " + place + ": pair \\d+", 5s))
         << "Ann's card was not announced";
 
     ASSERT_TRUE(program.Press("Exit"));
