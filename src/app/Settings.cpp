@@ -29,6 +29,7 @@ const TSettingDef SettingDefs[] = {
     {"Delay", &TSettings::DelayIndex, 3, nullptr},
     {"Cards", TCardsName {}, 0, ""},
     {"CardBuilder", &TSettings::CardBuilderPath, 0, ""},
+    {"Motion", &TSettings::MotionOn, 1, nullptr},
 };
 
 // The four stored names; with the computer playing they belong to records 2..5.

@@ -96,6 +96,9 @@ protected:
             ++ScoreWindows;
             WinnerAtScore = Form->Game().WinnerText;
         };
+        // These tests look at each state as soon as it is reached: cards do not move.
+        Form->MotionCheck->setChecked(false);
+        Form->Settings().MotionOn = false;
         Form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
         QCoreApplication::processEvents();

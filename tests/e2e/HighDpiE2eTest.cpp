@@ -109,6 +109,7 @@ TEST(HighDpiE2e, AtScaleTwoSkinAndDefaultFacesAreTheSharpOnesAndOtherFacesSmooth
     // the game is over (a face), as the screen shows it.
     form.Settings().PairCount = 8;
     form.Settings().ComputerPlays = false;
+    form.Settings().MotionOn = false; // each card is looked at as soon as it turns
     const auto firstCell = [&](bool finished) {
         form.Game().GameActive = !finished;
         const QImage board = form.MGrid->grab().toImage().convertToFormat(QImage::Format_RGB32);
