@@ -115,6 +115,7 @@ public:
     // --- State, for the windows and tests ------------------------------------------
     TGame& Game() { return *GameEngine; }
     TSettings& Settings() { return GameSettings; }
+    TRandom& Random() { return Rand; } // tests fix its clock, and so the deal
     const TCardSets& CardSets() const { return Catalogue; }
     const std::string& CoverLink() const { return FCoverLink; }
     bool SoundAvailable() const;
