@@ -85,8 +85,11 @@ void TCardAnimator::Schedule()
     const std::int64_t now = Clock();
     std::optional<std::int64_t> next;
     for (const TMotion& m : Motions) {
-        // A movement under way wants its next frame; one still to come, its start.
-        const std::int64_t due = m.Start <= now ? std::min(now + FrameMs, m.End()) : m.Start;
+        // A movement under way wants its next frame, on a grid counted from its
+        // start so the time a frame takes does not push the next one back; one
+        // still to come wants its start.
+        const std::int64_t due = m.Start <= now ? std::min(m.Start + ((now - m.Start) / FrameMs + 1) * FrameMs, m.End())
+                                                : m.Start;
         next = next ? std::min(*next, due) : due;
     }
     if (!next) {
