@@ -43,12 +43,13 @@ QCheckBox* Tick(QWidget* parent, int left, int top)
 QCheckBox* MotionTick(QWidget* parent)
 {
     auto* box = new QCheckBox(QStringLiteral("Moving cards"), parent);
-    box->setGeometry(30, 241, 150, 17);
+    box->setGeometry(30, 241, 150, 18);
     QPalette colours = box->palette();
     colours.setColor(QPalette::WindowText, QColor(0xe3, 0xea, 0xff));
     box->setPalette(colours);
     QFont bold = box->font();
     bold.setBold(true);
+    bold.setPixelSize(12); // as the panel's painted captions
     box->setFont(bold);
     return box;
 }
