@@ -50,7 +50,7 @@ void TMotionView::DrawCard(std::int32_t col, std::int32_t row)
         const std::int32_t now = Game->CellState[row][col];
         Shown[row][col] = now;
         if (!Game->GameActive) {
-            ReleaseHeld();
+            Settle();
             Forget(); // the finished board shows every face at once
         }
         else if (Moving() && was == CellFaceDown && now == CellFaceUp)
@@ -86,8 +86,12 @@ void TMotionView::FlipEnded(int col, int row)
             ++it;
         }
     }
-    if (Holding())
-        return;
+    if (!Holding())
+        Settle();
+}
+
+void TMotionView::Settle()
+{
     ReleaseHeld();
     if (WaitingTimer) {
         const std::int32_t interval = *WaitingTimer;
@@ -107,8 +111,10 @@ void TMotionView::ReleaseHeld()
 void TMotionView::HideFaceOverlays()
 {
     WaitingFaces.clear();
-    if (Game && !Game->GameActive)
+    if (Game && !Game->GameActive) {
         Cards.Clear(); // the game stopped: nothing is left to move
+        Settle();
+    }
     Window.HideFaceOverlays();
 }
 

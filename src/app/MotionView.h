@@ -68,6 +68,8 @@ private:
     bool Holding() const { return Cards.AnyMoving(TMotionKind::FlipUp); }
     std::int64_t RevealStart();
     void FlipEnded(int col, int row);
+    // Says what waited, in order, and starts a waiting delay: the faces show.
+    void Settle();
     void ReleaseHeld();
     void ShowLabel(const std::string& text);
     void Forget();
