@@ -9,8 +9,8 @@
 #include "app/MotionView.h"
 #include "app/ScoreStrip.h"
 #include "app/Sounds.h"
-#include "resources/ResourceError.h"
 #include "controls/LumImageMap.h"
+#include "resources/ResourceError.h"
 #include "windows/Image.h"
 
 #include <QPainter>
