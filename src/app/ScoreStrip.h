@@ -10,6 +10,7 @@
 
 #include <QLabel>
 
+#include <array>
 #include <cstdint>
 
 class TScoreStrip : public QLabel {
@@ -26,16 +27,20 @@ public:
     // What a player's share of the line reads, elided to fit it.
     QString ShownEntry(std::int32_t player) const;
     std::int32_t Current() const { return OnMove; }
+    // A player's share of the line: what it wants when all fit, else long names give way first.
+    QRect EntryRect(std::int32_t player) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QRect EntryRect(std::int32_t player) const;
+    QFont EntryFont(std::int32_t player) const;
+    QString WholeEntry(std::int32_t player) const;
 
     QWidget* Board = nullptr;
     TPlayers Players {};
     std::int32_t Shown = 0;
     std::int32_t OnMove = 0;
+    std::array<int, PlayerRecords + 1> Edges {}; // entry i spans Edges[i - 1] .. Edges[i]
 };

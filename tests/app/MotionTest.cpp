@@ -235,25 +235,35 @@ TEST_F(TMotionTest, AWholeGameWithMotionIsTheSameGameAsWithout)
 
 TEST_F(TMotionTest, TheScoreStripListsEveryPlayerAndMarksWhoIsOnMove)
 {
-    Play({}, false, {QStringLiteral("Ann"), QStringLiteral("Bartholomew the Magnificent III"),
-                     QStringLiteral("Cid")});
+    const QString longName(32, QLatin1Char('W'));
+    Play({}, false, {QStringLiteral("Ann"), longName, QStringLiteral("Cid"), QStringLiteral("Dee")});
     const TScoreStrip& strip = *Form->ScoreStrip;
     ASSERT_TRUE(strip.isVisible());
-    ASSERT_EQ(strip.Count(), 4);
+    ASSERT_EQ(strip.Count(), 5);
     // Between the bar's "About" and "Options".
     const auto area = [this](const char* name) {
         return Form->PanelMap->Area(Form->PanelMap->IndexOfArea(QString::fromLatin1(name))).AreaRect.ToQRect();
     };
     EXPECT_GT(strip.x(), area("reg").right());
     EXPECT_LT(strip.geometry().right(), area("options").left());
+    // Only the long name gives way, and every entry fits its share, side by side.
     TGame& game = Form->Game();
     EXPECT_EQ(strip.ShownEntry(1), QStringLiteral("Computer %1").arg(game.Players[1].Score));
-    EXPECT_EQ(strip.Current(), 1);
     EXPECT_EQ(strip.ShownEntry(2), QStringLiteral("Ann 0"));
-    EXPECT_TRUE(strip.ShownEntry(3).startsWith(QStringLiteral("Bart"))) << strip.ShownEntry(3).toStdString();
+    EXPECT_TRUE(strip.ShownEntry(3).startsWith(QStringLiteral("WW"))) << strip.ShownEntry(3).toStdString();
     EXPECT_TRUE(strip.ShownEntry(3).endsWith(QStringLiteral("\u2026 0"))) << strip.ShownEntry(3).toStdString();
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_LE(strip.fontMetrics().horizontalAdvance(strip.ShownEntry(i)), strip.width() / 4) << i;
+    EXPECT_EQ(strip.ShownEntry(4), QStringLiteral("Cid 0"));
+    EXPECT_EQ(strip.ShownEntry(5), QStringLiteral("Dee 0"));
+    EXPECT_EQ(strip.EntryRect(1).left(), 0);
+    for (int i = 1; i <= 5; ++i) {
+        QFont face = strip.font();
+        face.setBold(i == strip.Current());
+        EXPECT_LE(QFontMetrics(face).horizontalAdvance(strip.ShownEntry(i)), strip.EntryRect(i).width()) << i;
+        if (i > 1)
+            EXPECT_EQ(strip.EntryRect(i).left(), strip.EntryRect(i - 1).right() + 1) << i;
+    }
+    EXPECT_LE(strip.EntryRect(5).right(), strip.width() - 1);
+    EXPECT_EQ(strip.Current(), 1);
 
     // After the computer's turns the strip follows the status line.
     FireTimer();
@@ -262,7 +272,7 @@ TEST_F(TMotionTest, TheScoreStripListsEveryPlayerAndMarksWhoIsOnMove)
     EXPECT_EQ(strip.Current(), 2);
     EXPECT_EQ(strip.text().toStdString(),
               "Computer " + std::to_string(game.Players[1].Score) + (game.Players[1].Score == 1 ? " pair" : " pairs")
-                  + ", Ann 0 pairs, Bartholomew the Magnificent III 0 pairs, Cid 0 pairs; Ann to play");
+                  + ", Ann 0 pairs, " + longName.toStdString() + " 0 pairs, Cid 0 pairs, Dee 0 pairs; Ann to play");
     // Ann finds a pair: it counts at once.
     std::vector<std::pair<int, int>> cells;
     for (int row = 0; row < game.Rows; ++row)
