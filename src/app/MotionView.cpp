@@ -48,12 +48,12 @@ void TMotionView::DrawCard(std::int32_t col, std::int32_t row)
     if (onBoard) {
         const std::int32_t was = Shown[row][col];
         const std::int32_t now = Game->CellState[row][col];
-        Shown[row][col] = now;
         if (!Game->GameActive) {
             Settle();
             Forget(); // the finished board shows every face at once
         }
-        else if (Moving() && was == CellFaceDown && now == CellFaceUp)
+        Shown[row][col] = now;
+        if (Moving() && was == CellFaceDown && now == CellFaceUp)
             Cards.Start(col, row, TMotionKind::FlipUp, RevealStart());
         else if (Moving() && was == CellFaceUp && now == CellFaceDown)
             Cards.Start(col, row, TMotionKind::FlipDown, Cards.Now());
