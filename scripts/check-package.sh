@@ -80,15 +80,13 @@ for page in man1/tessaly.1.gz man6/kobalind.6.gz; do
 done
 
 # The installed game, started through its launcher link with a fresh home, paints its window.
-for display in $(seq 140 199); do
-  [ -e "/tmp/.X$display-lock" ] || break
-done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number once it serves.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 server=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 mkdir -m 700 "$work/runtime"
-export DISPLAY=":$display" HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state \
-  XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+export DISPLAY=":$(head -n 1 "$work/display")" HOME=$work/home XDG_CONFIG_HOME=$work/config \
+  XDG_STATE_HOME=$work/state XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
 "$root$exec_path" >"$work/game.log" 2>&1 &
 game=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvane Kobalind' | head -n 1) || true
