@@ -4,7 +4,7 @@
 # and the desktop entry validate, what they name is in the package, both
 # programs' help and manual pages read, and the installed game, unpacked into
 # a temporary root, starts under Xvfb and paints its window, which must look
-# like the metadata's cover screenshot.
+# like the metadata's cover screenshot. In CI it is also installed and removed.
 # Usage: scripts/check-package.sh [BUILD_FOLDER]
 # With UPDATE_SCREENSHOT=1 the cover screenshot is written anew from the game.
 set -euo pipefail
@@ -116,6 +116,21 @@ if [ -n "$painted" ]; then
     differ\ 0.0*) ;;
     *) fail "packaging/screenshots/cover.png no longer shows the game's cover ($likeness); UPDATE_SCREENSHOT=1 renews it" ;;
   esac
+fi
+
+# In CI (as root, where the package is not installed already) it is installed
+# for real and removed again: the programs are on PATH in between, and the
+# removal leaves none of the package's files.
+if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ] && ! dpkg-query -W kobalind >/dev/null 2>&1; then
+  dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log" >&2; fail "dpkg -i fails"; }
+  mapfile -t installed < <(dpkg -L kobalind 2>/dev/null)
+  PATH=/usr/games:/usr/bin:/bin command -v kobalind tessaly >/dev/null || fail "kobalind or tessaly is not on PATH once installed"
+  dpkg -r kobalind >>"$work/dpkg.log" 2>&1 || fail "dpkg -r fails"
+  for file in "${installed[@]}"; do
+    if [ -e "$file" ] && [ ! -d "$file" ]; then fail "$file is left after removing the package"; fi
+  done
+  [ ! -d /usr/lib/kobalind ] || fail "/usr/lib/kobalind is left after removing the package"
+  echo "Installed and removed again: ${#installed[@]} paths"
 fi
 
 if [ "$failures" -gt 0 ]; then
