@@ -85,7 +85,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/
 server=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 mkdir -m 700 "$work/runtime"
-export DISPLAY=":$(head -n 1 "$work/display")" HOME=$work/home XDG_CONFIG_HOME=$work/config \
+display=$(head -n 1 "$work/display")
+export DISPLAY=":$display" HOME=$work/home XDG_CONFIG_HOME=$work/config \
   XDG_STATE_HOME=$work/state XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
 "$root$exec_path" >"$work/game.log" 2>&1 &
 game=$!
