@@ -34,8 +34,10 @@ work=$(mktemp -d)
 server=""
 game=""
 finish() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null
-  [ -n "$server" ] && kill "$server" 2>/dev/null
+  # The game writes its settings as it ends: wait for it before removing them.
+  for process in $game $server; do
+    kill "$process" 2>/dev/null && wait "$process" 2>/dev/null || true
+  done
   rm -rf "$work"
 }
 trap finish EXIT
