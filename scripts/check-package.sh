@@ -36,7 +36,7 @@ game=""
 finish() {
   # The game writes its settings as it ends: wait for it before removing them.
   for process in $game $server; do
-    kill "$process" 2>/dev/null && wait "$process" 2>/dev/null || true
+    if kill "$process" 2>/dev/null; then wait "$process" 2>/dev/null || true; fi
   done
   rm -rf "$work"
 }
