@@ -57,11 +57,11 @@ void TFreshHome::WriteSettings(const std::string& valueLines) const
 
 TEnvironment TFreshHome::Environment(const TXSession& session) const
 {
-    return {
-        {"DISPLAY", session.Display()},
-        {"QT_QPA_PLATFORM", "xcb"},
+    TEnvironment environment = session.DisplayVariables();
+    environment.insert({
         {"XDG_CONFIG_HOME", (Root / "config").string()},
         {"XDG_STATE_HOME", (Root / "state").string()},
         {"XDG_RUNTIME_DIR", (Root / "runtime").string()},
-    };
+    });
+    return environment;
 }
