@@ -37,6 +37,13 @@ std::vector<std::string> SummaryLines(const std::vector<TRecord>& records, const
     return lines;
 }
 
+// The file was replaced; only whether it would survive a power cut is unsure.
+void ReportNotOnDisk(const TWriteOutcome& written)
+{
+    if (!written.Durable)
+        std::fprintf(stderr, "kobalind: %s\n", written.Warning.c_str());
+}
+
 } // namespace
 
 void TMainForm::OfferSavedGame()
@@ -151,7 +158,7 @@ void TMainForm::SaveGameInProgress()
         return;
     }
     try {
-        WriteSavedGame(SavedGameFile(), CaptureGame(game, GameSettings, ElapsedSeconds()));
+        ReportNotOnDisk(WriteSavedGame(SavedGameFile(), CaptureGame(game, GameSettings, ElapsedSeconds())));
     } catch (const EPlatformError& error) {
         std::fprintf(stderr, "kobalind: the game could not be saved: %s\n", error.what());
     }
@@ -166,7 +173,7 @@ void TMainForm::RecordFinishedGame()
     std::filesystem::remove(SavedGameFile(), ec); // a resumed game's, now finished
     const TRecord record = MakeRecord(*GameEngine, GameSettings, RecordDate(std::time(nullptr)), ElapsedSeconds());
     try {
-        AppendRecordTo(RecordsFile(), record);
+        ReportNotOnDisk(AppendRecordTo(RecordsFile(), record));
     } catch (const EPlatformError& error) {
         std::fprintf(stderr, "kobalind: the game could not be recorded: %s\n", error.what());
     }

@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "resources/ResourceError.h"
+#include "resources/TextCodec.h"
 
 TArchiveFile::TArchiveFile(const std::string& fileName) : Name(fileName)
 {
@@ -18,7 +19,9 @@ std::string JsonQuote(const std::string& text)
 {
     static const char Hex[] = "0123456789abcdef";
     std::string out = "\"";
-    for (const char ch : text) {
+    // Bytes that are not UTF-8 (a hand-edited file) become U+FFFD, so the
+    // output stays JSON.
+    for (const char ch : ToUtf8(FromUtf8(text))) {
         const auto c = static_cast<unsigned char>(ch);
         switch (c) {
         case '"': out += "\\\""; break;

@@ -29,7 +29,9 @@ int InfoCommand(const TCommandArgs& args, std::ostream& out);
 // out when OUT is "-".
 int ExtractCommand(const TCommandArgs& args, std::ostream& out);
 // records [--json] [FILE]: the finished games of the record file (the
-// player's own when no FILE is named), oldest first; no file, no games.
+// player's own when no FILE is named), oldest first; no file, no games. The
+// text form escapes texts as RecordsTextEscapes says.
+extern const char* const RecordsTextEscapes;
 int RecordsCommand(const TCommandArgs& args, std::ostream& out);
 // frames --type gif|jpeg|bmp FILE OUTDIR: each frame as played, over white,
 // to OUTDIR/frame-NNN.png, with a line per frame and one for the loops.
@@ -52,5 +54,6 @@ private:
     TLumResReader Archive;
 };
 
-// text as a JSON string literal, quotes included; text is UTF-8.
+// text as a JSON string literal, quotes included; bytes that are not UTF-8
+// become U+FFFD.
 std::string JsonQuote(const std::string& text);

@@ -11,6 +11,7 @@ struct TCommand {
     const char* Name;
     const char* Usage;
     TCommandFunction Run;
+    const char* Note = nullptr; // more on the output, for --help
 };
 
 // One line per command.
@@ -21,23 +22,31 @@ const TCommand Commands[] = {
     {"check", "check FILE.crd", CheckCommand},
     {"preview", "preview FILE.crd --screen WxH", PreviewCommand},
     {"frames", "frames --type gif|jpeg|bmp FILE OUTDIR", FramesCommand},
-    {"records", "records [--json] [FILE]", RecordsCommand},
+    {"records", "records [--json] [FILE]", RecordsCommand, RecordsTextEscapes},
 };
 
-int Usage()
+void Usage(std::ostream& out, bool notes)
 {
-    std::cerr << "usage: tessaly COMMAND ARGS...\n";
-    for (const TCommand& command : Commands)
-        std::cerr << "  tessaly " << command.Usage << '\n';
-    return 1;
+    out << "usage: tessaly COMMAND ARGS...\n";
+    for (const TCommand& command : Commands) {
+        out << "  tessaly " << command.Usage << '\n';
+        if (notes && command.Note)
+            out << "      " << command.Note << '\n';
+    }
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-        return Usage();
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        Usage(std::cout, true);
+        return 0;
+    }
+    if (argc < 2) {
+        Usage(std::cerr, false);
+        return 1;
+    }
     for (const TCommand& command : Commands) {
         if (std::strcmp(argv[1], command.Name) != 0)
             continue;
@@ -49,5 +58,6 @@ int main(int argc, char** argv)
         }
     }
     std::cerr << "tessaly: unknown command '" << argv[1] << "'\n";
-    return Usage();
+    Usage(std::cerr, false);
+    return 1;
 }
