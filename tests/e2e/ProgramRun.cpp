@@ -35,6 +35,7 @@ TFreshHome::TFreshHome(const std::string& tag)
     : Root(fs::temp_directory_path() / ("kobalind-e2e-" + tag + "-" + std::to_string(getpid())))
 {
     fs::remove_all(Root);
+    fs::create_directories(Root);
 }
 
 TFreshHome::~TFreshHome()
