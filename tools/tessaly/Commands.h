@@ -8,10 +8,12 @@
 #include "resources/LumRes.h"
 #include "resources/Stream.h"
 
+#include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ETessalyError : public std::runtime_error {
@@ -53,6 +55,15 @@ private:
     std::unique_ptr<TFileStream> File;
     TLumResReader Archive;
 };
+
+// A byte and the text that stands for it.
+struct TEscape {
+    char Byte;
+    std::string_view Text;
+};
+// text with each named byte replaced by its escape and any other control
+// character (below 0x20, and 0x7F) by hexPrefix and two hex digits.
+std::string EscapeText(std::string_view text, std::initializer_list<TEscape> named, std::string_view hexPrefix);
 
 // text as a JSON string literal, quotes included; bytes that are not UTF-8
 // become U+FFFD.

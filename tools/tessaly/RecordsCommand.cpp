@@ -18,27 +18,7 @@ namespace {
 // the players), as RecordsTextEscapes says.
 std::string Escaped(const std::string& text)
 {
-    static const char Hex[] = "0123456789abcdef";
-    std::string out;
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\t': out += "\\t"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case ',': out += "\\,"; break;
-        default:
-            if (c < 0x20 || c == 0x7F) {
-                out += "\\x";
-                out += Hex[c >> 4];
-                out += Hex[c & 15];
-            } else {
-                out += ch;
-            }
-        }
-    }
-    return out;
+    return EscapeText(text, {{'\\', "\\\\"}, {'\t', "\\t"}, {'\n', "\\n"}, {'\r', "\\r"}, {',', "\\,"}}, "\\x");
 }
 
 void WriteJson(const std::vector<TRecord>& records, std::ostream& out)
