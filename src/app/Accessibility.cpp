@@ -86,6 +86,21 @@ public:
             return static_cast<const TStatusLine&>(*widget()).text();
         return QAccessibleWidget::text(t);
     }
+    // Pressed, the cover's resume choice resumes the saved game; only while it stands.
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (static_cast<const TStatusLine&>(*widget()).IsPressable())
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction())
+            static_cast<TStatusLine&>(*widget()).Press();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
 };
 
 QAccessibleInterface* AppAccessible(const QString&, QObject* object)

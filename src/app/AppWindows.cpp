@@ -42,6 +42,7 @@ TAppWindows::TAppWindows(TLumResReader& skin, const std::string& appDir)
     main->OnMessage = [](const std::string& text) {
         MessageDialog(QString::fromStdString(text), QString(), IconExclamation);
     };
+    main->OnAsk = [](const std::string& text) { return AskYesNo(QString::fromStdString(text)); };
     main->OnOpenLink = OpenLinkUtf8;
     main->OnShowScore = [this, main]() {
         ScoreForm->SetRecordLines(main->RecordLines());

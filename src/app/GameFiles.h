@@ -1,8 +1,8 @@
 #pragma once
 // The files a game leaves between runs: the game in progress (SavedGame.h),
-// written atomically on closing and read once at start-up, and the record
-// of finished games (Records.h) beside it. Paths come from the caller
-// (platform/UserFolders.h gives the real ones).
+// written atomically after each turn and when the game is left, read once at
+// start-up; and the record of finished games (Records.h) beside it. Paths
+// come from the caller (platform/UserFolders.h gives the real ones).
 
 #include "game/Records.h"
 #include "game/SavedGame.h"

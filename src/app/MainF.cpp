@@ -137,7 +137,10 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
     SetPlayerLabel("");
     game.WinnerText.clear();
     Timer1->stop();
-    connect(Timer1, &QTimer::timeout, this, [this]() { GameEngine->close_pair(); });
+    connect(Timer1, &QTimer::timeout, this, [this]() {
+        GameEngine->close_pair();
+        QueueSave(false); // every turn, so a crash loses at most the one in progress
+    });
     Rand.Randomize();
 
     Sounds->Open(AppDir);
@@ -267,9 +270,9 @@ void TMainForm::CreateAreas()
 void TMainForm::ShowWelcome()
 {
     CoverPanel->move(CentredLeft(width(), CoverPanel->width()), CoverTop);
-    ShowResumeChoice(OfferedGame.has_value());
     CoverPanel->show();
     CoverPanel->raise();
+    ShowResumeChoice();
     CoverMap->setFocus(); // the keyboard starts on the cover, then Tab reaches the bar
 }
 

@@ -67,15 +67,18 @@ public:
 
     // --- A game across runs ------------------------------------------------------
     // Writes the game in progress to the saved-game file (closing, the session
-    // ending, the program quitting); a finished game whose last delay was
-    // still running is recorded instead. A failure is told on stderr: the
-    // program is going away and cannot ask.
-    void SaveGameInProgress();
-    // The cover's resume choice (the status line, while a saved game is
-    // offered). A game whose set is gone, changed or unreadable is refused
-    // with a message and moved aside.
+    // ending, the program quitting, the options panel opening); a finished
+    // game whose last delay was still running is recorded instead, and a
+    // game without a turn played is not kept. A failure is told on stderr
+    // and returned as its reason (empty when none): the program may be going
+    // away and cannot ask. After every turn the game is saved as well, once
+    // the turn is painted, so a crash loses at most the turn in progress.
+    std::string SaveGameInProgress();
+    // The cover's resume choice (the status line, while the cover offers a
+    // saved game); elsewhere it does nothing. A game whose set is gone,
+    // changed or unreadable is refused with a message and moved aside.
     void ResumeSavedGame();
-    bool ResumeOffered() const { return OfferedGame.has_value(); }
+    bool ResumeOffered() const { return OfferedGame.has_value() && !CoverPanel->isHidden(); }
     // Under the scores: the best result with this set and pair count and,
     // against the computer, the won/lost count at its level. Filled when a
     // game is recorded.
@@ -103,6 +106,7 @@ public:
     // Each is called only when assigned. The program entry binds them to the
     // message box and the popup windows; tests bind recorders.
     std::function<void(const std::string& text)> OnMessage;   // an exclamation box, OK only
+    std::function<bool(const std::string& text)> OnAsk;       // a yes/no question, true for yes; unassigned: no
     std::function<void()> OnShowScore;                        // the score window, modal
     std::function<void()> OnShowAbout;                        // the About window, modal
     std::function<void()> OnShowHelp;                         // the help window, modal
@@ -140,6 +144,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void customEvent(QEvent* event) override; // the saves queued behind a turn's paint
     void closeEvent(QCloseEvent* event) override; // FormClose
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -163,11 +168,20 @@ private:
     void AppMouseUp(QWidget* control, QMouseEvent* event);
     void SetClientSize(int width, int height);
     void StartGame();
+    // A game in progress with a turn played: kept when it is left, saved
+    // after each turn, and never replaced by a new deal without asking.
+    bool GameWorthKeeping() const;
+    // SettingsToPanel without the cell size, for a board already fitted.
+    const TCardsObj* SettingsToControls();
     void OfferSavedGame();
-    void ShowResumeChoice(bool offered);
+    // The status line offers the saved game while the cover shows and has one.
+    void ShowResumeChoice();
     void RefuseOfferedGame(const std::string& reason);
-    void WithdrawOffer();
     void DiscardSavedGame();
+    // Saves the game as it stands (when worth keeping) and, if asked, the
+    // settings, after the paint that is due.
+    void QueueSave(bool settings);
+    std::string WriteGame(const TSavedGame& saved); // the failure's reason, or empty
     void StartGameClock(std::int32_t elapsedBefore);
     std::int32_t ElapsedSeconds() const;
     void RecordFinishedGame();
@@ -214,7 +228,12 @@ private:
     int DragY = 0;
     bool StillErrorShown = false;
 
-    std::optional<TSavedGame> OfferedGame; // the saved game the cover offers
+    // The game on file, which the cover offers: as read at start-up or last
+    // written; none once it is discarded, refused or finished.
+    std::optional<TSavedGame> OfferedGame;
+    std::optional<TSavedGame> PendingSave; // captured after a turn, written by the queued save
+    bool SettingsPending = false;
+    bool SavePosted = false;
     QElapsedTimer GameClock;               // play time of this run's part of the game
     std::int32_t ElapsedBefore = 0;        // play time of the runs before
     bool GameRecorded = false;

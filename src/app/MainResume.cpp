@@ -4,14 +4,13 @@
 #include "app/MainF.h"
 
 #include "app/GameFiles.h"
-#include "app/ProgramCursors.h"
 #include "app/StatusLine.h"
-#include "controls/LumCursors.h"
 #include "game/CardSetLoader.h"
 #include "game/GameError.h"
 #include "platform/PlatformError.h"
 #include "platform/UserFolders.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -22,6 +21,10 @@
 namespace {
 
 constexpr const char* ResumeText = "Welcome back: click here to resume your game";
+
+// Posted below the paints' priority, so a save never delays what the player sees.
+const QEvent::Type SaveEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+constexpr int SavePriority = Qt::LowEventPriority - 1;
 
 std::vector<std::string> SummaryLines(const std::vector<TRecord>& records, const TRecord& game)
 {
@@ -49,6 +52,7 @@ void ReportNotOnDisk(const TWriteOutcome& written)
 void TMainForm::OfferSavedGame()
 {
     Label1->installEventFilter(this);
+    CoverPanel->installEventFilter(this); // leaving the cover withdraws the offer, coming back makes it again
     Label1->OnClick = [this](TLabel*) { ResumeSavedGame(); }; // Enter or Space while it offers the game
     TSavedGameFound found = ReadSavedGame(SavedGameFile());
     OfferedGame = std::move(found.Game);
@@ -57,19 +61,22 @@ void TMainForm::OfferSavedGame()
         QTimer::singleShot(0, this, [this, text = found.Problem]() { ReportError(text); });
 }
 
-void TMainForm::ShowResumeChoice(bool offered)
+void TMainForm::ShowResumeChoice()
 {
     // While it offers the game, a click on the status line resumes it;
     // otherwise a press there drags the window.
-    Label1->SetCursor(offered ? CursorPoint : CursorMove);
-    Label1->SetTabStop(offered);
-    SetPlayerLabel(offered ? ResumeText : "Welcome");
+    const bool offered = ResumeOffered();
+    Label1->SetPressable(offered);
+    if (!CoverPanel->isHidden())
+        SetPlayerLabel(offered ? ResumeText : "Welcome");
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (watched != Label1 || !OfferedGame || !CoverPanel->isVisible()
+    if (watched == CoverPanel && (type == QEvent::ShowToParent || type == QEvent::HideToParent))
+        ShowResumeChoice();
+    if (watched != Label1 || !ResumeOffered()
         || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
             && type != QEvent::MouseButtonRelease))
         return QWidget::eventFilter(watched, event);
@@ -81,7 +88,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 
 void TMainForm::ResumeSavedGame()
 {
-    if (!OfferedGame)
+    if (!ResumeOffered())
         return;
     const TSavedGame saved = *OfferedGame;
     const std::string file = CardsDir + saved.CardSet;
@@ -99,39 +106,31 @@ void TMainForm::ResumeSavedGame()
     }
     // The file stays until the game ends or is saved again: a crash meanwhile
     // still finds it.
-    WithdrawOffer();
-
-    // The options panel shows the resumed game's options and players.
-    ApplySavedOptions(saved, GameSettings);
-    GameEngine->Players = saved.Players;
     for (std::size_t i = 0; i < Catalogue.size(); ++i)
         if (Catalogue[i].FileName == file)
             GameSettings.SelectedCardSet = static_cast<std::int32_t>(i);
-    SettingsToPanel();
-
     CoverPanel->hide();
     DealtSetFile = file;
+    // The saved options and players become the settings here.
     GameEngine->ResumeGame(saved, std::move(set), file);
+    // The options panel shows them; the board keeps the cells it was fitted to.
+    SettingsToControls();
     StartGameClock(saved.ElapsedSeconds);
+    QueueSave(true);
 }
 
 void TMainForm::RefuseOfferedGame(const std::string& reason)
 {
     OfferedGame.reset();
-    ShowResumeChoice(false);
+    ShowResumeChoice();
     ReportError(RefuseSavedGame(SavedGameFile(), reason));
-}
-
-void TMainForm::WithdrawOffer()
-{
-    OfferedGame.reset();
-    Label1->SetCursor(CursorMove);
-    Label1->SetTabStop(false);
 }
 
 void TMainForm::DiscardSavedGame()
 {
-    WithdrawOffer();
+    OfferedGame.reset();
+    PendingSave.reset();
+    ShowResumeChoice();
     std::error_code ec;
     std::filesystem::remove(SavedGameFile(), ec);
 }
@@ -148,19 +147,62 @@ std::int32_t TMainForm::ElapsedSeconds() const
     return ElapsedBefore + static_cast<std::int32_t>(GameClock.isValid() ? GameClock.elapsed() / 1000 : 0);
 }
 
-void TMainForm::SaveGameInProgress()
+bool TMainForm::GameWorthKeeping() const
 {
     const TGame& game = *GameEngine;
-    if (!game.GameActive)
-        return;
-    if (game.GameOver) {
+    return game.GameActive && !game.GameOver && game.Moves > 0;
+}
+
+std::string TMainForm::SaveGameInProgress()
+{
+    PendingSave.reset(); // older than what is written now
+    const TGame& game = *GameEngine;
+    if (game.GameActive && game.GameOver)
         RecordFinishedGame();
+    // A deal nobody has played a turn in holds nothing to lose.
+    if (!GameWorthKeeping())
+        return {};
+    return WriteGame(CaptureGame(game, GameSettings, ElapsedSeconds()));
+}
+
+void TMainForm::QueueSave(bool settings)
+{
+    if (GameWorthKeeping())
+        PendingSave = CaptureGame(*GameEngine, GameSettings, ElapsedSeconds());
+    SettingsPending = SettingsPending || settings;
+    if (!SavePosted && (PendingSave || SettingsPending)) {
+        SavePosted = true;
+        QCoreApplication::postEvent(this, new QEvent(SaveEvent), SavePriority);
+    }
+}
+
+void TMainForm::customEvent(QEvent* event)
+{
+    if (event->type() != SaveEvent) {
+        QWidget::customEvent(event);
         return;
     }
+    SavePosted = false;
+    if (PendingSave) {
+        const TSavedGame saved = std::move(*PendingSave);
+        PendingSave.reset();
+        WriteGame(saved);
+    }
+    if (SettingsPending) {
+        SettingsPending = false;
+        SaveOptions();
+    }
+}
+
+std::string TMainForm::WriteGame(const TSavedGame& saved)
+{
     try {
-        ReportNotOnDisk(WriteSavedGame(SavedGameFile(), CaptureGame(game, GameSettings, ElapsedSeconds())));
+        ReportNotOnDisk(WriteSavedGame(SavedGameFile(), saved));
+        OfferedGame = saved;
+        return {};
     } catch (const EPlatformError& error) {
         std::fprintf(stderr, "kobalind: the game could not be saved: %s\n", error.what());
+        return error.what();
     }
 }
 
@@ -169,6 +211,8 @@ void TMainForm::RecordFinishedGame()
     if (GameRecorded)
         return;
     GameRecorded = true;
+    OfferedGame.reset();
+    PendingSave.reset();
     std::error_code ec;
     std::filesystem::remove(SavedGameFile(), ec); // a resumed game's, now finished
     const TRecord record = MakeRecord(*GameEngine, GameSettings, RecordDate(std::time(nullptr)), ElapsedSeconds());

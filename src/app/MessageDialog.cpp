@@ -59,15 +59,16 @@ QStyle::StandardPixmap StandardIcon(int icon, bool& known)
     }
 }
 
-// Escape answers only a cancel button; the window frame's close gives cancel.
+// Escape answers only a cancel button or, without one, a question's "No";
+// the window frame's close gives cancel.
 class TMessageForm : public QDialog {
 public:
-    bool HasCancel = false;
+    int EscapeResult = 0; // none
 
     void reject() override
     {
-        if (HasCancel)
-            done(CancelResult);
+        if (EscapeResult)
+            done(EscapeResult);
     }
 
 protected:
@@ -83,6 +84,11 @@ protected:
 TMessageButton DefaultButton()
 {
     return {ProgramText(TProgramText::ButtonOK), 1};
+}
+
+QList<TMessageButton> YesNoButtons()
+{
+    return {{ProgramText(TProgramText::ButtonYes), ResultYes}, {ProgramText(TProgramText::ButtonNo), ResultNo}};
 }
 
 std::unique_ptr<QDialog> CreateMessageDialog(const QString& text, const QString& caption, int icon,
@@ -160,8 +166,8 @@ std::unique_ptr<QDialog> CreateMessageDialog(const QString& text, const QString&
         button->setGeometry(left, buttonTop, buttonWidth, buttonHeight);
         const int result = buttons[i].ModalResult;
         QObject::connect(button, &QPushButton::clicked, form.get(), [dialog = form.get(), result] { dialog->done(result); });
-        if (result == CancelResult)
-            form->HasCancel = true;
+        if (result == CancelResult || (result == ResultNo && !form->EscapeResult))
+            form->EscapeResult = result;
         if (i == defaultIndex)
             defaultButton = button;
         left += buttonWidth + buttonSpacing;
@@ -207,4 +213,9 @@ int MessageDialog(const QString& text, const QString& caption, int icon, const Q
 int MessageDialog(const QString& text, const QString& caption, int icon)
 {
     return MessageDialog(text, caption, icon, {DefaultButton()}, 0);
+}
+
+bool AskYesNo(const QString& text, const QString& caption)
+{
+    return MessageDialog(text, caption, IconQuestion, YesNoButtons(), 1) == ResultYes;
 }

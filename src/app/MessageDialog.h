@@ -25,11 +25,16 @@ constexpr int IconInformation = 32516;
 
 // "OK" with result 1.
 TMessageButton DefaultButton();
+// A question's "Yes" (result 6) and "No" (result 7).
+constexpr int ResultYes = 6;
+constexpr int ResultNo = 7;
+QList<TMessageButton> YesNoButtons();
 
 // Builds the dialog without showing it. An empty caption means the
 // application's name; an unknown icon number shows no icon. The dialog's
 // result is the pressed button's ModalResult; closing it from the window
-// frame gives 2.
+// frame gives 2. Escape presses a cancel button, else a "No" (result 7),
+// else nothing.
 std::unique_ptr<QDialog> CreateMessageDialog(const QString& text, const QString& caption, int icon,
                                              const QList<TMessageButton>& buttons, int defaultIndex);
 
@@ -39,3 +44,6 @@ int MessageDialog(const QString& text, const QString& caption, int icon, const Q
                   int defaultIndex);
 // The common case: one "OK" button.
 int MessageDialog(const QString& text, const QString& caption = QString(), int icon = IconExclamation);
+// A question with "Yes" and "No", "No" the default so that a hasty Enter
+// loses nothing; true only for "Yes" (closing the box answers no).
+bool AskYesNo(const QString& text, const QString& caption = QString());

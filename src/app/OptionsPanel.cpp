@@ -20,6 +20,7 @@ namespace {
 constexpr int OptionsWidth = 386;
 constexpr int OptionsHeight = 303;
 constexpr const char* NotEnoughImages = "This set of cards does not contain enough images!";
+constexpr const char* NewGameQuestion = "Start a new game? Your unfinished game will be lost.";
 // Long enough for any real name, short enough for the score window's column.
 constexpr int MaxNameLength = 32;
 
@@ -132,6 +133,9 @@ void TMainForm::CapPairsBox(std::int32_t imageCount)
 
 void TMainForm::ShowOptions()
 {
+    // A game left here is kept as it stands, for the cover to offer again;
+    // the player is told when it cannot be.
+    const std::string unsaved = SaveGameInProgress();
     GameEngine->StopGame();
     MGrid->hide();
     CopyRightImage->show();
@@ -140,6 +144,8 @@ void TMainForm::ShowOptions()
     OptionsPanel->show();
     OptionsPanel->raise();
     SetPlayerLabel("Set Options");
+    if (!unsaved.empty())
+        ReportError("Your game could not be saved: " + unsaved);
     checkAvailableCards();
 }
 
@@ -165,7 +171,16 @@ void TMainForm::CardsBoxChange()
 
 void TMainForm::SettingsToPanel()
 {
-    TGame& game = *GameEngine;
+    const TCardsObj* set = SettingsToControls();
+    if (!set)
+        return;
+    GameEngine->CellWidth = set->CardWidth;
+    GameEngine->CellHeight = set->CardHeight;
+}
+
+const TCardsObj* TMainForm::SettingsToControls()
+{
+    const TGame& game = *GameEngine;
     SoundCheck->setChecked(GameSettings.SoundOn);
     ComputerCheck->setChecked(GameSettings.ComputerPlays);
     IQSlider->SetPosition(GameSettings.ComputerLevel);
@@ -183,11 +198,10 @@ void TMainForm::SettingsToPanel()
         CardsBox->addItem(QString::fromStdString(Catalogue[i].SetName), static_cast<int>(i));
     const TCardsObj* set = SelectedSet();
     if (!set)
-        return;
+        return nullptr;
     CardsBox->setCurrentIndex(GameSettings.SelectedCardSet);
     CapPairsBox(set->ImageCount);
-    game.CellWidth = set->CardWidth;
-    game.CellHeight = set->CardHeight;
+    return set;
 }
 
 void TMainForm::PanelToSettings()
@@ -212,6 +226,9 @@ void TMainForm::PanelToSettings()
 
 void TMainForm::StartGame()
 {
+    // A saved game or one in progress is lost only on the player's word.
+    if ((OfferedGame || GameWorthKeeping()) && !(OnAsk && OnAsk(NewGameQuestion)))
+        return;
     const bool coverShown = CoverPanel->isVisible();
     // A running game's board must keep its shape if the new deal fails.
     const std::int32_t rows = GameEngine->Rows;
@@ -226,6 +243,7 @@ void TMainForm::StartGame()
         DealtSetFile = set->FileName;
         DiscardSavedGame();
         StartGameClock(0);
+        QueueSave(true); // the options just chosen survive a crash too
     } catch (const std::exception& error) {
         // Nothing was dealt: the window stays on the face it showed.
         GameEngine->Rows = rows;

@@ -9,6 +9,8 @@ struct TTextRow {
 
 const TTextRow Texts[] = {
     {TProgramText::ButtonOK, "OK"},
+    {TProgramText::ButtonYes, "Yes"},
+    {TProgramText::ButtonNo, "No"},
     {TProgramText::OpenLinkFailed, "Unable to connect to %s"},
     {TProgramText::OpenLinkFailedCaption, "Default web browser not found"},
     {TProgramText::SendMailFailed, "Unable to send mail to %s"},

@@ -7,6 +7,8 @@
 
 enum class TProgramText {
     ButtonOK,              // the default button's caption
+    ButtonYes,             // a question's buttons
+    ButtonNo,
     OpenLinkFailed,        // %s: the link
     OpenLinkFailedCaption,
     SendMailFailed,        // %s: the mail link

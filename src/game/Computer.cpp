@@ -52,6 +52,8 @@ void TGame::ComputerMove()
             if (ComputerStreak >= 2)
                 break;
         }
+        // A card the engine refused to turn leaves the turn to the guesses below.
+        found = found && TurnPhase == 3;
     }
 
     if (!found && TurnPhase == 1) {
@@ -60,7 +62,7 @@ void TGame::ComputerMove()
             const CardRef slot = ComputerMemory[k];
             if (slot.Pair == Selection[1].Pair && !SameCell(slot, Selection[1])) {
                 RevealCard(slot.Col, slot.Row);
-                found = true;
+                found = TurnPhase == 3;
                 break;
             }
         }

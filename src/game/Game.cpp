@@ -31,7 +31,7 @@ void TGame::NewGame1Click(const std::string& cardSetFile)
     ResetGame();
     View.ShowBoard();
     DrawBoard();
-    View.SetPlayerLabel(PlayerLine());
+    View.SetPlayerLabel(PlayerLine(CurrentPlayer));
 
     InputEnabled = false;
     PairMatched = false;
@@ -76,7 +76,9 @@ void TGame::ResumeGame(const TSavedGame& saved, TCardSet set, const std::string&
 
     View.ShowBoard();
     DrawBoard();
-    View.SetPlayerLabel(PlayerLine());
+    // During the delay after a miss the line still names the player who missed.
+    const std::int32_t missed = CurrentPlayer == 1 ? PlayerCount : CurrentPlayer - 1;
+    View.SetPlayerLabel(PlayerLine(TurnPhase == 3 && !PairMatched ? missed : CurrentPlayer));
     if (FaceType == 1)
         for (std::int32_t phase = 1; phase < TurnPhase; ++phase)
             View.ShowFaceOverlay(phase, Selection[phase].Col, Selection[phase].Row);
@@ -180,9 +182,9 @@ void TGame::StopGame()
     View.HideFaceOverlays();
 }
 
-std::string TGame::PlayerLine() const
+std::string TGame::PlayerLine(std::int32_t number) const
 {
-    const TPlayer& player = Players[CurrentPlayer];
+    const TPlayer& player = Players[static_cast<std::size_t>(number)];
     return player.Name + " (pairs: " + std::to_string(player.Score) + ")";
 }
 

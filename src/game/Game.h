@@ -111,8 +111,8 @@ public:
     // Stops a game in progress (the options panel opens): timer off, board
     // inactive, overlays hidden.
     void StopGame();
-    // The status line: name of the current player and the pairs count.
-    std::string PlayerLine() const;
+    // The status line for a player record: the name and the pairs count.
+    std::string PlayerLine(std::int32_t number) const;
 
     // --- Turns ----------------------------------------------------------------
     void MGridSelectCell(std::int32_t col, std::int32_t row);

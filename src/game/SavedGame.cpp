@@ -166,6 +166,10 @@ void CheckState(const TSavedGame& g)
     if (removed + (g.PairMatched ? 2 : 0) != 2 * g.PairsFound || g.PairsFound >= g.PairCount)
         Damaged("the pairs found do not match the board");
 
+    // A score beyond the players could make a winner of nobody who played.
+    for (std::int32_t i = g.PlayerCount + 1; i <= PlayerRecords; ++i)
+        if (g.Players[static_cast<std::size_t>(i)].Score != 0)
+            Damaged("a score for a player who does not play");
     std::int32_t scores = 0;
     for (std::int32_t i = 1; i <= PlayerRecords; ++i)
         scores += g.Players[static_cast<std::size_t>(i)].Score;
@@ -187,11 +191,23 @@ void CheckState(const TSavedGame& g)
     const bool matched = turned == 2 && g.Selection[1].Pair == g.Selection[2].Pair;
     if (g.PairMatched != matched)
         Damaged("a pair that is not judged as its cards");
+    // Clicks are shut out only while the computer's cards wait out their
+    // delay, and the computer turns its two cards at once.
+    if (!g.InputEnabled && !(g.ComputerPlays && g.TurnPhase == 3))
+        Damaged("the players cannot click");
+    if (g.ComputerPlays && g.CurrentPlayer == 1 && g.TurnPhase == 2)
+        Damaged("the computer's turn stops after one card");
 
-    for (const CardRef& slot : g.ComputerMemory)
-        if (slot.Pair != 0
-            && (!OnBoard(g, slot) || g.CellPair[static_cast<std::size_t>(CellIndex(g, slot))] != slot.Pair))
+    for (const CardRef& slot : g.ComputerMemory) {
+        if (slot.Pair == 0)
+            continue;
+        if (!OnBoard(g, slot) || g.CellPair[static_cast<std::size_t>(CellIndex(g, slot))] != slot.Pair)
             Damaged("a remembered card that is not on the board");
+        // The computer forgets a pair the moment it is found.
+        if (g.CellState[static_cast<std::size_t>(CellIndex(g, slot))] == CellRemoved
+            || (g.PairMatched && slot.Pair == g.Selection[1].Pair))
+            Damaged("a remembered card of a pair already found");
+    }
 }
 
 } // namespace

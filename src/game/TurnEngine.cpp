@@ -10,7 +10,9 @@ void TGame::MGridSelectCell(std::int32_t col, std::int32_t row)
 
 void TGame::RevealCard(std::int32_t col, std::int32_t row)
 {
-    if (!OnBoard(col, row, Cols, Rows) || TurnPhase < 1 || TurnPhase > 2)
+    // Only a face-down card turns, whoever asks: a removed or face-up one
+    // would be counted twice.
+    if (!OnBoard(col, row, Cols, Rows) || TurnPhase < 1 || TurnPhase > 2 || CellState[row][col] != CellFaceDown)
         return;
     CellState[row][col] = CellFaceUp;
     if (FaceType == 1)
@@ -39,7 +41,7 @@ void TGame::EvaluatePair()
             ForgetPair(Selection[1].Pair);
         if (Settings.SoundOn)
             View.PlaySound(TGameSound::Pair);
-        View.SetPlayerLabel(PlayerLine());
+        View.SetPlayerLabel(PlayerLine(CurrentPlayer));
         CheckGameEnd();
         return;
     }
@@ -95,7 +97,7 @@ void TGame::close_pair()
             View.ShowScoreWindow();
         }
     } else {
-        View.SetPlayerLabel(PlayerLine());
+        View.SetPlayerLabel(PlayerLine(CurrentPlayer));
     }
 
     TurnPhase = 1;

@@ -41,6 +41,7 @@ TEST(GameFiles, AKillWhileSavingLeavesTheOldOrTheNewGame)
     for (std::int32_t k = 0; k < 8; ++k)
         game.FaceEntries.push_back(FirstFaceEntry + k);
     game.PlayerCount = 2;
+    game.InputEnabled = true;
     game.MemorySize = MemorySizeFor(4, 4, 0);
     game.ComputerMemory.resize(static_cast<std::size_t>(game.MemorySize));
     const auto save = [&](std::int32_t i) {

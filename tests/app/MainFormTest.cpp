@@ -3,6 +3,7 @@
 #include "PrivateFolders.h"
 #include "Support/TestSkin.h"
 
+#include "app/Accessibility.h"
 #include "app/BoardGrid.h"
 #include "app/FaceOverlay.h"
 #include "app/GameFiles.h"
@@ -17,6 +18,7 @@
 #include "platform/AtomicFile.h"
 #include "windows/Image.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -92,6 +94,10 @@ protected:
             Messages.push_back(text);
             PairsAtMessage.push_back(Form->PairsBox->currentText().toStdString());
         };
+        Form->OnAsk = [this](const std::string& text) {
+            Questions.push_back(text);
+            return Answer;
+        };
         Form->OnShowScore = [this]() {
             ++ScoreWindows;
             WinnerAtScore = Form->Game().WinnerText;
@@ -162,6 +168,8 @@ protected:
     std::unique_ptr<TMainForm> Form;
     std::vector<std::string> Messages;
     std::vector<std::string> PairsAtMessage;
+    std::vector<std::string> Questions;
+    bool Answer = true;
     int ScoreWindows = 0;
     std::string WinnerAtScore;
 };
@@ -533,6 +541,7 @@ TEST_F(TMainFormTest, OptionsStopARunningGameAndPlayDealsAFreshOne)
     EXPECT_EQ(Form->size(), QSize(490, 450));
 
     ClickArea(Form->PanelMap, "play");
+    EXPECT_EQ(Questions.size(), 1u); // the game left for the options was kept: Play asks first
     EXPECT_TRUE(game.GameActive);
     EXPECT_EQ(game.TurnPhase, 1);
     for (int row = 0; row < game.Rows; ++row)
@@ -544,6 +553,7 @@ TEST_F(TMainFormTest, OptionsStopARunningGameAndPlayDealsAFreshOne)
     EXPECT_EQ(game.TurnPhase, 1);
     EXPECT_FALSE(Form->Panel1->isVisible());
     EXPECT_TRUE(Messages.empty());
+    EXPECT_EQ(Questions.size(), 1u); // no turn played, nothing to lose
 }
 
 TEST_F(TMainFormTest, AStoredPairCountAboveTheSetIsLoweredSilently)
@@ -791,6 +801,123 @@ TEST_F(TResumeTest, ExitMidGameThenResumeFromTheStatusLineAndFinishIntoTheRecord
     EXPECT_TRUE(Messages.empty());
 }
 
+TEST_F(TResumeTest, TheOfferBelongsToTheCoverAndAGameLeftForTheOptionsIsKeptAsItStands)
+{
+    std::map<int, std::vector<std::pair<int, int>>> cells;
+    PlayAndExit(cells);
+    InstallAccessibility(); // before the window: an interface, once made, stays
+    Create();
+    QAccessibleActionInterface* line = QAccessible::queryAccessibleInterface(Form->Label1)->actionInterface();
+    ASSERT_TRUE(line);
+    const QString press = QAccessibleActionInterface::pressAction();
+    EXPECT_TRUE(line->actionNames().contains(press));
+
+    // On the options panel the status line is no choice: a click, Enter and
+    // a screen reader's press leave the names being edited alone.
+    ClickArea(Form->PanelMap, "options");
+    Form->PlayerEdits[0]->setText(QStringLiteral("Cy"));
+    EXPECT_FALSE(Form->ResumeOffered());
+    EXPECT_EQ(Form->Label1->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(line->actionNames().contains(press));
+    QTest::mouseClick(Form->Label1, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::keyClick(Form->Label1, Qt::Key_Return);
+    line->doAction(press);
+    EXPECT_FALSE(Form->Game().GameActive);
+    EXPECT_EQ(Form->PlayerEdits[0]->text(), QStringLiteral("Cy"));
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Set Options"));
+
+    // Back on the cover it is offered again, and a screen reader may take it.
+    Form->ShowWelcome();
+    EXPECT_TRUE(Form->ResumeOffered());
+    ASSERT_TRUE(line->actionNames().contains(press));
+    line->doAction(press);
+    TGame& game = Form->Game();
+    ASSERT_TRUE(game.GameActive);
+    EXPECT_EQ(PairCells(), cells);
+    EXPECT_EQ(Form->PlayerEdits[0]->text(), QStringLiteral("Ann")); // the resumed game's players
+
+    // Bob finds pair 4 and turns a card; the options panel stops the game,
+    // which is kept as it now stands, and nothing resumes it there.
+    ClickCell(cells[4][1].first, cells[4][1].second);
+    FireTimer();
+    ClickCell(cells[5][0].first, cells[5][0].second);
+    ClickArea(Form->PanelMap, "options");
+    EXPECT_FALSE(game.GameActive);
+    EXPECT_EQ(Form->PlayerEdits[1]->text(), QStringLiteral("Bob"));
+    EXPECT_FALSE(line->actionNames().contains(press));
+    QTest::keyClick(Form->Label1, Qt::Key_Return);
+    EXPECT_FALSE(game.GameActive);
+    Answer = false;
+    ClickArea(Form->PanelMap, "play"); // asks, and no keeps it
+    EXPECT_EQ(Questions.size(), 1u);
+    EXPECT_TRUE(Form->OptionsPanel->isVisible());
+    ClickArea(Form->PanelMap, "exit");
+    Form.reset();
+
+    Create();
+    ClickStatusLine();
+    ASSERT_TRUE(Form->Game().GameActive);
+    EXPECT_EQ(Form->Game().Players[2].Score, 1);
+    EXPECT_EQ(Form->Game().TurnPhase, 2);
+    EXPECT_EQ(Form->Game().Selection[1].Pair, 5);
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(TResumeTest, EveryTurnIsSavedAndClosingDuringTheLastDelayRecordsTheGame)
+{
+    WriteTestSet(Folder, {});
+    Create();
+    SetUpHumans("Ann", "Bob");
+    Form->DelayBox->setCurrentIndex(0);
+    ClickArea(Form->PanelMap, "play");
+    auto cells = PairCells();
+    ClickCell(cells[1][0].first, cells[1][0].second);
+    ClickCell(cells[1][1].first, cells[1][1].second);
+    FireTimer();
+    QCoreApplication::processEvents(); // the save waits for the turn's paint
+    ClickCell(cells[2][0].first, cells[2][0].second);
+    Form.reset(); // killed: nothing is saved on the way out
+
+    // The turn before the one in progress and the game's options survive.
+    Create();
+    EXPECT_EQ(Form->DelayBox->currentIndex(), 0);
+    EXPECT_EQ(Form->PlayerEdits[1]->text(), QStringLiteral("Bob"));
+    ClickStatusLine();
+    TGame& game = Form->Game();
+    ASSERT_TRUE(game.GameActive);
+    EXPECT_EQ(game.Players[1].Score, 1);
+    EXPECT_EQ(game.TurnPhase, 1);
+    EXPECT_EQ(game.Moves, 1);
+
+    // Ann finds every other pair; the window closes while the last one's delay runs.
+    for (int pair = 2; pair <= 8; ++pair) {
+        ClickCell(cells[pair][0].first, cells[pair][0].second);
+        ClickCell(cells[pair][1].first, cells[pair][1].second);
+        if (pair < 8)
+            FireTimer();
+    }
+    ASSERT_TRUE(game.GameOver);
+    ClickArea(Form->PanelMap, "exit");
+    Form.reset();
+    EXPECT_FALSE(fs::exists(SavedFile()));
+    const std::vector<TRecord> records = ReadRecords(SavedFile().parent_path() / "records");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].Players, (std::vector<TPlayer> {{"Ann", 8}, {"Bob", 0}}));
+    EXPECT_EQ(records[0].Winner, 1);
+    EXPECT_EQ(ScoreWindows, 0);
+}
+
+TEST_F(TResumeTest, AGameTheOptionsCannotKeepIsSaidSo)
+{
+    auto cells = DealForHumans({});
+    ClickCell(cells[1][0].first, cells[1][0].second);
+    ClickCell(cells[1][1].first, cells[1][1].second);
+    fs::create_directories(SavedFile()); // a folder where the file would go
+    ClickArea(Form->PanelMap, "options");
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].rfind("Your game could not be saved: ", 0), 0u) << Messages[0];
+}
+
 TEST_F(TResumeTest, TabReachesTheResumeChoiceAndEnterTakesIt)
 {
     std::map<int, std::vector<std::pair<int, int>>> cells;
@@ -807,12 +934,21 @@ TEST_F(TResumeTest, TabReachesTheResumeChoiceAndEnterTakesIt)
     EXPECT_EQ(Form->Label1->focusPolicy(), Qt::NoFocus); // no longer a stop once taken
 }
 
-TEST_F(TResumeTest, PlayDiscardsTheSavedGameAndAChangedSetIsRefusedAndKeptAside)
+TEST_F(TResumeTest, PlayDiscardsTheSavedGameOnlyWhenToldAndAChangedSetIsRefusedAndKeptAside)
 {
     std::map<int, std::vector<std::pair<int, int>>> cells;
     PlayAndExit(cells);
     Create();
+    Answer = false;
     ClickArea(Form->PanelMap, "play");
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_EQ(Questions[0], "Start a new game? Your unfinished game will be lost.");
+    EXPECT_TRUE(Form->ResumeOffered());
+    EXPECT_FALSE(Form->Game().GameActive);
+    Answer = true;
+    ClickArea(Form->PanelMap, "play");
+    EXPECT_EQ(Questions.size(), 2u);
+    EXPECT_TRUE(Form->Game().GameActive);
     EXPECT_FALSE(Form->ResumeOffered());
     EXPECT_FALSE(fs::exists(SavedFile()));
     Form.reset();

@@ -108,12 +108,13 @@ int ExecWith(QDialog& dialog, const std::function<void()>& action)
 
 TEST(MessageDialog, TheClickedButtonGivesTheResult)
 {
-    auto dialog = CreateMessageDialog(QStringLiteral("?"), QString(), IconNone,
-                                      {{QStringLiteral("Yes"), 6}, {QStringLiteral("No"), 7}}, 0);
-    EXPECT_EQ(ExecWith(*dialog, [&] { QTest::mouseClick(Button(*dialog, 1), Qt::LeftButton); }), 7);
+    auto dialog = CreateMessageDialog(QStringLiteral("?"), QString(), IconNone, YesNoButtons(), 0);
+    EXPECT_EQ(Button(*dialog, 0)->text(), QStringLiteral("Yes"));
+    EXPECT_EQ(Button(*dialog, 1)->text(), QStringLiteral("No"));
+    EXPECT_EQ(ExecWith(*dialog, [&] { QTest::mouseClick(Button(*dialog, 1), Qt::LeftButton); }), ResultNo);
 }
 
-TEST(MessageDialog, EscapeAnswersOnlyACancelButton)
+TEST(MessageDialog, EscapeAnswersOnlyACancelOrANoButton)
 {
     auto plain = CreateMessageDialog(QStringLiteral("!"), QString(), IconNone, {DefaultButton()}, 0);
     EXPECT_EQ(ExecWith(*plain,
@@ -125,6 +126,8 @@ TEST(MessageDialog, EscapeAnswersOnlyACancelButton)
     auto cancel = CreateMessageDialog(QStringLiteral("!"), QString(), IconNone,
                                       {DefaultButton(), {QStringLiteral("Cancel"), 2}}, 0);
     EXPECT_EQ(ExecWith(*cancel, [&] { QTest::keyClick(cancel.get(), Qt::Key_Escape); }), 2);
+    auto question = CreateMessageDialog(QStringLiteral("?"), QString(), IconNone, YesNoButtons(), 1);
+    EXPECT_EQ(ExecWith(*question, [&] { QTest::keyClick(question.get(), Qt::Key_Escape); }), ResultNo);
 }
 
 TEST(MessageDialog, TheModalCallReturnsOkAndLeavesTheOwnerActive)
@@ -141,6 +144,18 @@ TEST(MessageDialog, TheModalCallReturnsOkAndLeavesTheOwnerActive)
     EXPECT_EQ(MessageDialog(QStringLiteral("Done"), QStringLiteral("C"), IconInformation), 1);
     EXPECT_TRUE(owner.isEnabled());
     EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
+
+    // A question answers true for "Yes" only; "No" is its default.
+    for (const bool yes : {true, false}) {
+        QTimer::singleShot(0, [yes] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* no = w->findChild<QPushButton*>(QStringLiteral("Button1")); no && w->isVisible()) {
+                    EXPECT_TRUE(no->isDefault());
+                    QTest::mouseClick(yes ? w->findChild<QPushButton*>(QStringLiteral("Button0")) : no, Qt::LeftButton);
+                }
+        });
+        EXPECT_EQ(AskYesNo(QStringLiteral("Start?")), yes);
+    }
 }
 
 } // namespace

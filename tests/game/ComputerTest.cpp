@@ -113,6 +113,28 @@ TEST_F(Computer, CashesInTheFirstRememberedPairInSlotOrder)
         EXPECT_NE(Game.ComputerMemory[i].Pair, 2);
 }
 
+TEST_F(Computer, ARememberedCardThatIsNotFaceDownIsNeverTurned)
+{
+    // As a damaged file could leave it: pair 1 is gone but still remembered.
+    const std::vector<TCell> gone = CellsOfPair(Game, 1);
+    for (const TCell& cell : gone)
+        Game.CellState[cell.Row][cell.Col] = CellRemoved;
+    Game.MemorySize = 6;
+    Game.CurrentPlayer = 1;
+    Game.ComputerMemory[1] = Card(Game, gone[0]);
+    Game.ComputerMemory[2] = Card(Game, gone[1]);
+    Game.RevealCard(gone[0].Col, gone[0].Row);
+    EXPECT_EQ(Game.TurnPhase, 1);
+    // The computer guesses instead, and its turn ends as any turn does.
+    Game.ComputerMove();
+    EXPECT_EQ(Game.TurnPhase, 3);
+    EXPECT_TRUE(Rig.View.TimerRunning);
+    EXPECT_NE(Game.Selection[1].Pair, 1);
+    EXPECT_NE(Game.Selection[2].Pair, 1);
+    for (const TCell& cell : gone)
+        EXPECT_EQ(Game.CellState[cell.Row][cell.Col], CellRemoved);
+}
+
 TEST_F(Computer, AfterTwoPairsInARowOnlySlotOneMayOpenARememberedPair)
 {
     const std::vector<TCell> b = CellsOfPair(Game, 2);

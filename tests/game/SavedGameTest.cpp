@@ -98,6 +98,12 @@ const TStopRow StopTable[] = {
          PairThenMiss(rig);
          Click(rig.Game, FaceDownCell(rig.Game, 0));
      }},
+    {"the delay after a miss running", 3, false, [](TGameRig& rig) {
+         PairThenMiss(rig);
+         const TCell first = FaceDownCell(rig.Game, 0);
+         Click(rig.Game, first);
+         Click(rig.Game, FaceDownCell(rig.Game, rig.Game.CellPair[first.Row][first.Col]));
+     }},
     {"the delay after a pair running", 3, false, [](TGameRig& rig) {
          const std::vector<TCell> pair = CellsOfPair(rig.Game, 2);
          Click(rig.Game, pair[0]);
@@ -146,6 +152,7 @@ TEST(SavedGame, AGameSavedAtAnyPointOfATurnResumesAsTheSameModel)
             parsed, LoadCardSet(file, parsed.FaceEntries, resumed.Game.WorkAreaWidth, resumed.Game.WorkAreaHeight),
             file);
         ExpectSameModel(played.Game, resumed.Game);
+        EXPECT_EQ(resumed.View.Label, played.View.Label); // after a miss, the player who missed until the delay ends
         EXPECT_EQ(resumed.Settings.PairCount, played.Settings.PairCount);
         EXPECT_EQ(resumed.Settings.ComputerPlays, played.Settings.ComputerPlays);
         EXPECT_EQ(resumed.Settings.ComputerLevel, played.Settings.ComputerLevel);
@@ -202,6 +209,30 @@ const TDamageRow DamageTable[] = {
     {"a name too long", [](TSavedGame& g) { g.Players[1].Name.assign(256, 'n'); }, "a player's name 256"},
     {"a memory of another level", [](TSavedGame& g) { g.ComputerLevel = 10; }, "does not fit its level"},
     {"a remembered card not on the board", [](TSavedGame& g) { g.ComputerMemory[0] = {1, 9, 0}; }, "remembered card"},
+    {"a remembered card of a removed pair", [](TSavedGame& g) {
+         for (std::size_t i = 0; i < g.CellPair.size(); ++i)
+             if (g.CellPair[i] == 1) {
+                 const auto cell = static_cast<std::int32_t>(i);
+                 g.CellState[i] = CellRemoved;
+                 g.ComputerMemory[0] = {1, cell % g.Cols, cell / g.Cols};
+             }
+         g.PairsFound = 1;
+         g.Players[1].Score = 1;
+     }, "a pair already found"},
+    {"clicks shut out in a human's turn", [](TSavedGame& g) { g.InputEnabled = false; }, "cannot click"},
+    {"the computer's turn after one card", [](TSavedGame& g) {
+         g.ComputerPlays = true;
+         g.TurnPhase = 2;
+         g.Selection[1] = {g.CellPair[0], 0, 0};
+         g.CellState[0] = CellFaceUp;
+     }, "after one card"},
+    {"a score beyond the player count", [](TSavedGame& g) {
+         g.Players[3].Score = 1; // the record that would win
+         g.PairsFound = 1;
+         for (std::size_t i = 0; i < g.CellPair.size(); ++i)
+             if (g.CellPair[i] == 1)
+                 g.CellState[i] = CellRemoved;
+     }, "a player who does not play"},
 };
 
 TEST(SavedGame, ADamagedGameIsRefusedWithItsReason)

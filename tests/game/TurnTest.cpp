@@ -114,6 +114,7 @@ TEST_F(Turns, InvalidClicksAreIgnored)
     const std::vector<TCell> cells = CellsOfPair(Game, 1);
     Click(cells[0]);
     Click(cells[0]); // the same face-up card again
+    Game.RevealCard(cells[0].Col, cells[0].Row); // nor when asked directly
     EXPECT_EQ(Game.TurnPhase, 2);
     Game.MGridSelectCell(-1, 0);
     Game.MGridSelectCell(4, 0);
