@@ -104,6 +104,22 @@ std::int32_t LargestOfferedPairCount(std::int32_t imageCount)
     return PairCounts[index] <= imageCount ? PairCounts[index] : 0;
 }
 
+std::string NotEnoughImagesText(std::int32_t imageCount)
+{
+    const std::int32_t pairs = LargestOfferedPairCount(imageCount);
+    std::string text = "This set of cards does not contain enough images!\n\nIt has " + std::to_string(imageCount)
+        + (imageCount == 1 ? " picture" : " pictures");
+    if (pairs > 0)
+        return text + ", enough for " + std::to_string(pairs) + " pairs.";
+    return text + ", and a game needs at least " + std::to_string(PairCounts[0]) + ".";
+}
+
+std::string UnusableSetText(const TCardsObj& set, const std::string& plain, const std::string& detail)
+{
+    return "The set of cards \"" + set.SetName + "\" cannot be used" + (plain.empty() ? "" : ": " + plain)
+        + ".\n\nDetails: " + detail;
+}
+
 TPlayerEdits NamesForEdits(const TPlayers& players, bool computerPlays)
 {
     const std::size_t first = computerPlays ? 2 : 1;

@@ -19,6 +19,9 @@ struct TCardsObj {
     std::int32_t CardWidth = 0;  // one card picture, pixels
     std::int32_t CardHeight = 0;
     std::int32_t ImageCount = 0; // faces in the set; one face makes one pair
+    // Why the set failed when it was dealt (UnusableSetText); it is not
+    // dealt again in this run. Empty while it is usable.
+    std::string Unusable;
 };
 
 // In the order the folder listing returned the archives, unsorted; duplicate
@@ -51,8 +54,14 @@ std::int32_t PairCountIndex(std::int32_t pairCount);
 // index out of range is returned unchanged.
 std::int32_t CapPairIndex(std::int32_t selectedIndex, std::int32_t imageCount);
 // True when the set cannot fill the selected count: the options panel then
-// says "This set of cards does not contain enough images!" before capping.
+// says NotEnoughImagesText before capping.
 bool LacksImages(std::int32_t selectedIndex, std::int32_t imageCount);
+// "This set of cards does not contain enough images!", then how many
+// pictures the set has and how many pairs they make.
+std::string NotEnoughImagesText(std::int32_t imageCount);
+// A set that failed when dealt: its name and what is wrong in plain words
+// first, the technical detail after.
+std::string UnusableSetText(const TCardsObj& set, const std::string& plain, const std::string& detail);
 // The largest offered pair count a set of imageCount faces can fill; 0 below 8.
 std::int32_t LargestOfferedPairCount(std::int32_t imageCount);
 

@@ -193,6 +193,9 @@ private:
     // Draws a picture at twice the resolution when there is one; false otherwise.
     bool PaintSharp(const QImage& sharp, QPainter& painter, const QRect& rect);
     void CapPairsBox(std::int32_t imageCount);
+    // Shows CardsBox's item of a set that cannot be used as such; the list
+    // holds the sets in catalogue order, so item is the set's position.
+    void MarkUnusableSet(int item);
     int SelectedPairs() const;
     const TCardsObj* SelectedSet() const;
 

@@ -26,20 +26,6 @@ constexpr const char* ResumeText = "Welcome back: click here to resume your game
 const QEvent::Type SaveEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 constexpr int SavePriority = Qt::LowEventPriority - 1;
 
-std::vector<std::string> SummaryLines(const std::vector<TRecord>& records, const TRecord& game)
-{
-    std::vector<std::string> lines;
-    if (const std::optional<TBestResult> best = BestResult(records, game.CardSet, game.Pairs))
-        lines.push_back("Best: " + best->Name + ", " + std::to_string(best->Score) + " pairs in "
-                        + std::to_string(best->Moves) + " moves");
-    if (game.ComputerLevel >= 0) {
-        const TWonLost count = WonLostAgainstComputer(records, game.ComputerLevel);
-        lines.push_back("Level " + std::to_string(game.ComputerLevel) + ": won " + std::to_string(count.Won)
-                        + ", lost " + std::to_string(count.Lost));
-    }
-    return lines;
-}
-
 // The file was replaced; only whether it would survive a power cut is unsure.
 void ReportNotOnDisk(const TWriteOutcome& written)
 {

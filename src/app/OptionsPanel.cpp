@@ -13,13 +13,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStandardItemModel>
 #include <QTimer>
 
 namespace {
 
 constexpr int OptionsWidth = 386;
 constexpr int OptionsHeight = 303;
-constexpr const char* NotEnoughImages = "This set of cards does not contain enough images!";
 constexpr const char* NewGameQuestion = "Start a new game? Your unfinished game will be lost.";
 // Long enough for any real name, short enough for the score window's column.
 constexpr int MaxNameLength = 32;
@@ -87,6 +87,8 @@ void TMainForm::CreateOptionsPanel()
     QWidget::setTabOrder(PlayerEdits[3], ComputerCheck);
 
     // Only the user's choices count as changes, not the panel's own filling.
+    // Arrow keys on the closed list choose too: passing a set must not
+    // check it, so the chosen set's pictures are checked on Play.
     connect(CardsBox, &QComboBox::activated, this, [this]() { CardsBoxChange(); });
     connect(PairsBox, &QComboBox::activated, this, [this]() { checkAvailableCards(); });
 }
@@ -155,7 +157,7 @@ void TMainForm::checkAvailableCards()
     if (!set)
         return;
     if (LacksImages(PairsBox->currentIndex(), set->ImageCount))
-        ReportError(NotEnoughImages);
+        ReportError(NotEnoughImagesText(set->ImageCount));
     CapPairsBox(set->ImageCount);
 }
 
@@ -166,7 +168,18 @@ void TMainForm::CardsBoxChange()
         return;
     // Each item carries its catalogue position.
     GameSettings.SelectedCardSet = CardsBox->itemData(item).toInt();
-    checkAvailableCards();
+}
+
+void TMainForm::MarkUnusableSet(int item)
+{
+    const auto* model = qobject_cast<QStandardItemModel*>(CardsBox->model());
+    QStandardItem* entry = model ? model->item(item) : nullptr;
+    if (!entry)
+        return;
+    // Greyed, and passed over by the keys and the list.
+    entry->setEnabled(false);
+    entry->setText(QString::fromStdString(Catalogue[static_cast<std::size_t>(item)].SetName)
+                   + QStringLiteral(" (cannot be used)"));
 }
 
 void TMainForm::SettingsToPanel()
@@ -194,8 +207,11 @@ const TCardsObj* TMainForm::SettingsToControls()
     Timer1->setInterval(TurnDelayMs(GameSettings.DelayIndex));
 
     CardsBox->clear();
-    for (std::size_t i = 0; i < Catalogue.size(); ++i)
+    for (std::size_t i = 0; i < Catalogue.size(); ++i) {
         CardsBox->addItem(QString::fromStdString(Catalogue[i].SetName), static_cast<int>(i));
+        if (!Catalogue[i].Unusable.empty())
+            MarkUnusableSet(static_cast<int>(i));
+    }
     const TCardsObj* set = SelectedSet();
     if (!set)
         return nullptr;
@@ -226,6 +242,13 @@ void TMainForm::PanelToSettings()
 
 void TMainForm::StartGame()
 {
+    // Too few pictures for the pairs chosen: said, the pairs lowered, and
+    // the player sees the change before a game starts.
+    if (const TCardsObj* set = SelectedSet();
+        set && set->Unusable.empty() && LacksImages(PairsBox->currentIndex(), set->ImageCount)) {
+        checkAvailableCards();
+        return;
+    }
     // A saved game or one in progress is lost only on the player's word.
     if ((OfferedGame || GameWorthKeeping()) && !(OnAsk && OnAsk(NewGameQuestion)))
         return;
@@ -236,19 +259,26 @@ void TMainForm::StartGame()
     CoverPanel->hide();
     PanelToSettings();
     const TCardsObj* set = SelectedSet();
-    try {
-        if (!set)
-            throw EGameError(NoCardSetsText());
-        GameEngine->NewGame1Click(set->FileName);
-        DealtSetFile = set->FileName;
-        DiscardSavedGame();
-        StartGameClock(0);
-        QueueSave(true); // the options just chosen survive a crash too
-    } catch (const std::exception& error) {
-        // Nothing was dealt: the window stays on the face it showed.
-        GameEngine->Rows = rows;
-        GameEngine->Cols = cols;
-        CoverPanel->setVisible(coverShown);
-        ReportError(error.what());
+    std::string refusal = !set ? NoCardSetsText() : set->Unusable;
+    if (refusal.empty()) {
+        try {
+            GameEngine->NewGame1Click(set->FileName);
+            DealtSetFile = set->FileName;
+            DiscardSavedGame();
+            StartGameClock(0);
+            QueueSave(true); // the options just chosen survive a crash too
+            return;
+        } catch (const EGameError& error) {
+            const auto index = static_cast<std::size_t>(GameSettings.SelectedCardSet);
+            refusal = Catalogue[index].Unusable = UnusableSetText(*set, error.Plain(), error.what());
+            MarkUnusableSet(static_cast<int>(index));
+        } catch (const std::exception& error) {
+            refusal = error.what();
+        }
     }
+    // Nothing was dealt: the window stays on the face it showed.
+    GameEngine->Rows = rows;
+    GameEngine->Cols = cols;
+    CoverPanel->setVisible(coverShown);
+    ReportError(refusal);
 }

@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -217,14 +218,24 @@ void TLumCustomImageMap::paintEvent(QPaintEvent* event)
     // The areas' pictures replace frame 0 where they lie; the result is then
     // laid over what the parent painted, so see-through pixels show it.
     const QRect dirty = event->rect();
-    // At the screen's resolution, so sharp pictures stay sharp.
+    QPainter painter(this);
+    // At the screen's resolution, so sharp pictures stay sharp, and on the
+    // screen's own pixel grid: where the control starts between two device
+    // pixels (an odd position at a scale of 1.5), the layer starts at the
+    // pixel before and is painted shifted by the rest. Its pictures are then
+    // sampled as those painted straight onto the screen beside it are, and
+    // the joins show no seam.
     const qreal ratio = devicePixelRatioF();
-    QImage layer(dirty.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    const QPointF start = painter.deviceTransform().map(QPointF(dirty.topLeft()));
+    const QPointF shift(start.x() - std::floor(start.x()), start.y() - std::floor(start.y()));
+    QImage layer(static_cast<int>(std::ceil(dirty.width() * ratio + shift.x())),
+                 static_cast<int>(std::ceil(dirty.height() * ratio + shift.y())), QImage::Format_ARGB32_Premultiplied);
     layer.setDevicePixelRatio(ratio);
     layer.fill(Qt::transparent);
+    const QPointF layerTopLeft = QPointF(dirty.topLeft()) - shift / ratio;
     {
         QPainter canvas(&layer);
-        canvas.translate(-dirty.topLeft());
+        canvas.translate(-layerTopLeft);
         canvas.setCompositionMode(QPainter::CompositionMode_Source);
         const TRect clip = TRect::FromQRect(dirty);
         if (!FTransparent)
@@ -235,8 +246,7 @@ void TLumCustomImageMap::paintEvent(QPaintEvent* event)
                 DrawImagePart(canvas, part, FrameOfPaint(area->AreaPaint), part);
         }
     }
-    QPainter painter(this);
-    painter.drawImage(dirty.topLeft(), layer);
+    painter.drawImage(layerTopLeft, layer);
     if (FFocusArea >= 0 && FFocusArea < AreaCount() && FocusFrameVisible(*this))
         DrawFocusFrame(painter, Area(FFocusArea).AreaRect.ToQRect());
 }

@@ -12,9 +12,13 @@
 
 namespace {
 
-[[noreturn]] void Refuse(const std::string& fileName, const std::string& reason)
+// Words for the player, beside the technical reason.
+constexpr const char* Damaged = "its file is damaged";
+constexpr const char* PictureDamaged = "one of its pictures is damaged";
+
+[[noreturn]] void Refuse(const std::string& fileName, const std::string& reason, const std::string& plain)
 {
-    throw EGameError(fileName + ": " + reason);
+    throw EGameError(fileName + ": " + reason, plain);
 }
 
 void CheckRecord(const std::string& fileName, const TCardSetInfo& info, std::int32_t pairCount,
@@ -22,15 +26,19 @@ void CheckRecord(const std::string& fileName, const TCardSetInfo& info, std::int
 {
     if (info.Width <= 0 || info.Height <= 0)
         Refuse(fileName, "the card pictures have no size (" + std::to_string(info.Width) + " x " +
-                             std::to_string(info.Height) + ")");
+                             std::to_string(info.Height) + ")",
+               Damaged);
     if (info.FaceCount < pairCount)
         Refuse(fileName, "the set holds " + std::to_string(info.FaceCount) + " faces, fewer than the " +
-                             std::to_string(pairCount) + " pairs asked for");
+                             std::to_string(pairCount) + " pairs asked for",
+               "it has only " + std::to_string(info.FaceCount) + " pictures, too few for "
+                   + std::to_string(pairCount) + " pairs");
     // The record's count must match the archive, or the face list below
     // could be as long as any number a file claims.
     if (info.FaceCount > entryCount - FirstFaceEntry)
         Refuse(fileName, "the set claims " + std::to_string(info.FaceCount) + " faces but holds only " +
-                             std::to_string(std::max(entryCount - FirstFaceEntry, 0)));
+                             std::to_string(std::max(entryCount - FirstFaceEntry, 0)),
+               Damaged);
 }
 
 std::unique_ptr<TGraphic> LoadPicture(TLumResReader& reader, std::int32_t entry, std::int32_t faceType,
@@ -78,6 +86,7 @@ TCardSet LoadSet(const std::string& fileName, std::int32_t pairCount, std::int32
 {
     TCardSet set;
     std::string step = "the set cannot be read";
+    std::string plain = "its file cannot be read or is damaged";
     try {
         TLumResFileReader reader(fileName);
         set.Info = ReadCardSetInfo(reader);
@@ -85,11 +94,13 @@ TCardSet LoadSet(const std::string& fileName, std::int32_t pairCount, std::int32
         const std::optional<TLayout> layout =
             ChooseLayoutFor(pairCount, set.Info.Width, set.Info.Height, workAreaWidth, workAreaHeight);
         if (!layout)
-            Refuse(fileName, "no board layout holds " + std::to_string(pairCount) + " pairs");
+            Refuse(fileName, "no board layout holds " + std::to_string(pairCount) + " pairs",
+                   "its cards cannot be laid out for " + std::to_string(pairCount) + " pairs");
         set.Layout = *layout;
 
         TMemoryStream scratch;
         step = "the advertisement picture";
+        plain = PictureDamaged;
         set.Advert = LoadPicture(reader, AdvertEntry, 0, scratch);
         step = "the card back";
         set.CardBack = LoadPicture(reader, CardBackEntry, 0, scratch);
@@ -106,7 +117,7 @@ TCardSet LoadSet(const std::string& fileName, std::int32_t pairCount, std::int32
                 set.FacePictures[slot] = LoadPicture(reader, faces[slot], set.Info.FaceType, scratch);
         }
     } catch (const EResourceError& e) {
-        Refuse(fileName, step + ": " + e.what());
+        Refuse(fileName, step + ": " + e.what(), plain);
     }
     return set;
 }
@@ -128,7 +139,8 @@ TCardSet LoadCardSet(const std::string& fileName, const std::vector<std::int32_t
     return LoadSet(fileName, pairCount, workAreaWidth, workAreaHeight, [&](const TCardSetInfo& info) {
         for (std::int32_t entry : faceEntries)
             if (entry < FirstFaceEntry || entry >= FirstFaceEntry + info.FaceCount)
-                Refuse(fileName, "the set holds no face in entry " + std::to_string(entry));
+                Refuse(fileName, "the set holds no face in entry " + std::to_string(entry),
+                       "it no longer holds the pictures of the saved game");
         return faceEntries;
     });
 }

@@ -106,8 +106,10 @@ void TGame::TakeCardSet(TCardSet set, const std::string& cardSetFile, std::strin
 void TGame::CountPlayers()
 {
     PlayerCount = NamePlayers(Players, Settings.ComputerPlays);
-    for (TPlayer& player : Players)
+    for (TPlayer& player : Players) {
         player.Score = 0;
+        player.Moves = 0;
+    }
 }
 
 bool TGame::ChooseLayout()
@@ -141,8 +143,10 @@ void TGame::ResetGame()
 
     TurnPhase = 1;
     CurrentPlayer = 1;
-    for (std::int32_t i = 1; i <= PlayerCount; ++i)
+    for (std::int32_t i = 1; i <= PlayerCount; ++i) {
         Players[i].Score = 0;
+        Players[i].Moves = 0;
+    }
     Selection.fill(CardRef {});
     PairsFound = 0;
     Moves = 0;
@@ -185,7 +189,7 @@ void TGame::StopGame()
 std::string TGame::PlayerLine(std::int32_t number) const
 {
     const TPlayer& player = Players[static_cast<std::size_t>(number)];
-    return player.Name + " (pairs: " + std::to_string(player.Score) + ")";
+    return IsolatedName(player.Name) + " (pairs: " + std::to_string(player.Score) + ")";
 }
 
 void TGame::DrawBoard()

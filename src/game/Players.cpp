@@ -28,3 +28,8 @@ std::int32_t NamePlayers(TPlayers& players, bool computerPlays)
     }
     return std::max<std::int32_t>(2, LeadingNames(players, examined));
 }
+
+std::string IsolatedName(const std::string& name)
+{
+    return "\u2068" + name + "\u2069"; // FIRST STRONG ISOLATE ... POP DIRECTIONAL ISOLATE
+}

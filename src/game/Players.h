@@ -9,6 +9,7 @@
 struct TPlayer {
     std::string Name;
     std::int32_t Score = 0;
+    std::int32_t Moves = 0; // the player's own turns of two cards in this game
 
     bool operator==(const TPlayer&) const = default;
 };
@@ -23,3 +24,8 @@ using TPlayers = std::array<TPlayer, PlayerRecords + 1>; // records 1..5, [0] un
 // joins the names after it, so counting the records again gives the same
 // number. Always at least 2. Scores are left alone.
 std::int32_t NamePlayers(TPlayers& players, bool computerPlays);
+
+// A name as it stands inside a longer text: between the Unicode first-strong
+// isolate and its closing mark, so that a right-to-left name neither turns
+// the text around it nor takes the text's punctuation into its own run.
+std::string IsolatedName(const std::string& name);

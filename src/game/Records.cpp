@@ -5,7 +5,8 @@
 
 namespace {
 
-constexpr std::string_view LineVersion = "1";
+constexpr std::string_view LineVersion = "2";
+constexpr std::string_view OldLineVersion = "1"; // players without their own moves
 constexpr std::size_t FixedFields = 8;
 
 void AppendEscaped(std::string& out, std::string_view text)
@@ -79,6 +80,12 @@ template <typename TVisit> void EachRecordLine(std::string_view text, TVisit vis
     }
 }
 
+// Known moves come before unknown ones (-1).
+bool FewerMoves(std::int32_t moves, std::int32_t than)
+{
+    return moves >= 0 && (than < 0 || moves < than);
+}
+
 bool IsComputer(const TRecord& record, std::size_t place)
 {
     return record.ComputerLevel >= 0 && place == 0;
@@ -124,6 +131,7 @@ std::string FormatRecord(const TRecord& record)
     for (const TPlayer& player : record.Players) {
         field(player.Name);
         field(std::to_string(player.Score));
+        field(std::to_string(player.Moves));
     }
     return line;
 }
@@ -135,9 +143,13 @@ std::optional<TRecord> ParseRecord(std::string_view line)
     if (line.size() > MaxRecordLine)
         return std::nullopt;
     const std::vector<std::string_view> fields = SplitTabs(line);
-    if (fields.size() < FixedFields + 2 || (fields.size() - FixedFields) % 2 != 0 || fields[0] != LineVersion)
+    if (fields.empty() || (fields[0] != LineVersion && fields[0] != OldLineVersion))
         return std::nullopt;
-    const std::int32_t players = static_cast<std::int32_t>((fields.size() - FixedFields) / 2);
+    const bool ownMoves = fields[0] == LineVersion;
+    const std::size_t perPlayer = ownMoves ? 3 : 2;
+    if (fields.size() < FixedFields + perPlayer || (fields.size() - FixedFields) % perPlayer != 0)
+        return std::nullopt;
+    const std::int32_t players = static_cast<std::int32_t>((fields.size() - FixedFields) / perPlayer);
     if (players > PlayerRecords)
         return std::nullopt;
 
@@ -158,12 +170,13 @@ std::optional<TRecord> ParseRecord(std::string_view line)
     record.Winner = *winner;
     record.Moves = *moves;
     record.Seconds = *seconds;
-    for (std::size_t i = FixedFields; i < fields.size(); i += 2) {
+    for (std::size_t i = FixedFields; i < fields.size(); i += perPlayer) {
         std::optional<std::string> name = Unescaped(fields[i]);
         const auto score = Number(fields[i + 1], 0, FaceSlots);
-        if (!name || !score)
+        const auto moves = ownMoves ? Number(fields[i + 2], -1, record.Moves) : std::optional<std::int32_t>(-1);
+        if (!name || !score || !moves)
             return std::nullopt;
-        record.Players.push_back(TPlayer {std::move(*name), *score});
+        record.Players.push_back(TPlayer {std::move(*name), *score, *moves});
     }
     return record;
 }
@@ -201,8 +214,9 @@ std::optional<TBestResult> BestResult(const std::vector<TRecord>& records, const
             const TPlayer& player = record.Players[place];
             if (IsComputer(record, place))
                 continue;
-            if (!best || player.Score > best->Score || (player.Score == best->Score && record.Moves < best->Moves))
-                best = TBestResult {player.Name, player.Score, record.Moves, record.Date};
+            if (!best || player.Score > best->Score
+                || (player.Score == best->Score && FewerMoves(player.Moves, best->Moves)))
+                best = TBestResult {player.Name, player.Score, player.Moves, record.Date};
         }
     }
     return best;
@@ -220,4 +234,24 @@ TWonLost WonLostAgainstComputer(const std::vector<TRecord>& records, std::int32_
             ++count.Won;
     }
     return count;
+}
+
+std::vector<std::string> SummaryLines(const std::vector<TRecord>& records, const TRecord& game)
+{
+    const auto count = [](std::int32_t n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    std::vector<std::string> lines;
+    if (const std::optional<TBestResult> best = BestResult(records, game.CardSet, game.Pairs)) {
+        std::string line = "Best: " + IsolatedName(best->Name) + ", " + count(best->Score, "pair", "pairs");
+        if (best->Moves >= 0)
+            line += " in " + count(best->Moves, "move", "moves");
+        lines.push_back(std::move(line));
+    }
+    if (game.ComputerLevel >= 0) {
+        const TWonLost wonLost = WonLostAgainstComputer(records, game.ComputerLevel);
+        lines.push_back("Computer memory " + std::to_string(game.ComputerLevel) + " of 10: won "
+                        + std::to_string(wonLost.Won) + ", lost " + std::to_string(wonLost.Lost));
+    }
+    return lines;
 }

@@ -1,8 +1,8 @@
-// The saved-game file, version 1. Numbers are little-endian signed 32-bit
+// The saved-game file, version 2. Numbers are little-endian signed 32-bit
 // integers; a text is a number (its byte count) and that many bytes.
 //
 //   8 bytes  "KOBGAME\n"
-//   number   version (1)
+//   number   version (2; version 1 is still read)
 //   text     set file name; text digest
 //   numbers  pair count, computer plays (0/1), computer level, delay index
 //   numbers  rows, columns
@@ -13,6 +13,8 @@
 //            pairs found, pair matched (0/1), input enabled (0/1)
 //   number   memory size, then that many slots (pair, col, row)
 //   numbers  computer streak, moves, elapsed seconds
+//   numbers  the moves of each of the 5 records (not in version 1, whose
+//            games go on counting from 0)
 //
 // Nothing may follow.
 #include "game/SavedGame.h"
@@ -210,6 +212,21 @@ void CheckState(const TSavedGame& g)
     }
 }
 
+// Each player's own turns: only those who play have any, and together no
+// more than the game's (fewer for a game first saved as version 1, whose
+// players count theirs from its resumption).
+void ReadPlayerMoves(TReader& r, TSavedGame& g)
+{
+    std::int64_t sum = 0;
+    for (std::int32_t i = 1; i <= PlayerRecords; ++i) {
+        const std::int32_t moves = r.Number(0, i <= g.PlayerCount ? g.Moves : 0, "a player's moves");
+        g.Players[static_cast<std::size_t>(i)].Moves = moves;
+        sum += moves;
+    }
+    if (sum > g.Moves)
+        Damaged("the players' moves add up to more than the game's");
+}
+
 } // namespace
 
 TSavedGame CaptureGame(const TGame& game, const TSettings& settings, std::int32_t elapsedSeconds)
@@ -293,6 +310,8 @@ std::string FormatSavedGame(const TSavedGame& g)
     w.Number(g.ComputerStreak);
     w.Number(g.Moves);
     w.Number(g.ElapsedSeconds);
+    for (std::int32_t i = 1; i <= PlayerRecords; ++i)
+        w.Number(g.Players[static_cast<std::size_t>(i)].Moves);
     return std::move(w.Bytes);
 }
 
@@ -303,7 +322,7 @@ TSavedGame ParseSavedGame(std::string_view bytes)
     TReader r(bytes);
     r.Magic(Magic);
     const std::int32_t version = r.Number();
-    if (version != SavedGameVersion)
+    if (version != 1 && version != SavedGameVersion)
         Damaged("version " + std::to_string(version) + " is not " + std::to_string(SavedGameVersion));
     TSavedGame g;
     g.CardSet = r.Text("the set's file name");
@@ -346,6 +365,8 @@ TSavedGame ParseSavedGame(std::string_view bytes)
     g.ComputerStreak = r.Number(0, 1 << 30, "the computer's streak"); // it survives deals
     g.Moves = r.Number(0, 1 << 30, "the moves");
     g.ElapsedSeconds = r.Number(0, 1 << 30, "the play time");
+    if (version >= 2)
+        ReadPlayerMoves(r, g);
     r.End();
     CheckState(g);
     return g;

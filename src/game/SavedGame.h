@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-constexpr std::int32_t SavedGameVersion = 1;
+constexpr std::int32_t SavedGameVersion = 2; // version 1 is still read
 constexpr std::size_t MaxSavedGameSize = 64 * 1024;
 constexpr std::size_t MaxSavedText = 255; // a set's file name, a digest or a player's name
 

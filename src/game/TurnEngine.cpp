@@ -31,6 +31,7 @@ void TGame::RevealCard(std::int32_t col, std::int32_t row)
 void TGame::EvaluatePair()
 {
     ++Moves;
+    ++Players[CurrentPlayer].Moves;
     if (Selection[1].Pair != 0 && Selection[1].Pair == Selection[2].Pair) {
         if (Settings.ComputerPlays)
             ++ComputerStreak;
@@ -72,7 +73,7 @@ void TGame::CheckGameEnd()
         View.SetPlayerLabel("No winner");
     } else {
         WinnerText = Players[best].Name;
-        View.SetPlayerLabel("The winner is: " + WinnerText);
+        View.SetPlayerLabel("The winner is: " + IsolatedName(WinnerText));
     }
     GameOver = true;
 }

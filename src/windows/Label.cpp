@@ -24,7 +24,7 @@ void TLabel::SetFontColor(const QColor& color)
 
 void TLabel::SetTextWithin(const QString& text, int maxWidth)
 {
-    setText(ElideToWidth(text, font(), maxWidth));
+    setText(ElideName(text, font(), maxWidth));
     adjustSize();
 }
 

@@ -21,7 +21,8 @@ public:
     // Font colour, kept in the label's palette.
     void SetFontColor(const QColor& color);
     // Shows the text, cut with an ellipsis where it would be wider than
-    // maxWidth, and takes the size of what it shows.
+    // maxWidth (a name isolated in it gives way first: ElideName), and takes
+    // the size of what it shows.
     void SetTextWithin(const QString& text, int maxWidth);
     void SetCursor(TCursor cursor) { ApplyCursor(*this, cursor); }
     // A tab stop is reached by Tab only, wears the focus frame while the

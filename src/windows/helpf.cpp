@@ -42,6 +42,16 @@ std::vector<std::string> Thelpform::HelpDocument()
         R"(options include selection of number of pairs displayed at once, that is in range of 8 up )"
         R"(to 60 different illustrations. You can change the delay, time during which the card will )"
         R"(stay displayed when clicked.\par)",
+        R"(\cf1\b Keyboard\cf2\b0 : Tab moves between the board and the buttons, and Enter or Space presses )"
+        R"(a button. On the board the arrow keys move the frame from card to card (Home, End, Page Up and )"
+        R"(Page Down jump to the edges), and Enter or Space turns the framed card. F1 opens this help, )"
+        R"(Escape closes it.\par)",
+        R"(\cf1\b Resuming\cf2\b0 : a game that is not finished when the program closes is kept. The next )"
+        R"(time, the welcome screen offers it in the line at the bottom: click the line, or Tab to it and )"
+        R"(press Enter, to play on.\par)",
+        R"(\cf1\b Records\cf2\b0 : every finished game is recorded. The score window shows the best result )"
+        R"(with the same cards and number of pairs, and how many games were won and lost against the )"
+        R"(computer at its memory setting.\par)",
         R"(\par)",
         R"(\par)",
         R"(\pard\cf0\f2\fs16\par)",

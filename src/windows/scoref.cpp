@@ -8,7 +8,9 @@ namespace {
 
 const QColor Yellow(255, 255, 0);
 constexpr int RowTops[5] = {88, 108, 126, 144, 162};
-constexpr int RecordTops[2] = {216, 232};
+// Under the advertisement (which ends at 220), so the lines have the
+// window's width up to the close button.
+constexpr int RecordTops[2] = {222, 236};
 constexpr int NameLeft = 24;
 constexpr int PairsLeft = 148;
 constexpr int AdLeft = 200;
@@ -60,9 +62,10 @@ TScoreForm::TScoreForm(TLumResReader& skinArchive, const TGame& game, QWidget* p
 
 void TScoreForm::SetRecordLines(const std::vector<std::string>& lines)
 {
+    // Only a line too long even for that room is cut; its name gives way.
     for (std::size_t i = 0; i < RecordLabels.size(); ++i)
         RecordLabels[i]->SetTextWithin(i < lines.size() ? QString::fromStdString(lines[i]) : QString(),
-                                       AdLeft - Gap - NameLeft);
+                                       CloseBtn->x() - Gap - NameLeft);
 }
 
 void TScoreForm::SetAdvertisement(const TGraphic& picture, const std::string& link)
@@ -80,7 +83,7 @@ void TScoreForm::FormShow()
         Label(record)->SetTextWithin(QString::fromStdString(player.Name), PairsLeft - Gap - NameLeft);
         Label(6 + record)->setText(QString::number(player.Score));
     }
-    Label(13)->SetTextWithin(QStringLiteral("The winner is: ") + QString::fromStdString(Game.WinnerText),
+    Label(13)->SetTextWithin(QStringLiteral("The winner is: ") + QString::fromStdString(IsolatedName(Game.WinnerText)),
                              AdLeft - Gap - NameLeft);
     AdImage->SetHint(QString::fromStdString(AdLink));
 }

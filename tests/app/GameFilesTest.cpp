@@ -45,7 +45,7 @@ TEST(GameFiles, AKillWhileSavingLeavesTheOldOrTheNewGame)
     game.MemorySize = MemorySizeFor(4, 4, 0);
     game.ComputerMemory.resize(static_cast<std::size_t>(game.MemorySize));
     const auto save = [&](std::int32_t i) {
-        game.Moves = game.ElapsedSeconds = i;
+        game.Moves = game.ElapsedSeconds = game.Players[1].Moves = i;
         game.Players[1].Name.assign(static_cast<std::size_t>(i % 200), 'n');
         try {
             (void)WriteSavedGame(file, game);

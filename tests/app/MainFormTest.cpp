@@ -158,8 +158,8 @@ protected:
     {
         ClickArea(Form->PanelMap, "options");
         Form->ComputerCheck->setChecked(false);
-        Form->PlayerEdits[0]->setText(QString::fromLatin1(first));
-        Form->PlayerEdits[1]->setText(QString::fromLatin1(second));
+        Form->PlayerEdits[0]->setText(QString::fromUtf8(first));
+        Form->PlayerEdits[1]->setText(QString::fromUtf8(second));
         Form->PlayerEdits[2]->clear();
         Form->PlayerEdits[3]->clear();
     }
@@ -266,8 +266,13 @@ TEST_F(TMainFormTest, TheStatusLineShowsNamesAsTypedAndDragsTheWindow)
     SetUpHumans("Ann <b>x</b>", "Bob");
     ClickArea(Form->PanelMap, "play");
     const QString text = Form->Label1->text();
-    EXPECT_EQ(text, QStringLiteral("Ann <b>x</b> (pairs: 0)"));
+    EXPECT_EQ(text, QStringLiteral("\u2068Ann <b>x</b>\u2069 (pairs: 0)"));
     EXPECT_GE(Form->Label1->width(), Form->Label1->fontMetrics().horizontalAdvance(text));
+    // A right-to-left name stays in its place: the line still reads left to right.
+    SetUpHumans("\u0645\u062d\u0645\u062f!", "Bob");
+    ClickArea(Form->PanelMap, "play");
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("\u2068\u0645\u062d\u0645\u062f!\u2069 (pairs: 0)"));
+    EXPECT_FALSE(Form->Label1->text().isRightToLeft());
 
     EXPECT_EQ(Form->Label1->cursor().pixmap().toImage(), CursorFor(TCursor(1)).pixmap().toImage());
     const QPoint start = Form->pos();
@@ -320,7 +325,7 @@ TEST_F(TMainFormTest, TwoPlayersPlayAWholeGameByClickingCells)
     EXPECT_FALSE(Form->OptionsPanel->isVisible());
     EXPECT_FALSE(Form->CopyRightImage->isVisible());
     EXPECT_EQ(game.PlayerCount, 2);
-    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Ann (pairs: 0)"));
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("\u2068Ann\u2069 (pairs: 0)"));
     EXPECT_EQ(Form->Timer1->interval(), 1000);
     // 8 pairs of 40 x 30 cards: 4 x 4 cells, the window at its minimum width.
     EXPECT_EQ(Form->MGrid->size(), QSize(4 * 41, 4 * 31));
@@ -342,7 +347,7 @@ TEST_F(TMainFormTest, TwoPlayersPlayAWholeGameByClickingCells)
     EXPECT_EQ(game.CellState[cells[3][0].second][cells[3][0].first], 1);
     FireTimer();
     EXPECT_EQ(game.CurrentPlayer, 2);
-    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Bob (pairs: 0)"));
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("\u2068Bob\u2069 (pairs: 0)"));
     EXPECT_EQ(GridPixel(cells[2][0].first, cells[2][0].second), BackColour);
 
     // Bob finds every pair; the first pair's cells show the board pattern.
@@ -353,7 +358,7 @@ TEST_F(TMainFormTest, TwoPlayersPlayAWholeGameByClickingCells)
         FireTimer();
         if (pair == 1) {
             EXPECT_EQ(GridPixel(cells[1][0].first, cells[1][0].second), BoardColour);
-            EXPECT_EQ(Form->Label1->text(), QStringLiteral("Bob (pairs: 1)"));
+            EXPECT_EQ(Form->Label1->text(), QStringLiteral("\u2068Bob\u2069 (pairs: 1)"));
         }
     }
     EXPECT_FALSE(game.GameActive);
@@ -361,7 +366,7 @@ TEST_F(TMainFormTest, TwoPlayersPlayAWholeGameByClickingCells)
     EXPECT_EQ(game.Players[2].Score, 8);
     EXPECT_EQ(ScoreWindows, 1);
     EXPECT_EQ(WinnerAtScore, "Bob");
-    EXPECT_EQ(Form->Label1->text(), QStringLiteral("The winner is: Bob"));
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("The winner is: \u2068Bob\u2069"));
     // After the game every cell shows its face, removed cards included.
     for (int pair = 1; pair <= 8; ++pair)
         for (const auto& [col, row] : cells[pair])
@@ -585,13 +590,13 @@ TEST(FaceOverlayFit, LargeFacesShrinkKeepingTheirAspectSmallOnesKeepTheirSize)
     EXPECT_EQ(TFaceOverlay::FittedImageSize(5, 3, 2, 2), QSize(2, 1));
 }
 
-TEST_F(TMainFormTest, OptionsCapThePairCountAfterTheMessage)
+TEST_F(TMainFormTest, BrowsingTheSetsChangesNothingAndPlayChecksTheChosenOne)
 {
     WriteTestSet(Folder, {"twenty.crd", "Twenty", 0, 20, 40, 30});
     WriteTestSet(Folder, {"few.crd", "Few", 0, 5, 40, 30});
     WriteTestSet(Folder, {"big.crd", "Big", 0, 60, 40, 30});
     Create();
-    ClickArea(Form->PanelMap, "options");
+    SetUpHumans("Ann", "Bob");
     const auto select = [this](const char* name) {
         Form->CardsBox->setCurrentIndex(Form->CardsBox->findText(QString::fromLatin1(name)));
         Form->CardsBoxChange();
@@ -599,25 +604,75 @@ TEST_F(TMainFormTest, OptionsCapThePairCountAfterTheMessage)
     select("Big");
     Form->PairsBox->setCurrentIndex(Form->PairsBox->findText("24"));
     Messages.clear();
+    // The arrow keys pass every set, the small ones included: nothing is
+    // said and the pairs stay.
+    Form->CardsBox->setFocus();
+    QTest::keyClick(Form->CardsBox, Qt::Key_Home);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(Form->CardsBox, Qt::Key_Down);
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("24"));
+
+    // Play with a set too small: said, with its count, before the correction;
+    // the player sees the lowered pairs before a game starts.
     select("Twenty");
-    ASSERT_EQ(Messages.size(), 1u);
-    EXPECT_EQ(Messages[0], "This set of cards does not contain enough images!");
-    EXPECT_EQ(PairsAtMessage[0], "24"); // the message comes before the correction
-    EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("20"));
-    EXPECT_EQ(Form->CardSets()[static_cast<std::size_t>(Form->Settings().SelectedCardSet)].SetName, "Twenty");
-
-    select("Big"); // enough faces: nothing said, nothing changed
-    EXPECT_EQ(Messages.size(), 1u);
-    EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("20"));
-
-    select("Few"); // fewer than 8 faces: said, but the selection stays
-    EXPECT_EQ(Messages.size(), 2u);
-    EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("20"));
-    // Such a set cannot be dealt: the reason is shown, the panel stays.
     ClickArea(Form->PanelMap, "play");
-    EXPECT_EQ(Messages.size(), 3u);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], "This set of cards does not contain enough images!\n\nIt has 20 pictures, enough for 20 pairs.");
+    EXPECT_EQ(PairsAtMessage[0], "24");
+    EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("20"));
+    EXPECT_FALSE(Form->Game().GameActive);
+    ClickArea(Form->PanelMap, "play");
+    EXPECT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Form->Game().Rows * Form->Game().Cols, 40);
+
+    // Fewer than 8 faces: said, and nothing to lower or deal.
+    ClickArea(Form->PanelMap, "options");
+    select("Few");
+    ClickArea(Form->PanelMap, "play");
+    ASSERT_EQ(Messages.size(), 2u);
+    EXPECT_EQ(Messages[1], "This set of cards does not contain enough images!\n\nIt has 5 pictures, and a game needs at least 8.");
+    EXPECT_EQ(Form->PairsBox->currentText(), QStringLiteral("20"));
     EXPECT_TRUE(Form->OptionsPanel->isVisible());
     EXPECT_FALSE(Form->MGrid->isVisible());
+}
+
+TEST_F(TMainFormTest, ASetThatFailsAtTheDealIsNamedInPlainWordsAndNotDealtAgain)
+{
+    TTestSet broken;
+    broken.FileName = "broken.crd";
+    broken.Name = "Broken cards";
+    broken.BrokenFace = 0;
+    WriteTestSet(Folder, broken);
+    WriteTestSet(Folder, {"good.crd", "Good cards", 0, 8, 40, 30});
+    Create();
+    SetUpHumans("Ann", "Bob");
+    const int item = Form->CardsBox->findText(QStringLiteral("Broken cards"));
+    Form->CardsBox->setCurrentIndex(item);
+    Form->CardsBoxChange();
+    ClickArea(Form->PanelMap, "play");
+    ASSERT_EQ(Messages.size(), 1u);
+    const std::string plain = "The set of cards \"Broken cards\" cannot be used: one of its pictures is damaged.";
+    EXPECT_EQ(Messages[0].rfind(plain + "\n\nDetails: " + (Folder / "cards" / "broken.crd").string() + ": face 1", 0), 0u)
+        << Messages[0];
+    EXPECT_FALSE(Form->Game().GameActive);
+    // Greyed in the list with a note, and passed over by the keys.
+    EXPECT_EQ(Form->CardsBox->itemText(item), QStringLiteral("Broken cards (cannot be used)"));
+    EXPECT_FALSE(Form->CardsBox->model()->flags(Form->CardsBox->model()->index(item, 0)) & Qt::ItemIsEnabled);
+
+    // Mended on disk, it is still not dealt in this run.
+    broken.BrokenFace = -1;
+    WriteTestSet(Folder, broken);
+    ClickArea(Form->PanelMap, "play");
+    ASSERT_EQ(Messages.size(), 2u);
+    EXPECT_EQ(Messages[1], Messages[0]);
+    EXPECT_FALSE(Form->Game().GameActive);
+
+    Form->CardsBox->setCurrentIndex(Form->CardsBox->findText(QStringLiteral("Good cards")));
+    Form->CardsBoxChange();
+    ClickArea(Form->PanelMap, "play");
+    EXPECT_TRUE(Form->Game().GameActive);
+    EXPECT_EQ(Messages.size(), 2u);
 }
 
 TEST_F(TMainFormTest, WithoutCardSetsTheWindowSaysSoOnceAndRefusesToPlay)
@@ -669,9 +724,9 @@ TEST_F(TMainFormTest, NameFieldsTakeAtMost32CharactersAndALongStatusLineIsCutSho
 
     // The status line is cut in the middle and keeps the count.
     const QString shown = Form->Label1->text();
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("WWW"))) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("\u2068WWW"))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
-    EXPECT_TRUE(shown.endsWith(QStringLiteral("W (pairs: 0)"))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("W\u2069 (pairs: 0)"))) << shown.toStdString();
     // It ends short of the bar's "exit" and "play" buttons.
     const auto area = [this](const char* name) {
         return Form->PanelMap->Area(Form->PanelMap->IndexOfArea(QString::fromLatin1(name))).AreaRect.ToQRect()
@@ -772,13 +827,13 @@ TEST_F(TResumeTest, ExitMidGameThenResumeFromTheStatusLineAndFinishIntoTheRecord
     EXPECT_TRUE(fs::exists(SavedFile())); // until the game ends
     EXPECT_FALSE(Form->CoverPanel->isVisible());
     EXPECT_EQ(PairCells(), cells);
-    EXPECT_EQ(game.Players[1], (TPlayer {"Ann", 1}));
+    EXPECT_EQ(game.Players[1], (TPlayer {"Ann", 1, 2}));
     EXPECT_EQ(game.CurrentPlayer, 2);
     EXPECT_EQ(game.TurnPhase, 2);
     EXPECT_EQ(game.Moves, 2);
     EXPECT_EQ(GridPixel(cells[4][0].first, cells[4][0].second), TestFaceColour(3));
     EXPECT_EQ(GridPixel(cells[1][0].first, cells[1][0].second), BoardColour);
-    EXPECT_EQ(Form->Label1->text(), QStringLiteral("Bob (pairs: 0)"));
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("\u2068Bob\u2069 (pairs: 0)"));
 
     // Bob completes pair 4 and every other pair.
     ClickCell(cells[4][1].first, cells[4][1].second);
@@ -794,10 +849,10 @@ TEST_F(TResumeTest, ExitMidGameThenResumeFromTheStatusLineAndFinishIntoTheRecord
     EXPECT_FALSE(fs::exists(SavedFile()));
     const std::vector<TRecord> records = ReadRecords(SavedFile().parent_path() / "records");
     ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].Players, (std::vector<TPlayer> {{"Ann", 1}, {"Bob", 7}}));
+    EXPECT_EQ(records[0].Players, (std::vector<TPlayer> {{"Ann", 1, 2}, {"Bob", 7, 7}}));
     EXPECT_EQ(records[0].Winner, 2);
     EXPECT_EQ(records[0].Moves, 9);
-    EXPECT_EQ(Form->RecordLines(), std::vector<std::string> {"Best: Bob, 7 pairs in 9 moves"});
+    EXPECT_EQ(Form->RecordLines(), std::vector<std::string> {"Best: \u2068Bob\u2069, 7 pairs in 7 moves"});
     EXPECT_TRUE(Messages.empty());
 }
 
@@ -902,7 +957,7 @@ TEST_F(TResumeTest, EveryTurnIsSavedAndClosingDuringTheLastDelayRecordsTheGame)
     EXPECT_FALSE(fs::exists(SavedFile()));
     const std::vector<TRecord> records = ReadRecords(SavedFile().parent_path() / "records");
     ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].Players, (std::vector<TPlayer> {{"Ann", 8}, {"Bob", 0}}));
+    EXPECT_EQ(records[0].Players, (std::vector<TPlayer> {{"Ann", 8, 8}, {"Bob", 0, 0}}));
     EXPECT_EQ(records[0].Winner, 1);
     EXPECT_EQ(ScoreWindows, 0);
 }

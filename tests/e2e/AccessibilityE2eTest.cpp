@@ -130,7 +130,7 @@ TEST(AccessibilityE2e, AScreenReaderReadsTheControlsAndTurnsACard)
     ASSERT_TRUE(cell) << "no board cells in the accessibility tree";
     EXPECT_EQ(cell->Name, "row 1, column 1, face down");
     // The status line now names whose turn it is.
-    EXPECT_TRUE(program.Await("status bar", "Ann")) << "the status line did not change";
+    EXPECT_TRUE(program.Await("status bar", "\u2068Ann\u2069")) << "the status line did not change"; // the name isolated
 
     ASSERT_TRUE(program.Press("row 1, column 1, face down"));
     const auto turned = program.Await("table cell", "row 1, column 1, face up: pair ");

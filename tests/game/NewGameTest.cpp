@@ -87,7 +87,7 @@ TEST(NewGame, DealsAFreshBoardFromTheSet)
     EXPECT_EQ(rig.View.AdLink, "https://example.com/ad");
     EXPECT_EQ(rig.View.Geometry.Rows, 4);
     EXPECT_EQ(rig.View.Geometry.CellWidth, 120);
-    EXPECT_EQ(rig.View.Label, "P1 (pairs: 0)");
+    EXPECT_EQ(rig.View.Label, "\u2068P1\u2069 (pairs: 0)");
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
             EXPECT_EQ(g.CellState[r][c], CellFaceDown);
@@ -103,7 +103,7 @@ TEST(NewGame, DealsAFreshBoardFromTheSet)
     ASSERT_NE(board, calls.end());
     EXPECT_LT(std::find(calls.begin(), calls.end(), "geometry"), board);
     EXPECT_EQ(std::count_if(board, calls.end(), [](const std::string& c) { return c.rfind("draw", 0) == 0; }), 16);
-    EXPECT_EQ(calls.back(), "label P1 (pairs: 0)");
+    EXPECT_EQ(calls.back(), "label \u2068P1\u2069 (pairs: 0)");
 }
 
 TEST(NewGame, StillFacesAreDecodedIntoTheirSlotsAndGifFacesKeptRaw)

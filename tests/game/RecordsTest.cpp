@@ -32,8 +32,13 @@ TEST(Records, ALineKeepsEveryFieldWhateverTheNames)
     EXPECT_EQ(line.find('\n'), std::string::npos);
     EXPECT_EQ(ParseRecord(line), r);
     EXPECT_EQ(ParseRecord(line + "\r"), r);
-    EXPECT_EQ(FormatRecord(Game("s.crd", 8, 3, 0, {{"C", 4}, {"D", 4}}, 12)),
-              "1\t2026-12-09T03:00:00Z\ts.crd\t8\t3\t0\t12\t61\tC\t4\tD\t4");
+    EXPECT_EQ(FormatRecord(Game("s.crd", 8, 3, 0, {{"C", 4, 7}, {"D", 4, 5}}, 12)),
+              "2\t2026-12-09T03:00:00Z\ts.crd\t8\t3\t0\t12\t61\tC\t4\t7\tD\t4\t5");
+    // A line from before players' own moves were kept: they read as unknown,
+    // and are written and read again so.
+    const TRecord older = Game("s.crd", 8, 3, 0, {{"C", 4, -1}, {"D", 4, -1}}, 12);
+    EXPECT_EQ(ParseRecord("1\t2026-12-09T03:00:00Z\ts.crd\t8\t3\t0\t12\t61\tC\t4\tD\t4"), older);
+    EXPECT_EQ(ParseRecord(FormatRecord(older)), older);
 }
 
 TEST(Records, DamagedLinesAreSkippedAndTheRestRead)
@@ -41,7 +46,9 @@ TEST(Records, DamagedLinesAreSkippedAndTheRestRead)
     const std::string good = FormatRecord(Game("s.crd", 8, 3, 1, {{"Computer", 5}, {"Ann", 3}}));
     const char* const damaged[] = {
         "",
-        "2\t2026\ts.crd\t8\t3\t1\t10\t61\tA\t5\tB\t3", // another version
+        "3\t2026\ts.crd\t8\t3\t1\t10\t61\tA\t5\t5\tB\t3\t5", // another version
+        "2\t2026\ts.crd\t8\t3\t1\t10\t61\tA\t5\t5\tB\t3", // moves missing
+        "2\t2026\ts.crd\t8\t3\t1\t10\t61\tA\t5\t11\tB\t3\t0", // more moves than the game's
         "1\t2026\ts.crd\t8\t3\t1\t10\t61\tA\t5\tB",    // a name without a score
         "1\t2026\ts.crd\t8\t3\t3\t10\t61\tA\t5\tB\t3", // a winner who did not play
         "1\t2026\ts.crd\t8\t11\t1\t10\t61\tA\t5\tB\t3", // level 11
@@ -74,18 +81,19 @@ TEST(Records, AppendingKeepsTheNewestLines)
 TEST(Records, BestResultAndWonLostCountOnlyTheirGames)
 {
     const std::vector<TRecord> records = {
-        Game("s.crd", 8, 3, 1, {{"Computer", 7}, {"Ann", 1}}),        // lost at level 3
-        Game("s.crd", 8, 3, 2, {{"Computer", 2}, {"Bob", 6}}, 20),    // won at level 3
-        Game("s.crd", 8, -1, 1, {{"Cy", 6}, {"Dee", 2}}, 14),         // same score, fewer moves
-        Game("s.crd", 8, 3, 0, {{"Computer", 4}, {"Ann", 4}}),        // no winner
-        Game("s.crd", 10, 5, 2, {{"Computer", 1}, {"Eve", 9}}),       // other pairs, other level
-        Game("t.crd", 8, -1, 1, {{"Fay", 8}, {"Gus", 0}}),            // another set
+        Game("s.crd", 8, 3, 1, {{"Computer", 7, 5}, {"Ann", 1, 5}}),      // lost at level 3
+        Game("s.crd", 8, 3, 2, {{"Computer", 2, 11}, {"Bob", 6, 9}}, 20), // won at level 3
+        Game("s.crd", 8, -1, 1, {{"Cy", 6, 10}, {"Dee", 2, 4}}, 14),      // same score, more moves of his own
+        Game("s.crd", 8, -1, 1, {{"Old", 6, -1}, {"Dee", 2, -1}}, 8),     // same score, own moves unknown
+        Game("s.crd", 8, 3, 0, {{"Computer", 4}, {"Ann", 4}}),            // no winner
+        Game("s.crd", 10, 5, 2, {{"Computer", 1}, {"Eve", 9}}),           // other pairs, other level
+        Game("t.crd", 8, -1, 1, {{"Fay", 8}, {"Gus", 0}}),                // another set
     };
     const std::optional<TBestResult> best = BestResult(records, "s.crd", 8);
     ASSERT_TRUE(best);
-    EXPECT_EQ(best->Name, "Cy");
+    EXPECT_EQ(best->Name, "Bob");
     EXPECT_EQ(best->Score, 6);
-    EXPECT_EQ(best->Moves, 14);
+    EXPECT_EQ(best->Moves, 9);
     EXPECT_FALSE(BestResult(records, "s.crd", 12));
     // The computer's own 7 pairs are never the best result.
     EXPECT_EQ(BestResult({records[0]}, "s.crd", 8)->Name, "Ann");
@@ -95,6 +103,17 @@ TEST(Records, BestResultAndWonLostCountOnlyTheirGames)
     EXPECT_EQ(level3.Lost, 1);
     EXPECT_EQ(WonLostAgainstComputer(records, 5).Won, 1);
     EXPECT_EQ(WonLostAgainstComputer(records, 0).Won + WonLostAgainstComputer(records, 0).Lost, 0);
+
+    // The lines under the scores: the name isolated, the level as the
+    // options' slider shows it; one pair and one move in the singular;
+    // moves nobody knows are left out.
+    EXPECT_EQ(SummaryLines(records, records[0]),
+              (std::vector<std::string> {"Best: \u2068Bob\u2069, 6 pairs in 9 moves",
+                                         "Computer memory 3 of 10: won 1, lost 1"}));
+    const std::vector<TRecord> few = {Game("u.crd", 8, -1, 1, {{"\u0645\u062d\u0645\u062f", 1, 1}}),
+                                      Game("v.crd", 8, -1, 1, {{"Old", 8, -1}})};
+    EXPECT_EQ(SummaryLines(few, few[0]), std::vector<std::string> {"Best: \u2068\u0645\u062d\u0645\u062f\u2069, 1 pair in 1 move"});
+    EXPECT_EQ(SummaryLines(few, few[1]), std::vector<std::string> {"Best: \u2068Old\u2069, 8 pairs"});
 }
 
 TEST(Records, AFinishedGameIsRecordedAsItEnded)
@@ -102,6 +121,10 @@ TEST(Records, AFinishedGameIsRecordedAsItEnded)
     TGameRig rig;
     rig.Humans(2);
     rig.Game.NewGame1Click(WriteTestCardSet("recorded"));
+    // P1 misses, then P2 finds every pair.
+    rig.Game.MGridSelectCell(CellsOfPair(rig.Game, 1)[0].Col, CellsOfPair(rig.Game, 1)[0].Row);
+    rig.Game.MGridSelectCell(CellsOfPair(rig.Game, 2)[0].Col, CellsOfPair(rig.Game, 2)[0].Row);
+    RunTimer(rig.Game, rig.View);
     for (std::int32_t pair = 1; pair <= 8; ++pair) {
         for (const TCell& cell : CellsOfPair(rig.Game, pair))
             rig.Game.MGridSelectCell(cell.Col, cell.Row);
@@ -113,12 +136,12 @@ TEST(Records, AFinishedGameIsRecordedAsItEnded)
     EXPECT_EQ(r.CardSet, "recorded-" + std::to_string(getpid()) + ".crd");
     EXPECT_EQ(r.Pairs, 8);
     EXPECT_EQ(r.ComputerLevel, -1);
-    EXPECT_EQ(r.Winner, 1);
-    EXPECT_EQ(r.Moves, 8);
+    EXPECT_EQ(r.Winner, 2);
+    EXPECT_EQ(r.Moves, 9);
     EXPECT_EQ(r.Seconds, 95);
     ASSERT_EQ(r.Players.size(), 2u);
-    EXPECT_EQ(r.Players[0], (TPlayer {"P1", 8}));
-    EXPECT_EQ(r.Players[1], (TPlayer {"P2", 0}));
+    EXPECT_EQ(r.Players[0], (TPlayer {"P1", 0, 1}));
+    EXPECT_EQ(r.Players[1], (TPlayer {"P2", 8, 8}));
 }
 
 } // namespace

@@ -209,6 +209,14 @@ const TDamageRow DamageTable[] = {
     {"a name too long", [](TSavedGame& g) { g.Players[1].Name.assign(256, 'n'); }, "a player's name 256"},
     {"a memory of another level", [](TSavedGame& g) { g.ComputerLevel = 10; }, "does not fit its level"},
     {"a remembered card not on the board", [](TSavedGame& g) { g.ComputerMemory[0] = {1, 9, 0}; }, "remembered card"},
+    {"moves of a player who does not play", [](TSavedGame& g) {
+         g.Moves = 1;
+         g.Players[3].Moves = 1;
+     }, "a player's moves 1 is outside 0 to 0"},
+    {"players' moves beyond the game's", [](TSavedGame& g) {
+         g.Moves = 1;
+         g.Players[1].Moves = g.Players[2].Moves = 1;
+     }, "add up to more than the game's"},
     {"a remembered card of a removed pair", [](TSavedGame& g) {
          for (std::size_t i = 0; i < g.CellPair.size(); ++i)
              if (g.CellPair[i] == 1) {
@@ -252,8 +260,17 @@ TEST(SavedGame, ADamagedGameIsRefusedWithItsReason)
         }
     }
     std::string other = FormatSavedGame(whole);
-    other[8] = 2; // version 2
+    other[8] = 3; // version 3
     EXPECT_THROW(ParseSavedGame(other), EGameError);
+    // Version 1 ends before the players' own moves; they start from 0, and
+    // the game saves and reads again as it is.
+    TSavedGame older = whole;
+    older.Moves = 3;
+    std::string first = FormatSavedGame(older);
+    first = first.substr(0, first.size() - 4 * PlayerRecords);
+    first[8] = 1;
+    EXPECT_EQ(ParseSavedGame(first), older);
+    EXPECT_EQ(ParseSavedGame(FormatSavedGame(ParseSavedGame(first))), older);
     other[0] = 'X';
     EXPECT_THROW(ParseSavedGame(other), EGameError);
 }

@@ -60,7 +60,7 @@ TEST_F(Turns, APairScoresAtOnceKeepsTheTurnAndIsRemovedAfterTheDelay)
     EXPECT_TRUE(Game.PairMatched);
     EXPECT_EQ(Game.PairsFound, 1);
     EXPECT_EQ(Game.Players[1].Score, 1);
-    EXPECT_EQ(Rig.View.Label, "P1 (pairs: 1)");
+    EXPECT_EQ(Rig.View.Label, "\u2068P1\u2069 (pairs: 1)");
     EXPECT_EQ(Rig.View.Sounds, std::vector<TGameSound> {TGameSound::Pair});
     EXPECT_TRUE(Rig.View.TimerRunning);
     EXPECT_EQ(Rig.View.TimerInterval, 2500);
@@ -91,13 +91,13 @@ TEST_F(Turns, AMissPassesTheTurnButTheLabelWaitsForTheDelay)
     Miss();
     EXPECT_FALSE(Game.PairMatched);
     EXPECT_EQ(Game.CurrentPlayer, 2);
-    EXPECT_EQ(Rig.View.Label, "P1 (pairs: 0)");
+    EXPECT_EQ(Rig.View.Label, "\u2068P1\u2069 (pairs: 0)");
     EXPECT_EQ(Rig.View.Sounds, std::vector<TGameSound> {TGameSound::Miss});
     const CardRef first = Game.Selection[1];
 
     RunTimer(Game, Rig.View);
     EXPECT_EQ(Game.CellState[first.Row][first.Col], CellFaceDown);
-    EXPECT_EQ(Rig.View.Label, "P2 (pairs: 0)");
+    EXPECT_EQ(Rig.View.Label, "\u2068P2\u2069 (pairs: 0)");
 
     Miss();
     RunTimer(Game, Rig.View);
@@ -105,7 +105,7 @@ TEST_F(Turns, AMissPassesTheTurnButTheLabelWaitsForTheDelay)
     Miss();
     RunTimer(Game, Rig.View);
     EXPECT_EQ(Game.CurrentPlayer, 1); // the last player's miss wraps to the first
-    EXPECT_EQ(Rig.View.Label, "P1 (pairs: 0)");
+    EXPECT_EQ(Rig.View.Label, "\u2068P1\u2069 (pairs: 0)");
 }
 
 TEST_F(Turns, InvalidClicksAreIgnored)
@@ -191,7 +191,7 @@ TEST_F(Turns, TheWinnerIsKnownAtOnceAndTheScoreWindowOpensAfterTheDelay)
     EXPECT_TRUE(Game.GameOver);
     EXPECT_TRUE(Game.GameActive);
     EXPECT_EQ(Game.WinnerText, "P1");
-    EXPECT_EQ(Rig.View.Label, "The winner is: P1");
+    EXPECT_EQ(Rig.View.Label, "The winner is: \u2068P1\u2069");
     EXPECT_EQ(Rig.View.Sounds.back(), TGameSound::Pair);
     EXPECT_EQ(Rig.View.ScoreWindows, 0);
 

@@ -33,7 +33,7 @@ TEST(HelpDocument, ReadsAsTheGamesHelpText)
     EXPECT_EQ(doc.Colors[1], (TRtfColor{255, 0, 0, false}));
     EXPECT_EQ(doc.Colors[2], (TRtfColor{0, 0, 0, false}));
 
-    ASSERT_EQ(doc.Paragraphs.size(), 6u);
+    ASSERT_EQ(doc.Paragraphs.size(), 9u);
     EXPECT_TRUE(doc.Paragraphs[0].Runs.empty());
     EXPECT_EQ(doc.Paragraphs[0].EndFormat.Font, 0);
     EXPECT_EQ(doc.Paragraphs[0].EndFormat.FontSize, 16);
@@ -50,9 +50,20 @@ TEST(HelpDocument, ReadsAsTheGamesHelpText)
     EXPECT_EQ(second.LeftIndent, 142);
     EXPECT_TRUE(second.Runs[0].Text.starts_with(U"Up to four players"));
     EXPECT_TRUE(second.Runs[0].Text.ends_with(U"when clicked."));
-    EXPECT_TRUE(doc.Paragraphs[3].Runs.empty() && doc.Paragraphs[4].Runs.empty());
-    EXPECT_EQ(doc.Paragraphs[5].LeftIndent, 0);
-    EXPECT_EQ(doc.Paragraphs[5].EndFormat, (TRtfCharFormat{false, false, false, 2, 16, 0}));
+    // Then keyboard play, resuming a game and the records, each led in as the first paragraph is.
+    const std::u32string topics[] = {U"Keyboard", U"Resuming", U"Records"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const TRtfParagraph& topic = doc.Paragraphs[3 + i];
+        ASSERT_EQ(topic.Runs.size(), 2u) << i;
+        EXPECT_EQ(topic.Runs[0].Text, topics[i]);
+        EXPECT_EQ(topic.Runs[0].Format, first.Runs[0].Format);
+        EXPECT_EQ(topic.Runs[1].Format, first.Runs[1].Format);
+        EXPECT_EQ(topic.LeftIndent, 142);
+    }
+    EXPECT_NE(doc.Paragraphs[3].Runs[1].Text.find(U"arrow keys"), std::u32string::npos);
+    EXPECT_TRUE(doc.Paragraphs[6].Runs.empty() && doc.Paragraphs[7].Runs.empty());
+    EXPECT_EQ(doc.Paragraphs[8].LeftIndent, 0);
+    EXPECT_EQ(doc.Paragraphs[8].EndFormat, (TRtfCharFormat{false, false, false, 2, 16, 0}));
 }
 
 class HelpForm : public ::testing::Test {
@@ -73,7 +84,7 @@ TEST_F(HelpForm, ViewerShowsTheFormattedDocument)
     TLumRichEditOLE& edit = *Form.LumRichEdit1;
     EXPECT_EQ(edit.geometry(), QRect(18, 52, 357, 167));
     EXPECT_EQ(Form.LumStrings1.Lines, Thelpform::HelpDocument());
-    ASSERT_EQ(edit.Lines().Count(), 6);
+    ASSERT_EQ(edit.Lines().Count(), 9);
     EXPECT_TRUE(edit.Lines().Strings(1).startsWith(QStringLiteral("Using the Game is fairly")));
     EXPECT_TRUE(edit.Links().empty());
 

@@ -43,7 +43,7 @@ TEST_F(ScoreForm, TwoPlayerGameFillsTwoRowsAndBlanksTheRest)
     Form.show();
     EXPECT_EQ(Column(1), (QStringList{"Ann", "Bob", "", "", ""}));
     EXPECT_EQ(Column(7), (QStringList{"3", "5", "0", "0", "0"}));
-    EXPECT_EQ(Form.Label(13)->text(), QStringLiteral("The winner is: Bob"));
+    EXPECT_EQ(Form.Label(13)->text(), QStringLiteral("The winner is: \u2068Bob\u2069"));
 }
 
 TEST_F(ScoreForm, EveryShowingRebuildsTheRowsFromTheGame)
@@ -60,7 +60,7 @@ TEST_F(ScoreForm, EveryShowingRebuildsTheRowsFromTheGame)
     Form.show();
     EXPECT_EQ(Column(1), (QStringList{"Ann", "", "", "", ""}));
     EXPECT_EQ(Column(7), (QStringList{"8", "0", "0", "0", "0"}));
-    EXPECT_EQ(Form.Label(13)->text(), QStringLiteral("The winner is: Ann"));
+    EXPECT_EQ(Form.Label(13)->text(), QStringLiteral("The winner is: \u2068Ann\u2069"));
 }
 
 TEST_F(ScoreForm, MarkupInNamesIsShownAsTyped)
@@ -74,6 +74,10 @@ TEST_F(ScoreForm, MarkupInNamesIsShownAsTyped)
         EXPECT_GE(Form.Label(n)->width(), Form.Label(n)->fontMetrics().horizontalAdvance(text)) << n;
     }
     EXPECT_EQ(Form.Label(1)->text(), QStringLiteral("Ann <b>x</b>"));
+    // A right-to-left winner does not turn the line around.
+    Game.WinnerText = "\u0645\u062d\u0645\u062f";
+    Form.show();
+    EXPECT_FALSE(Form.Label(13)->text().isRightToLeft());
 }
 
 TEST_F(ScoreForm, LabelsArePlacedAndYellow)
@@ -106,7 +110,7 @@ TEST_F(ScoreForm, LongNamesAndTheWinnerLineStopShortOfWhatLiesBesideThem)
     Game.WinnerText = longName;
     Form.show();
     for (int n : {1, 2, 13}) {
-        EXPECT_TRUE(Form.Label(n)->text().endsWith(QChar(0x2026))) << Form.Label(n)->text().toStdString();
+        EXPECT_TRUE(Form.Label(n)->text().contains(QChar(0x2026))) << Form.Label(n)->text().toStdString();
         EXPECT_TRUE(Form.Label(n)->text().contains(QStringLiteral("WWW"))) << n;
     }
     EXPECT_LT(Form.Label(1)->geometry().right(), Form.Label(7)->x());
@@ -120,18 +124,28 @@ TEST_F(ScoreForm, LongNamesAndTheWinnerLineStopShortOfWhatLiesBesideThem)
         EXPECT_EQ(longNames.copy(part), shortNames.copy(part)) << part.x() << "," << part.y();
 }
 
-TEST_F(ScoreForm, RecordLinesStandUnderTheWinnerAndAreCutBeforeTheAdvertisement)
+TEST_F(ScoreForm, RecordLinesStandUnderTheAdvertisementWholeUnlessTooLongForTheWindow)
 {
-    Form.SetRecordLines({"Best: Ann, 7 pairs in 12 moves", "Level 3: won 4, lost 2 " + std::string(40, 'W')});
+    const QString best = QStringLiteral("Best: \u2068Alice\u2069, 15 pairs in 113 moves");
+    const QString level = QStringLiteral("Computer memory 10 of 10: won 1234, lost 5678");
+    Form.SetRecordLines({best.toStdString(), level.toStdString()});
     Form.show();
     const std::array<TLabel*, 2>& lines = Form.RecordLabels;
-    EXPECT_EQ(lines[0]->text(), QStringLiteral("Best: Ann, 7 pairs in 12 moves"));
-    EXPECT_TRUE(lines[1]->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(lines[0]->text(), best);
+    EXPECT_EQ(lines[1]->text(), level);
     EXPECT_GT(lines[0]->y(), Form.Label(13)->geometry().bottom());
+    EXPECT_GT(lines[0]->y(), Form.AdImage->geometry().bottom());
     EXPECT_GT(lines[1]->y(), lines[0]->geometry().bottom());
     EXPECT_LT(lines[1]->geometry().bottom(), 259);
-    EXPECT_LT(lines[1]->geometry().right(), Form.AdImage->x());
+    for (const TLabel* line : lines)
+        EXPECT_LT(line->geometry().right(), Form.CloseBtn->x());
     EXPECT_EQ(lines[1]->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+
+    // Too long even for the window's width: the name gives way, the counts stay.
+    Form.SetRecordLines({"Best: \u2068" + std::string(32, 'W') + "\u2069, 15 pairs in 113 moves"});
+    EXPECT_TRUE(lines[0]->text().contains(QChar(0x2026)));
+    EXPECT_TRUE(lines[0]->text().endsWith(QStringLiteral(", 15 pairs in 113 moves")));
+    EXPECT_LT(lines[0]->geometry().right(), Form.CloseBtn->x());
     Form.SetRecordLines({});
     EXPECT_TRUE(lines[0]->text().isEmpty() && lines[1]->text().isEmpty());
 }

@@ -2,6 +2,8 @@
 #include "Skin.h"
 #include "Theme.h"
 
+#include <algorithm>
+
 namespace Skin {
 
 namespace {
@@ -12,6 +14,24 @@ constexpr int TopLeftWidth = 170;
 constexpr int TopRightWidth = 60;
 constexpr int BottomCornerWidth = 12;
 constexpr int BarWidth = 466;
+
+// Lines one unit wide, as filled units rather than pen strokes: a stroke's
+// width is centred on its line, so at twice the size it would cover half of
+// the unit before and leave half of its own unit uncovered.
+void Line(QPainter& p, int x1, int y1, int x2, int y2, const QColor& colour)
+{
+    p.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), colour);
+}
+
+// The outline of the units from (left, top) to (right, bottom), as drawRect
+// gives it at the ordinary size.
+void DrawOutline(QPainter& p, int left, int top, int right, int bottom, const QColor& colour)
+{
+    Line(p, left, top, right, top, colour);
+    Line(p, left, bottom, right, bottom, colour);
+    Line(p, left, top, left, bottom, colour);
+    Line(p, right, top, right, bottom, colour);
+}
 
 // Draws a whole window's frame once, so that the pieces cut from it join
 // without seams: the title band, the sides and, when bottom > 0, the bottom band.
@@ -28,18 +48,13 @@ QImage DrawFrame(int width, int height, int top, int bottom)
         FillSteel(p, QRect(0, height - bottom, width, bottom), Qt::Vertical);
 
     // Outer outline and highlight, inner dark line around the content.
-    p.setPen(Outline);
-    p.drawRect(0, 0, width - 1, height - 1);
-    p.setPen(SteelLight);
-    p.drawLine(1, 1, width - 2, 1);
-    p.drawLine(1, 1, 1, height - 2);
-    p.setPen(Outline);
+    DrawOutline(p, 0, 0, width - 1, height - 1, Outline);
+    Line(p, 1, 1, width - 2, 1, SteelLight);
+    Line(p, 1, 1, 1, height - 2, SteelLight);
     const int innerBottom = bottom > 0 ? height - bottom : height - 1;
-    p.drawRect(SideWidth - 1, top - 1, width - 2 * SideWidth + 1, innerBottom - top + 1);
-    if (bottom > 0) {
-        p.setPen(SteelLight);
-        p.drawLine(SideWidth - 1, height - bottom + 1, width - SideWidth, height - bottom + 1);
-    }
+    DrawOutline(p, SideWidth - 1, top - 1, width - SideWidth, innerBottom, Outline);
+    if (bottom > 0)
+        Line(p, SideWidth - 1, height - bottom + 1, width - SideWidth, height - bottom + 1, SteelLight);
     return frame;
 }
 

@@ -76,6 +76,24 @@ TEST(SkinContent, TheSharpSkinHoldsTheSameEntriesAtTwiceTheSize)
         EXPECT_EQ(sharp.Pictures.at(entry).Width(), 2 * picture.Width()) << "entry " << entry;
         EXPECT_EQ(sharp.Pictures.at(entry).Height(), 2 * picture.Height()) << "entry " << entry;
     }
+    // The frame's lines cover both device pixels of their unit: the main
+    // window's outermost row and column are its outline at either size, with
+    // nothing lighter outside it.
+    const auto same = [&sharp](int entry, int x, int y) {
+        const std::uint32_t one = Skin().Pictures.at(entry).Pixels().At(x, y);
+        const TPixelBuffer& two = sharp.Pictures.at(entry).Pixels();
+        return two.At(2 * x, 2 * y) == one && two.At(2 * x + 1, 2 * y + 1) == one;
+    };
+    for (int entry : {7, 8, 9, 11}) { // the bottom corners and edge, the button bar
+        const TBitmap& picture = Skin().Pictures.at(entry);
+        for (int x = 0; x < picture.Width(); ++x)
+            EXPECT_TRUE(same(entry, x, picture.Height() - 1)) << "entry " << entry << " x " << x;
+    }
+    for (int entry : {4, 6, 9}) { // the right corners and edge
+        const TBitmap& picture = Skin().Pictures.at(entry);
+        for (int y = 0; y < picture.Height(); ++y)
+            EXPECT_TRUE(same(entry, picture.Width() - 1, y)) << "entry " << entry << " y " << y;
+    }
 }
 
 struct TSizeRule {
