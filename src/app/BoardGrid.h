@@ -18,7 +18,7 @@
 //
 // To a screen reader the grid is a table of cells, row by row, each named by
 // the owner (OnCellName) and pressed as Enter presses the current cell; a
-// repainted cell is announced as renamed (BoardAccessible.h).
+// repainted cell is announced as renamed (TBoardAccessible, app/Accessibility.cpp).
 
 #include <QWidget>
 

@@ -152,7 +152,7 @@ void SaveSettings(const TKeyStore& store, const TSettings& settings, const TPlay
         } catch (const EPlatformError&) {
             // Ends the writing; what was written is still saved below.
         }
-        key.CloseKey();
+        key.CloseKey(); // a save not confirmed on the disk is as silent as a failed one
     } catch (const EPlatformError&) {
     }
 }

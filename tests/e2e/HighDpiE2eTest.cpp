@@ -3,6 +3,7 @@
 // and face with the very pixels of their versions drawn at twice the resolution, a
 // turned animated face plays at twice the resolution, and a card set with
 // only ordinary faces is blown up smoothly, not in blocks.
+#include "PrivateFolders.h"
 #include "ProgramRun.h"
 
 #include "app/MainF.h"
@@ -83,7 +84,7 @@ TEST(HighDpiE2e, AtScaleTwoSkinAndDefaultFacesAreTheSharpOnesAndOtherFacesSmooth
     ASSERT_TRUE(fs::exists(RunDir + "/kobalind@2x.dat")) << "build the content first: " << RunDir;
     ScaledApp();
     const TFreshHome home("highdpi");
-    setenv("XDG_CONFIG_HOME", (home.Path() / "config").c_str(), 1);
+    UsePrivateFolders(home.Path());
     TLumResFileReader skin(RunDir + "/kobalind.dat");
     std::optional<TMainForm> built;
     {

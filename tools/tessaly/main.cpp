@@ -12,6 +12,7 @@ struct TCommand {
     const char* Usage;
     const char* Summary;
     TCommandFunction Run;
+    const char* Note = nullptr; // more on the output, for --help
 };
 
 // One line per command.
@@ -31,7 +32,7 @@ const TCommand Commands[] = {
     {"frames", "frames --type gif|jpeg|bmp FILE OUTDIR", "Save every frame of a card picture as PNG files, as the game shows them.",
      FramesCommand},
     {"records", "records [--json] [FILE]", "List the finished games the game has recorded, oldest first.",
-     RecordsCommand},
+     RecordsCommand, RecordsTextEscapes},
 };
 
 bool IsHelp(const char* arg)
@@ -43,8 +44,11 @@ void PrintHelp(std::ostream& out)
 {
     out << "usage: tessaly COMMAND ARGS...\n"
            "Makes and inspects the card sets of the pairs game Orvane Kobalind.\n\n";
-    for (const TCommand& command : Commands)
+    for (const TCommand& command : Commands) {
         out << "  tessaly " << command.Usage << "\n      " << command.Summary << '\n';
+        if (command.Note)
+            out << "      " << command.Note << '\n';
+    }
     out << "\n'tessaly COMMAND --help' explains one command; 'man tessaly' tells more.\n";
 }
 
@@ -69,6 +73,8 @@ int main(int argc, char** argv)
             continue;
         if (argc == 3 && IsHelp(argv[2])) {
             std::cout << "usage: tessaly " << command.Usage << '\n' << command.Summary << '\n';
+            if (command.Note)
+                std::cout << command.Note << '\n';
             return 0;
         }
         try {
