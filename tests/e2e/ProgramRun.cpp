@@ -58,17 +58,8 @@ void TFreshHome::WriteSettings(const std::string& valueLines) const
 
 TEnvironment TFreshHome::Environment(const TXSession& session) const
 {
-<<<<<<< HEAD
-    TEnvironment environment = session.DisplayVariables();
-    environment.insert({
-        {"XDG_CONFIG_HOME", (Root / "config").string()},
-        {"XDG_STATE_HOME", (Root / "state").string()},
-        {"XDG_RUNTIME_DIR", (Root / "runtime").string()},
-    });
-=======
     TEnvironment environment = PrivateFolderVariables(Root);
-    environment["DISPLAY"] = session.Display();
-    environment["QT_QPA_PLATFORM"] = "xcb";
->>>>>>> wt-files
+    for (const auto& [name, value] : session.DisplayVariables())
+        environment[name] = value;
     return environment;
 }
