@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -24,6 +24,10 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x $$b ] && $$b; done
+
+# The Debian package, $(BUILD)/kobalind_VERSION_ARCH.deb.
+package: build
+	@cd $(BUILD) && cpack
 
 clean:
 	@rm -rf $(BUILD)

@@ -10,6 +10,8 @@
 #include "game/CardSetInfo.h"
 #include "resources/LumRes.h"
 
+#include "PrivateFolders.h"
+
 #include <QApplication>
 #include <QPaintEvent>
 #include <QTimer>
@@ -36,9 +38,10 @@ QApplication& App()
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        const fs::path config = fs::temp_directory_path() / "kobalind-bench-config";
-        fs::create_directories(config);
-        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        // Fresh each run: no saved game or records of an earlier run.
+        const fs::path home = fs::temp_directory_path() / "kobalind-bench-home";
+        fs::remove_all(home);
+        UsePrivateFolders(home);
         return new QApplication(argc, argv);
     }();
     return *app;

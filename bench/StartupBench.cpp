@@ -3,6 +3,7 @@
 // is mapped and shows something other than the black of an unpainted one.
 // The argument is the scale factor (QT_SCALE_FACTOR): at 2 the window has
 // four times the pixels and paints the skin at twice the resolution.
+#include "PrivateFolders.h"
 #include "XSession.h"
 
 #include <benchmark/benchmark.h>
@@ -75,14 +76,11 @@ void BM_ProcessStartToFirstPaint(benchmark::State& state)
     }
     XSetErrorHandler(IgnoreXErrors);
     const fs::path home = fs::temp_directory_path() / "kobalind-startup-bench";
-    fs::create_directories(home / "config");
-    fs::create_directories(home / "runtime");
-    fs::permissions(home / "runtime", fs::perms::owner_all);
-    const TEnvironment environment {{"DISPLAY", session.Display()},
-                                    {"QT_QPA_PLATFORM", "xcb"},
-                                    {"XDG_CONFIG_HOME", (home / "config").string()},
-                                    {"XDG_RUNTIME_DIR", (home / "runtime").string()},
-                                    {"QT_SCALE_FACTOR", std::to_string(state.range(0))}};
+    fs::remove_all(home); // no saved game of an earlier run to read
+    TEnvironment environment = PrivateFolderVariables(home);
+    environment["DISPLAY"] = session.Display();
+    environment["QT_QPA_PLATFORM"] = "xcb";
+    environment["QT_SCALE_FACTOR"] = std::to_string(state.range(0));
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         TProcess program(Program, {}, environment);

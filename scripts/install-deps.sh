@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, every Debian package the build, the tests and the
-# benchmarks need; with --fuzz also what the fuzzing scripts in fuzz/ need.
+# Installs, with apt-get, every Debian package the build, the tests, the
+# packaging and its checks, and the benchmarks need; with --fuzz also what the fuzzing scripts in fuzz/ need.
 # Only missing packages are installed; running it twice is safe.
 # --list prints the packages instead, one a line, for scripts that need them.
 set -euo pipefail
@@ -14,6 +14,9 @@ PACKAGES=(
   fonts-noto-color-emoji fonts-dejavu-core
   xvfb xdotool x11-utils x11-apps
   dbus-daemon at-spi2-core python3-pyatspi
+  # make package and scripts/check-package.sh; the Wayland end-to-end test.
+  dpkg-dev file lintian appstream desktop-file-utils man-db python3
+  weston qt6-wayland
 )
 
 # fuzz/run.sh builds with clang and links libFuzzer; fuzz/picture_seeds.sh

@@ -19,7 +19,8 @@
 // To a screen reader the grid is a table of cells, row by row, each named by
 // the owner (OnCellName) and pressed as Enter presses the current cell; a
 // repainted cell is announced as renamed, and when the grid takes the focus
-// the reader is told that the current cell has it (app/Accessibility.cpp).
+// the reader is told that the current cell has it (TBoardAccessible,
+// app/Accessibility.cpp).
 
 #include <QWidget>
 

@@ -76,7 +76,6 @@ void TFaceOverlay::LoadFace(TMemoryStream& face, int pixelsPerUnit)
     Player.Stop();
     ++Generation;
     Image->SetFrame({});
-    Shown = 0;
     hide();
     face.SetPosition(0);
     Picture.LoadFromStream(face);
@@ -96,7 +95,6 @@ void TFaceOverlay::OnFrame(const TPixelBuffer& frame, int)
     // The first frame arrives inside Start() on this thread and is shown at
     // once; later ones come from the player's thread by the event queue.
     if (QThread::currentThread() == thread()) {
-        ++Shown;
         Image->SetFrame(std::move(copy));
         return;
     }
@@ -104,7 +102,6 @@ void TFaceOverlay::OnFrame(const TPixelBuffer& frame, int)
     QMetaObject::invokeMethod(this, [this, copy = std::move(copy), generation]() mutable {
         if (generation != Generation.load())
             return;
-        ++Shown;
         Image->SetFrame(std::move(copy));
     }, Qt::QueuedConnection);
 }

@@ -48,7 +48,6 @@ public:
     void HidePanel();
 
     TFaceImage* Img() const { return Image; }
-    int FramesShown() const { return Shown; }
 
     // The image's size for a picture in a panel: the picture's own size, or
     // scaled down by the larger of the two ratios when it does not fit.
@@ -65,5 +64,4 @@ private:
     TGifPlayer Player;
     // Bumped at every load; frames posted by an earlier play carry an older value.
     std::atomic<std::uint32_t> Generation {0};
-    int Shown = 0;
 };

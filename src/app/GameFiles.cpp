@@ -1,15 +1,14 @@
 #include "app/GameFiles.h"
 
 #include "game/GameError.h"
-#include "platform/AtomicFile.h"
 #include "platform/PlatformError.h"
 
 #include <ctime>
 #include <system_error>
 
-void WriteSavedGame(const std::filesystem::path& file, const TSavedGame& game)
+TWriteOutcome WriteSavedGame(const std::filesystem::path& file, const TSavedGame& game)
 {
-    WriteFileAtomically(file, FormatSavedGame(game));
+    return WriteFileAtomically(file, FormatSavedGame(game));
 }
 
 TSavedGameFound ReadSavedGame(const std::filesystem::path& file)
@@ -53,9 +52,9 @@ std::vector<TRecord> ReadRecords(const std::filesystem::path& file)
     }
 }
 
-void AppendRecordTo(const std::filesystem::path& file, const TRecord& record)
+TWriteOutcome AppendRecordTo(const std::filesystem::path& file, const TRecord& record)
 {
     std::error_code ec;
     const std::string text = std::filesystem::exists(file, ec) ? ReadWholeFile(file, MaxRecordsFileSize) : "";
-    WriteFileAtomically(file, AppendRecord(text, record));
+    return WriteFileAtomically(file, AppendRecord(text, record));
 }

@@ -6,14 +6,15 @@
 
 #include "game/Records.h"
 #include "game/SavedGame.h"
+#include "platform/AtomicFile.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
 
-// Replaces the file with the game; throws EPlatformError (the old file then
-// stays as it was).
-void WriteSavedGame(const std::filesystem::path& file, const TSavedGame& game);
+// Replaces the file with the game and says whether it is surely on the disk
+// (AtomicFile.h); throws EPlatformError (the old file then stays as it was).
+[[nodiscard]] TWriteOutcome WriteSavedGame(const std::filesystem::path& file, const TSavedGame& game);
 
 // What start-up finds: no file, a game to offer, or a file that cannot be
 // read, which has been moved aside (KeepAside) and is named with the reason.
@@ -30,7 +31,7 @@ std::string RefuseSavedGame(const std::filesystem::path& file, const std::string
 
 // The records in the file; a missing, unreadable or oversized file has none.
 std::vector<TRecord> ReadRecords(const std::filesystem::path& file);
-// Appends the record, keeping the newest MaxRecords lines, atomically.
-// Throws EPlatformError when the file cannot be read (then it stays as it
-// is) or written.
-void AppendRecordTo(const std::filesystem::path& file, const TRecord& record);
+// Appends the record, keeping the newest MaxRecords lines, atomically, and
+// says whether the file is surely on the disk. Throws EPlatformError when the
+// file cannot be read (then it stays as it is) or written.
+[[nodiscard]] TWriteOutcome AppendRecordTo(const std::filesystem::path& file, const TRecord& record);

@@ -6,7 +6,10 @@
 #include "app/CardOutline.h"
 #include "app/CardPaint.h"
 #include "app/FaceOverlay.h"
+#include "app/MotionView.h"
+#include "app/ScoreStrip.h"
 #include "app/Sounds.h"
+#include "controls/LumImageMap.h"
 #include "resources/ResourceError.h"
 #include "windows/Image.h"
 
@@ -35,7 +38,25 @@ void DrawStretched(QPainter& painter, const QRect& rect, const TGraphic* graphic
         DrawCardPicture(painter, rect, rect, BorrowPixels(*graphic));
 }
 
+// In the bar between "About" and "Options", over the cover's caption.
+const QRect ScoreStripPlace(76, 8, 314, 16);
+
 } // namespace
+
+void TMainForm::CreateMotion()
+{
+    Motion = new TMotionView(*this, GameSettings, this);
+    // A moving card repaints only its own cell: no name changes for a screen reader.
+    Motion->Animator().OnRepaint = [this](int col, int row) {
+        if (MGrid->isVisible())
+            MGrid->update(MGrid->CellRect(col, row));
+    };
+    ScoreStrip = new TScoreStrip(PanelMap, ScoreStripPlace, MGrid);
+    Motion->OnScores = [this]() {
+        const TGame& game = *GameEngine;
+        ScoreStrip->ShowScores(game.Players, game.PlayerCount, game.GameOver ? 0 : game.CurrentPlayer);
+    };
+}
 
 void TMainForm::DrawCard(std::int32_t col, std::int32_t row)
 {
@@ -50,14 +71,37 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
     const TGame& game = *GameEngine;
     if (col >= game.Cols || row >= game.Rows)
         return;
+    const std::optional<TMotionFrame> frame = Motion->FrameFor(col, row);
+    if (!frame) {
+        PaintCellAs(CellPaintFor(game.GameActive, game.CellState[row][col], game.FaceType), col, row, painter, rect);
+        return;
+    }
+    // A moving card shows one of its sides, narrowed or shrunk about the cell's middle.
+    const TFrameRect part = FrameRectIn(rect.left(), rect.top(), rect.width(), rect.height(), *frame);
+    if (part.Width <= 0 || part.Height <= 0)
+        return;
+    const TCellPaint side = frame->Side == TCardSide::Back ? TCellPaint::Back
+                            : game.FaceType == FaceTypeGif ? TCellPaint::GifStill
+                                                           : TCellPaint::Face;
+    painter.save();
+    painter.setOpacity(frame->Opacity);
+    PaintCellAs(side, col, row, painter, QRect(part.Left, part.Top, part.Width, part.Height));
+    painter.restore();
+}
+
+void TMainForm::PaintCellAs(TCellPaint paint, std::int32_t col, std::int32_t row, QPainter& painter,
+                            const QRect& rect)
+{
+    const TGame& game = *GameEngine;
     const std::int32_t pair = game.CellPair[row][col];
     const bool hasFace = pair >= 1 && pair <= FaceSlots;
+    // A face that could not be shown stays blank, not a gap, whatever shows it.
+    const bool failed = hasFace && FailedFaces[static_cast<std::size_t>(pair - 1)];
     // A screen of two pixels per unit shows the set's twin where it has one.
     const bool dense = painter.device() && painter.device()->devicePixelRatioF() >= 1.5;
-    switch (CellPaintFor(game.GameActive, game.CellState[row][col], game.FaceType)) {
+    switch (paint) {
     case TCellPaint::Nothing:
-        // A face-up card whose face could not be shown: blank, not a gap.
-        if (hasFace && FailedFaces[static_cast<std::size_t>(pair - 1)])
+        if (failed)
             FillCard(painter, rect, Qt::white);
         break;
     case TCellPaint::BoardBrush:
@@ -72,7 +116,9 @@ void TMainForm::PaintCell(std::int32_t col, std::int32_t row, QPainter& painter,
             DrawStretched(painter, rect, game.FacePictures[static_cast<std::size_t>(pair - 1)].get());
         break;
     case TCellPaint::GifStill:
-        if (hasFace && !(dense && PaintSharp(SharpFaces.Face(game, pair), painter, rect)))
+        if (failed && game.GameActive)
+            FillCard(painter, rect, Qt::white);
+        else if (hasFace && !(dense && PaintSharp(SharpFaces.Face(game, pair), painter, rect)))
             PaintGifStill(pair, painter, rect);
         break;
     }

@@ -3,6 +3,7 @@
 #include "app/BoardGrid.h"
 #include "app/StatusLine.h"
 #include "app/FaceOverlay.h"
+#include "app/MotionView.h"
 #include "app/ProgramCursors.h"
 #include "app/Sounds.h"
 #include "controls/LumCursors.h"
@@ -114,7 +115,9 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
     RegisterProgramCursors();
     CreateComponents();
 
-    GameEngine = std::make_unique<TGame>(*this, GameSettings, Rand);
+    CreateMotion();
+    GameEngine = std::make_unique<TGame>(*Motion, GameSettings, Rand);
+    Motion->SetGame(*GameEngine);
     TGame& game = *GameEngine;
     game.WorkAreaWidth = FWorkArea.Width();
     game.WorkAreaHeight = FWorkArea.Height();

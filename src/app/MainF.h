@@ -10,6 +10,7 @@
 // the archive afterwards.
 
 #include "app/Announcer.h"
+#include "app/CardPaint.h"
 #include "app/CardsObj.h"
 #include "app/GameNews.h"
 #include "app/MainLayout.h"
@@ -40,6 +41,8 @@ class TLumImageBevel;
 class TLumImageMap;
 class TLumImageSlider;
 class TLumResReader;
+class TMotionView;
+class TScoreStrip;
 class TSounds;
 class TStatusLine;
 
@@ -118,6 +121,7 @@ public:
     // --- State, for the windows and tests ------------------------------------------
     TGame& Game() { return *GameEngine; }
     TSettings& Settings() { return GameSettings; }
+    TRandom& Random() { return Rand; } // tests fix its clock, and so the deal
     const TCardSets& CardSets() const { return Catalogue; }
     const std::string& CoverLink() const { return FCoverLink; }
     bool SoundAvailable() const;
@@ -140,11 +144,15 @@ public:
     QComboBox* PairsBox = nullptr;
     QComboBox* DelayBox = nullptr;
     QCheckBox* SoundCheck = nullptr;
+    QCheckBox* MotionCheck = nullptr;
     std::array<QLineEdit*, 4> PlayerEdits {}; // Player1Edit .. Player4Edit
     QCheckBox* ComputerCheck = nullptr;
     TLumImageSlider* IQSlider = nullptr;
     QWidget* CoverPanel = nullptr;
     TLumImageMap* CoverMap = nullptr;
+    // The view the engine talks to (cards that move), and every score in the bar.
+    TMotionView* Motion = nullptr;
+    TScoreStrip* ScoreStrip = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -158,6 +166,7 @@ protected:
 private:
     void CreateComponents();
     void CreateOptionsPanel();
+    void CreateMotion();
     void LoadSkin(TLumResReader& skin);
     void CreateAreas();
     // FormCreate's last steps: settings and catalogue read, panel filled,
@@ -191,6 +200,7 @@ private:
     void RecordFinishedGame();
     void ReportError(const std::string& text);
     void PaintCell(std::int32_t col, std::int32_t row, QPainter& painter, const QRect& rect);
+    void PaintCellAs(TCellPaint paint, std::int32_t col, std::int32_t row, QPainter& painter, const QRect& rect);
     // "row 2, column 3, face down": what a screen reader says of the cell.
     QString CellName(std::int32_t col, std::int32_t row) const;
     void PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect);

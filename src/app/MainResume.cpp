@@ -26,6 +26,13 @@ constexpr const char* ResumeText = "Welcome back: click here to resume your game
 const QEvent::Type SaveEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 constexpr int SavePriority = Qt::LowEventPriority - 1;
 
+// The file was replaced; only whether it would survive a power cut is unsure.
+void ReportNotOnDisk(const TWriteOutcome& written)
+{
+    if (!written.Durable)
+        std::fprintf(stderr, "kobalind: %s\n", written.Warning.c_str());
+}
+
 } // namespace
 
 void TMainForm::OfferSavedGame()
@@ -176,7 +183,7 @@ void TMainForm::customEvent(QEvent* event)
 std::string TMainForm::WriteGame(const TSavedGame& saved)
 {
     try {
-        WriteSavedGame(SavedGameFile(), saved);
+        ReportNotOnDisk(WriteSavedGame(SavedGameFile(), saved));
         OfferedGame = saved;
         return {};
     } catch (const EPlatformError& error) {
@@ -196,7 +203,7 @@ void TMainForm::RecordFinishedGame()
     std::filesystem::remove(SavedGameFile(), ec); // a resumed game's, now finished
     const TRecord record = MakeRecord(*GameEngine, GameSettings, RecordDate(std::time(nullptr)), ElapsedSeconds());
     try {
-        AppendRecordTo(RecordsFile(), record);
+        ReportNotOnDisk(AppendRecordTo(RecordsFile(), record));
     } catch (const EPlatformError& error) {
         std::fprintf(stderr, "kobalind: the game could not be recorded: %s\n", error.what());
     }

@@ -39,6 +39,22 @@ QCheckBox* Tick(QWidget* parent, int left, int top)
     return box;
 }
 
+// Under "Sound", above the note on names; its caption is its own, in the
+// panel's caption colour, since the picture has none for it.
+QCheckBox* MotionTick(QWidget* parent)
+{
+    auto* box = new QCheckBox(QStringLiteral("Moving cards"), parent);
+    box->setGeometry(30, 241, 150, 18);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::WindowText, QColor(0xe3, 0xea, 0xff));
+    box->setPalette(colours);
+    QFont bold = box->font();
+    bold.setBold(true);
+    bold.setPixelSize(12); // as the panel's painted captions
+    box->setFont(bold);
+    return box;
+}
+
 } // namespace
 
 void TMainForm::CreateOptionsPanel()
@@ -57,6 +73,7 @@ void TMainForm::CreateOptionsPanel()
     for (const char* delay : DelayTexts)
         DelayBox->addItem(QString::fromLatin1(delay));
     SoundCheck = Tick(OptionsPanel, 30, 221);
+    MotionCheck = MotionTick(OptionsPanel);
     for (std::size_t i = 0; i < PlayerEdits.size(); ++i) {
         PlayerEdits[i] = new QLineEdit(OptionsPanel);
         PlayerEdits[i]->setGeometry(232, 68 + 24 * static_cast<int>(i), 121, 21);
@@ -81,7 +98,8 @@ void TMainForm::CreateOptionsPanel()
     QWidget::setTabOrder(CardsBox, PairsBox);
     QWidget::setTabOrder(PairsBox, DelayBox);
     QWidget::setTabOrder(DelayBox, SoundCheck);
-    QWidget::setTabOrder(SoundCheck, PlayerEdits[0]);
+    QWidget::setTabOrder(SoundCheck, MotionCheck);
+    QWidget::setTabOrder(MotionCheck, PlayerEdits[0]);
     for (std::size_t i = 1; i < PlayerEdits.size(); ++i)
         QWidget::setTabOrder(PlayerEdits[i - 1], PlayerEdits[i]);
     QWidget::setTabOrder(PlayerEdits[3], ComputerCheck);
@@ -195,6 +213,7 @@ const TCardsObj* TMainForm::SettingsToControls()
 {
     const TGame& game = *GameEngine;
     SoundCheck->setChecked(GameSettings.SoundOn);
+    MotionCheck->setChecked(GameSettings.MotionOn);
     ComputerCheck->setChecked(GameSettings.ComputerPlays);
     IQSlider->SetPosition(GameSettings.ComputerLevel);
 
@@ -224,6 +243,7 @@ void TMainForm::PanelToSettings()
 {
     TGame& game = *GameEngine;
     GameSettings.SoundOn = SoundCheck->isChecked();
+    GameSettings.MotionOn = MotionCheck->isChecked();
     GameSettings.PairCount = SelectedPairs();
     GameSettings.ComputerPlays = ComputerCheck->isChecked();
     GameSettings.ComputerLevel = IQSlider->Position();

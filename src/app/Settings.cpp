@@ -29,6 +29,7 @@ const TSettingDef SettingDefs[] = {
     {"Delay", &TSettings::DelayIndex, 3, nullptr},
     {"Cards", TCardsName {}, 0, ""},
     {"CardBuilder", &TSettings::CardBuilderPath, 0, ""},
+    {"Motion", &TSettings::MotionOn, 1, nullptr},
 };
 
 // The four stored names; with the computer playing they belong to records 2..5.
@@ -151,7 +152,7 @@ void SaveSettings(const TKeyStore& store, const TSettings& settings, const TPlay
         } catch (const EPlatformError&) {
             // Ends the writing; what was written is still saved below.
         }
-        key.CloseKey();
+        key.CloseKey(); // a save not confirmed on the disk is as silent as a failed one
     } catch (const EPlatformError&) {
     }
 }

@@ -1,5 +1,6 @@
 #include "game/CardSetInfo.h"
 
+#include "resources/LittleEndian.h"
 #include "resources/TextCodec.h"
 
 namespace {
@@ -7,19 +8,6 @@ namespace {
 constexpr std::size_t NameOffset = 16;
 constexpr std::size_t AdLinkOffset = 528;
 constexpr std::size_t ShortStringField = 256;
-
-std::int32_t GetInt32(const std::uint8_t* p)
-{
-    return static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
-                                     std::uint32_t(p[3]) << 24);
-}
-
-void PutInt32(std::uint8_t* p, std::int32_t value)
-{
-    const auto v = static_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
 
 // A length byte and that many characters; the length byte can never point
 // past the 256-byte field.
@@ -50,10 +38,10 @@ void PutShortString(std::uint8_t* field, const std::string& text)
 TCardSetInfo ParseCardSetInfo(const std::uint8_t* record)
 {
     TCardSetInfo info;
-    info.Width = GetInt32(record);
-    info.Height = GetInt32(record + 4);
-    info.FaceCount = GetInt32(record + 8);
-    info.FaceType = GetInt32(record + 12);
+    info.Width = GetInt32LE(record);
+    info.Height = GetInt32LE(record + 4);
+    info.FaceCount = GetInt32LE(record + 8);
+    info.FaceType = GetInt32LE(record + 12);
     info.Name = GetShortString(record + NameOffset);
     info.AdLink = GetShortString(record + AdLinkOffset);
     return info;
@@ -69,10 +57,10 @@ TCardSetInfo ReadCardSetInfo(TLumResReader& reader)
 std::vector<std::uint8_t> MakeCardSetInfo(const TCardSetInfo& info)
 {
     std::vector<std::uint8_t> record(CardSetInfoSize, 0);
-    PutInt32(&record[0], info.Width);
-    PutInt32(&record[4], info.Height);
-    PutInt32(&record[8], info.FaceCount);
-    PutInt32(&record[12], info.FaceType);
+    PutInt32LE(&record[0], info.Width);
+    PutInt32LE(&record[4], info.Height);
+    PutInt32LE(&record[8], info.FaceCount);
+    PutInt32LE(&record[12], info.FaceType);
     PutShortString(&record[NameOffset], info.Name);
     PutShortString(&record[AdLinkOffset], info.AdLink);
     return record;

@@ -39,6 +39,12 @@ struct TSavedGame;
 
 enum TCellState : std::int32_t { CellRemoved = 0, CellFaceDown = 1, CellFaceUp = 2 };
 
+// Whether the cell lies on a board of cols x rows.
+inline bool OnBoard(std::int32_t col, std::int32_t row, std::int32_t cols, std::int32_t rows)
+{
+    return col >= 0 && col < cols && row >= 0 && row < rows;
+}
+
 class TGame {
 public:
     // The game keeps references to all three; they must outlive it.

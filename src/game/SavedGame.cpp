@@ -22,6 +22,7 @@
 #include "game/CardSetInfo.h"
 #include "game/GameError.h"
 #include "game/PairCounts.h"
+#include "resources/LittleEndian.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -41,12 +42,7 @@ constexpr std::int32_t MaxPairs = PairCounts.back();
 
 class TWriter {
 public:
-    void Number(std::int32_t n)
-    {
-        const auto u = static_cast<std::uint32_t>(n);
-        for (int shift = 0; shift < 32; shift += 8)
-            Bytes += static_cast<char>((u >> shift) & 0xFF);
-    }
+    void Number(std::int32_t n) { AppendInt32LE(Bytes, n); }
     void Text(const std::string& s)
     {
         Number(static_cast<std::int32_t>(s.size()));
@@ -68,11 +64,9 @@ public:
     std::int32_t Number()
     {
         Need(4, "a number");
-        std::uint32_t u = 0;
-        for (int i = 0; i < 4; ++i)
-            u |= static_cast<std::uint32_t>(static_cast<unsigned char>(Bytes[Pos + i])) << (8 * i);
+        const std::int32_t n = GetInt32LE(reinterpret_cast<const std::uint8_t*>(Bytes.data() + Pos));
         Pos += 4;
-        return static_cast<std::int32_t>(u);
+        return n;
     }
     std::int32_t Number(std::int32_t low, std::int32_t high, const char* what)
     {
@@ -132,7 +126,7 @@ private:
 
 bool OnBoard(const TSavedGame& g, const CardRef& c)
 {
-    return c.Col >= 0 && c.Col < g.Cols && c.Row >= 0 && c.Row < g.Rows;
+    return ::OnBoard(c.Col, c.Row, g.Cols, g.Rows);
 }
 
 std::int32_t CellIndex(const TSavedGame& g, const CardRef& c)

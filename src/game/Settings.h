@@ -14,6 +14,7 @@ struct TSettings {
     std::int32_t DelayIndex = 3;      // 0..8: turn-back delay of 1 to 5 seconds in half seconds
     std::int32_t SelectedCardSet = 0; // index into the card-set catalogue
     std::string CardBuilderPath;      // the card-set editor's executable, only stored
+    bool MotionOn = true;             // cards flip and found pairs leave visibly
 };
 
 // The turn-back delay in milliseconds for a delay index.

@@ -2,15 +2,6 @@
 // the end of the game.
 #include "game/Game.h"
 
-namespace {
-
-bool OnBoard(std::int32_t col, std::int32_t row, std::int32_t cols, std::int32_t rows)
-{
-    return col >= 0 && col < cols && row >= 0 && row < rows;
-}
-
-} // namespace
-
 void TGame::MGridSelectCell(std::int32_t col, std::int32_t row)
 {
     if (InputEnabled && TurnPhase < 3 && OnBoard(col, row, Cols, Rows) && CellState[row][col] == CellFaceDown)

@@ -61,9 +61,9 @@ TKeyFile LoadKeyFile(const std::filesystem::path& file)
     return ParseKeyFile(ReadWholeFile(file, MaxKeyFileSize));
 }
 
-void SaveKeyFile(const std::filesystem::path& file, const TKeyFile& key)
+TWriteOutcome SaveKeyFile(const std::filesystem::path& file, const TKeyFile& key)
 {
-    WriteFileAtomically(file, FormatKeyFile(key));
+    return WriteFileAtomically(file, FormatKeyFile(key));
 }
 
 TRegistryKey::~TRegistryKey()
@@ -97,7 +97,8 @@ bool TRegistryKey::OpenKey(const std::string& keyPath, bool canCreate)
             return false;
         key.KeyPath = normalized;
         try {
-            SaveKeyFile(file, key);
+            // An empty key that might not survive a power cut is created again.
+            (void)SaveKeyFile(file, key);
         } catch (const EPlatformError&) {
             return false;
         }
@@ -120,17 +121,16 @@ bool TRegistryKey::OpenKey(const std::string& keyPath, bool canCreate)
     return true;
 }
 
-void TRegistryKey::CloseKey()
+TWriteOutcome TRegistryKey::CloseKey()
 {
     if (!Open)
-        return;
+        return {};
     const bool save = Dirty;
     Open = false;
     Dirty = false;
     TKeyFile key = std::move(Key);
     Key = TKeyFile();
-    if (save)
-        SaveKeyFile(File, key);
+    return save ? SaveKeyFile(File, key) : TWriteOutcome {};
 }
 
 const TKeyValue* TRegistryKey::FindOpen(const std::string& name) const

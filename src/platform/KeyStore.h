@@ -11,6 +11,7 @@
 // folder, fsync, rename over the old file, fsync of the folder; AtomicFile.h),
 // so a crash or a kill at any moment leaves either the old file or the new one.
 
+#include "AtomicFile.h"
 #include "KeyFile.h"
 
 #include <cstdint>
@@ -50,9 +51,11 @@ public:
     // opens without values and the file stays as it is until a value is
     // written. Never throws; an invalid key path gives false.
     bool OpenKey(const std::string& keyPath, bool canCreate);
-    // Saves written values, then closes. Throws EPlatformError when the save
-    // fails (the old file then stays as it was); the key is closed either way.
-    void CloseKey();
+    // Saves written values, then closes; says whether the saved file is
+    // known to be on the disk (nothing to save counts as durable). Throws
+    // EPlatformError when the save fails (the old file then stays as it
+    // was); the key is closed either way.
+    TWriteOutcome CloseKey();
     bool IsOpen() const { return Open; }
 
     bool ValueExists(const std::string& name) const;
@@ -87,4 +90,4 @@ private:
 TKeyFile LoadKeyFile(const std::filesystem::path& file);
 // Writes a key file atomically as described above; throws EPlatformError.
 // Creates the missing folders.
-void SaveKeyFile(const std::filesystem::path& file, const TKeyFile& key);
+[[nodiscard]] TWriteOutcome SaveKeyFile(const std::filesystem::path& file, const TKeyFile& key);

@@ -1,5 +1,6 @@
 #include "LumRes.h"
 
+#include "LittleEndian.h"
 #include "ResourceError.h"
 
 #include <zlib.h>
@@ -12,12 +13,6 @@ namespace {
 
 constexpr std::size_t InflatePiece = 0x4000;
 const std::uint8_t BitmapSignature[2] = {0x42, 0x4D};
-
-std::int32_t ReadInt32LE(const std::uint8_t* p)
-{
-    return static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
-                                     std::uint32_t(p[3]) << 24);
-}
 
 struct TInflater {
     z_stream Z {};
@@ -72,8 +67,8 @@ bool TLumResReader::ReadHeader()
         return true; // an empty file is an empty archive
     if (got != sizeof header)
         return false;
-    const std::uint32_t tag = static_cast<std::uint32_t>(ReadInt32LE(header));
-    const std::int32_t count = ReadInt32LE(header + 4);
+    const std::uint32_t tag = static_cast<std::uint32_t>(GetInt32LE(header));
+    const std::int32_t count = GetInt32LE(header + 4);
     // The table must fit in what the stream really holds.
     if (count < 0 || static_cast<std::int64_t>(count) * 8 > Stream->Remaining())
         return false;
@@ -85,8 +80,8 @@ bool TLumResReader::ReadHeader()
     std::vector<std::int32_t> offsets(static_cast<std::size_t>(count));
     std::int64_t running = 8 + 8 * static_cast<std::int64_t>(count);
     for (std::int32_t i = 0; i < count; ++i) {
-        entries[i].EntryKind = ReadInt32LE(&table[8 * i]);
-        entries[i].EntrySize = ReadInt32LE(&table[8 * i + 4]);
+        entries[i].EntryKind = GetInt32LE(&table[8 * i]);
+        entries[i].EntrySize = GetInt32LE(&table[8 * i + 4]);
         if (entries[i].EntrySize < 0 || running > std::numeric_limits<std::int32_t>::max())
             return false;
         offsets[i] = static_cast<std::int32_t>(running);

@@ -1,20 +1,11 @@
 #include "LumResWriter.h"
 
+#include "LittleEndian.h"
 #include "ResourceError.h"
 #include "platform/AtomicFile.h"
 #include "platform/PlatformError.h"
 
 #include <zlib.h>
-
-namespace {
-
-void PutInt32LE(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<std::uint8_t>(v >> shift));
-}
-
-} // namespace
 
 std::vector<std::uint8_t> ZlibCompress(const std::vector<std::uint8_t>& bytes)
 {
@@ -48,11 +39,11 @@ void TLumResWriter::AddRaw(std::int32_t kind, std::vector<std::uint8_t> stored)
 std::vector<std::uint8_t> TLumResWriter::Bytes() const
 {
     std::vector<std::uint8_t> out;
-    PutInt32LE(out, Tag);
-    PutInt32LE(out, static_cast<std::uint32_t>(Items.size()));
+    AppendInt32LE(out, static_cast<std::int32_t>(Tag));
+    AppendInt32LE(out, static_cast<std::int32_t>(Items.size()));
     for (const TItem& item : Items) {
-        PutInt32LE(out, static_cast<std::uint32_t>(item.Kind));
-        PutInt32LE(out, static_cast<std::uint32_t>(item.Stored.size()));
+        AppendInt32LE(out, item.Kind);
+        AppendInt32LE(out, static_cast<std::int32_t>(item.Stored.size()));
     }
     for (const TItem& item : Items)
         out.insert(out.end(), item.Stored.begin(), item.Stored.end());
@@ -63,7 +54,7 @@ void TLumResWriter::SaveToFile(const std::string& fileName) const
 {
     const std::vector<std::uint8_t> bytes = Bytes();
     try {
-        WriteFileAtomically(fileName, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+        (void)WriteFileAtomically(fileName, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     } catch (const EPlatformError& e) {
         throw EResourceError(e.what());
     }

@@ -27,7 +27,9 @@ public:
     void AddRaw(std::int32_t kind, std::vector<std::uint8_t> stored);
 
     std::vector<std::uint8_t> Bytes() const;
-    // Replaces the file atomically (see platform/AtomicFile.h); throws EResourceError.
+    // Replaces the file atomically (see platform/AtomicFile.h); throws
+    // EResourceError when it was not replaced. Whether the replacement is on
+    // the disk yet is not told: only tests and benchmarks save this way.
     void SaveToFile(const std::string& fileName) const;
 
 private:

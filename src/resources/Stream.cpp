@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 void TStream::ReadBuffer(void* buffer, std::size_t count)
 {
@@ -62,9 +65,17 @@ void TMemoryStream::Clear()
 
 TFileStream::TFileStream(const std::string& fileName, TMode mode) : Name(fileName)
 {
-    File = std::fopen(fileName.c_str(), mode == TMode::Read ? "rb" : "wb");
-    if (!File)
-        throw EResourceError("Cannot open file \"" + fileName + "\". " + std::strerror(errno));
+    // Reading opens with O_NONBLOCK: a FIFO would otherwise hold the open until
+    // a writer came, before its kind could be checked. On a regular file the
+    // flag changes nothing.
+    const int fd = mode == TMode::Read ? ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC) : -1;
+    File = mode == TMode::Read ? (fd >= 0 ? ::fdopen(fd, "rb") : nullptr) : std::fopen(fileName.c_str(), "wb");
+    if (!File) {
+        const int error = errno;
+        if (fd >= 0)
+            ::close(fd);
+        throw EResourceError("Cannot open file \"" + fileName + "\". " + std::strerror(error));
+    }
     struct stat info {};
     if (mode == TMode::Read && (fstat(fileno(File), &info) != 0 || !S_ISREG(info.st_mode))) {
         std::fclose(File);

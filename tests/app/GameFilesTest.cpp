@@ -1,10 +1,21 @@
 // The files a game leaves between runs: a saved game survives a kill while
-// it is written, and records are appended to whatever the file held.
+// it is written, records are appended to whatever the file held, and a file
+// that is not a regular one is refused without stopping start-up.
+#include "PrivateFolders.h"
 #include "Support/TestSkin.h"
 
 #include "app/GameFiles.h"
+#include "app/MainF.h"
+#include "app/StatusLine.h"
 #include "game/CardSetInfo.h"
+#include "platform/FifoAt.h"
+#include "platform/KeyStore.h"
 #include "platform/KillWhileWriting.h"
+#include "platform/PlatformError.h"
+#include "platform/UserFolders.h"
+#include "resources/LumRes.h"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -37,7 +48,7 @@ TEST(GameFiles, AKillWhileSavingLeavesTheOldOrTheNewGame)
         game.Moves = game.ElapsedSeconds = game.Players[1].Moves = i;
         game.Players[1].Name.assign(static_cast<std::size_t>(i % 200), 'n');
         try {
-            WriteSavedGame(file, game);
+            (void)WriteSavedGame(file, game);
         } catch (...) {
             return false;
         }
@@ -62,10 +73,35 @@ TEST(GameFiles, RecordsAppendToTheFileAndAnUnreadableOneGivesNone)
     record.Pairs = 8;
     record.Players = {{"Ann", 5}, {"Bob", 3}};
     record.Winner = 1;
-    AppendRecordTo(file, record);
+    EXPECT_TRUE(AppendRecordTo(file, record).Durable);
     std::ofstream(file, std::ios::app) << "torn li";
-    AppendRecordTo(file, record);
+    EXPECT_TRUE(AppendRecordTo(file, record).Durable);
     EXPECT_EQ(ReadRecords(file), (std::vector<TRecord> {record, record}));
+}
+
+// Opening a FIFO the usual way waits for a writer, and start-up with it.
+TEST(GameFiles, AFifoInAFilesPlaceIsRefusedWithoutWaitingAndStartUpGoesOn)
+{
+    const fs::path folder = FreshTestFolder();
+    UsePrivateFolders(folder);
+    WriteTestSkin(folder);
+    WriteTestSet(folder, {});
+    const TFifoAt settings(TKeyStore::ForCurrentUser().KeyFilePath("Software\\Orvane\\Orvane Kobalind"));
+    const TFifoAt game(SavedGameFile());
+    const TFifoAt records(RecordsFile());
+    std::vector<std::string> messages;
+    {
+        TLumResFileReader skin((folder / "kobalind.dat").string());
+        TMainForm form(skin, folder.string() + "/", TWorkArea {0, 0, 1024, 738});
+        form.OnMessage = [&messages](const std::string& text) { messages.push_back(text); };
+        QCoreApplication::processEvents();
+        EXPECT_EQ(form.Label1->text(), QStringLiteral("Welcome"));
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Not a regular file"), std::string::npos) << messages[0];
+    EXPECT_TRUE(ReadRecords(RecordsFile()).empty());
+    EXPECT_THROW((void)AppendRecordTo(RecordsFile(), TRecord {}), EPlatformError);
+    EXPECT_FALSE(settings.Blocked() || game.Blocked() || records.Blocked()) << "a reader waited for a writer";
 }
 
 } // namespace

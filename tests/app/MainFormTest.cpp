@@ -1,5 +1,6 @@
 // The main window built over a test skin and test card sets, driven by
 // clicks as a player would: the faces, the options panel and whole games.
+#include "PrivateFolders.h"
 #include "Support/TestSkin.h"
 
 #include "app/Accessibility.h"
@@ -80,8 +81,7 @@ protected:
     void SetUp() override
     {
         Folder = FreshTestFolder();
-        setenv("XDG_CONFIG_HOME", (Folder / "config").c_str(), 1);
-        setenv("XDG_STATE_HOME", (Folder / "state").c_str(), 1);
+        UsePrivateFolders(Folder);
         WriteTestSkin(Folder);
     }
     void TearDown() override { Form.reset(); }
@@ -102,6 +102,9 @@ protected:
             ++ScoreWindows;
             WinnerAtScore = Form->Game().WinnerText;
         };
+        // These tests look at each state as soon as it is reached: cards do not move.
+        Form->MotionCheck->setChecked(false);
+        Form->Settings().MotionOn = false;
         Form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
         QCoreApplication::processEvents();

@@ -64,6 +64,7 @@ TEST_F(Settings, AFirstRunCreatesTheKeyAndUsesTheDefaults)
     EXPECT_EQ(Values.DelayIndex, 3);
     EXPECT_EQ(Values.SelectedCardSet, 0);
     EXPECT_EQ(Values.CardBuilderPath, "");
+    EXPECT_TRUE(Values.MotionOn);
     ASSERT_EQ(Sets.size(), 2u);
     EXPECT_EQ(Players[1].Name, "Computer");
     // The names are read without a test for their existence: the first human is
@@ -84,6 +85,7 @@ TEST_F(Settings, SavedValuesComeBack)
     Values.DelayIndex = 8;
     Values.SelectedCardSet = IndexOfSet("second.crd");
     Values.CardBuilderPath = "/opt/tessaly/tessalyx.exe";
+    Values.MotionOn = false;
     ApplyPlayerNames(Players, {"Ann", "B \"o\" \\", "", "Di"}, true);
     Save();
 
@@ -101,6 +103,7 @@ TEST_F(Settings, SavedValuesComeBack)
     EXPECT_EQ(loaded.DelayIndex, 8);
     EXPECT_EQ(CardSetFileName(Sets[loaded.SelectedCardSet]), "second.crd");
     EXPECT_EQ(loaded.CardBuilderPath, "/opt/tessaly/tessalyx.exe");
+    EXPECT_FALSE(loaded.MotionOn);
     EXPECT_EQ(names[2].Name, "Ann");
     EXPECT_EQ(names[3].Name, "B \"o\" \\");
     EXPECT_EQ(names[4].Name, "");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <regex>
 #include <sstream>
 
@@ -158,14 +159,19 @@ TEST(AccessibilityE2e, AScreenReaderReadsTheControlsHearsTheFocusAndTheGameAndTu
     const auto welcome = program.Await("status bar", "Welcome");
     EXPECT_TRUE(welcome);
 
-    // A bar taking the focus is heard as the button the keyboard is on.
+    // A bar taking the focus is heard as the button the keyboard is on (keys
+    // and window focus need the X tools; under Wayland only what follows runs).
     program.Listen();
-    std::vector<std::string> windows;
-    ASSERT_TRUE(WaitFor([&]() { return !(windows = session.FindWindows(MainTitle)).empty(); }, 5s));
-    session.FocusWindow(windows[0]);
-    session.Keys("Tab"); // from the cover to the bar's first button
-    EXPECT_TRUE(WaitFor([&]() { return program.LastFocus() == "push button|Exit"; }, 5s))
-        << "last heard taking the focus: " << program.LastFocus();
+    const char* display = std::getenv("KOBALIND_E2E_DISPLAY");
+    const bool x11 = !display || std::string(display) != "wayland";
+    if (x11) {
+        std::vector<std::string> windows;
+        ASSERT_TRUE(WaitFor([&]() { return !(windows = session.FindWindows(MainTitle)).empty(); }, 5s));
+        session.FocusWindow(windows[0]);
+        session.Keys("Tab"); // from the cover to the bar's first button
+        EXPECT_TRUE(WaitFor([&]() { return program.LastFocus() == "push button|Exit"; }, 5s))
+            << "last heard taking the focus: " << program.LastFocus();
+    }
 
     // The options panel's slider shows the stored level as its value.
     ASSERT_TRUE(program.Press("Options"));
@@ -176,8 +182,9 @@ TEST(AccessibilityE2e, AScreenReaderReadsTheControlsHearsTheFocusAndTheGameAndTu
     // Play: the board takes the focus on its first cell, and the computer's
     // opening move is announced, its two cards named.
     ASSERT_TRUE(program.Press("Play"));
-    EXPECT_TRUE(WaitFor([&]() { return program.LastFocus().starts_with("table cell|row 1, column 1, "); }, 5s))
-        << "last heard taking the focus: " << program.LastFocus();
+    if (x11)
+        EXPECT_TRUE(WaitFor([&]() { return program.LastFocus().starts_with("table cell|row 1, column 1, "); }, 5s))
+            << "last heard taking the focus: " << program.LastFocus();
     const std::string card = "row \\d+, column \\d+: pair \\d+";
     const std::string computer = "\u2068Computer\u2069"; // names stand isolated in composed texts
     EXPECT_TRUE(program.AwaitHeard("shown\\|notification\\|" + computer + "'s turn \\(pairs: 0\\)\\. " + computer

@@ -74,8 +74,11 @@ TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
     const QImage before = GrabRegion(session, cellX, cellY, board.GridWidth, board.CellHeight);
     session.Click(cellX + board.CellWidth / 2, cellY + board.CellHeight / 2);
     session.Click(cellX + board.CellWidth + 1 + board.CellWidth / 2, cellY + board.CellHeight / 2);
-    const QImage after = GrabRegion(session, cellX, cellY, board.GridWidth, board.CellHeight);
-    EXPECT_GT(DifferentPixels(before, after), board.CellWidth * board.CellHeight / 4);
+    // The cards flip: their faces show a moment later.
+    EXPECT_TRUE(WaitFor([&]() {
+        const QImage after = GrabRegion(session, cellX, cellY, board.GridWidth, board.CellHeight);
+        return DifferentPixels(before, after) > board.CellWidth * board.CellHeight / 4;
+    }, 5s)) << "the cards did not turn";
 
     // "exit" on the bar, wherever the bar is now.
     const int exitLeft = game->X + (game->Width - barWidth) / 2;

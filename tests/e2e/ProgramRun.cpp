@@ -1,5 +1,7 @@
 #include "ProgramRun.h"
 
+#include "PrivateFolders.h"
+
 #include "resources/Bitmap.h"
 #include "resources/LumRes.h"
 
@@ -33,8 +35,7 @@ TFreshHome::TFreshHome(const std::string& tag)
     : Root(fs::temp_directory_path() / ("kobalind-e2e-" + tag + "-" + std::to_string(getpid())))
 {
     fs::remove_all(Root);
-    fs::create_directories(Root / "runtime");
-    fs::permissions(Root / "runtime", fs::perms::owner_all);
+    fs::create_directories(Root);
 }
 
 TFreshHome::~TFreshHome()
@@ -57,11 +58,8 @@ void TFreshHome::WriteSettings(const std::string& valueLines) const
 
 TEnvironment TFreshHome::Environment(const TXSession& session) const
 {
-    return {
-        {"DISPLAY", session.Display()},
-        {"QT_QPA_PLATFORM", "xcb"},
-        {"XDG_CONFIG_HOME", (Root / "config").string()},
-        {"XDG_STATE_HOME", (Root / "state").string()},
-        {"XDG_RUNTIME_DIR", (Root / "runtime").string()},
-    };
+    TEnvironment environment = PrivateFolderVariables(Root);
+    for (const auto& [name, value] : session.DisplayVariables())
+        environment[name] = value;
+    return environment;
 }

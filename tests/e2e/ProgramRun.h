@@ -18,8 +18,9 @@ std::pair<int, int> SkinPictureSize(std::int32_t entry);
 
 std::string ReadText(const std::filesystem::path& file);
 
-// A temporary folder with a private runtime folder; the configuration folder
-// is left for the program to create. Removed again on destruction.
+// A temporary folder for the program's own folders (PrivateFolders.h): the
+// configuration, state and data folders are left for the program to create.
+// Removed again on destruction.
 class TFreshHome {
 public:
     explicit TFreshHome(const std::string& tag);

@@ -265,8 +265,9 @@ TEST_F(ProgramWindows, AWholeGameAgainstTheBestComputerEndsInTheScoreWindow)
 // turned as a pair. Still faces, so a face looks the same on both its cards.
 TEST_F(ProgramWindows, TwoPlayersPlayAWholeGameOnTheKeyboardAlone)
 {
+    // Cards that do not move: each face is read off the screen as soon as it is turned.
     Home.WriteSettings("\"Pairs\"=dword:00000008\n\"Computer\"=dword:00000000\n\"Delay\"=dword:00000000\n"
-                       "\"Sound\"=dword:00000000\n\"Cards\"=\"travel.crd\"\n\"Player1\"=\"Ann\"\n"
+                       "\"Sound\"=dword:00000000\n\"Motion\"=dword:00000000\n\"Cards\"=\"travel.crd\"\n\"Player1\"=\"Ann\"\n"
                        "\"Player2\"=\"Bob\"\n");
     Start();
     ASSERT_FALSE(HasFatalFailure());

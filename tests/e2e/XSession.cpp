@@ -1,6 +1,7 @@
 #include "XSession.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <cstdio>
 #include <sstream>
 #include <thread>
@@ -120,6 +121,11 @@ std::optional<int> TProcess::WaitExit(std::chrono::milliseconds timeout)
 
 TXSession::TXSession()
 {
+    const char* server = std::getenv("KOBALIND_E2E_DISPLAY");
+    if (server && std::string(server) == "wayland") {
+        StartWeston();
+        return;
+    }
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0)
         return;
@@ -140,6 +146,40 @@ TXSession::TXSession()
         return;
     }
     DisplayName = ":" + number;
+}
+
+void TXSession::StartWeston()
+{
+    Wayland = true;
+    char folder[] = "/tmp/kobalind-e2e-wayland-XXXXXX";
+    if (!mkdtemp(folder))
+        return;
+    WaylandRuntime = folder;
+    const std::string socket = WaylandRuntime + "/wayland-e2e";
+    Server.emplace("/usr/bin/env",
+                   std::vector<std::string> {"weston", "--backend=headless-backend.so", "--socket=wayland-e2e",
+                                             "--idle-time=0", "--width=1280", "--height=1024"},
+                   TEnvironment {{"XDG_RUNTIME_DIR", WaylandRuntime}});
+    if (!WaitFor([&]() { return access(socket.c_str(), F_OK) == 0; }, std::chrono::seconds(10))) {
+        std::fprintf(stderr, "weston (package weston) did not start\n");
+        Server.reset();
+        return;
+    }
+    DisplayName = socket;
+}
+
+TXSession::~TXSession()
+{
+    Server.reset();
+    if (!WaylandRuntime.empty())
+        RunCapture("rm -rf '" + WaylandRuntime + "'");
+}
+
+TEnvironment TXSession::DisplayVariables() const
+{
+    if (Wayland)
+        return {{"WAYLAND_DISPLAY", DisplayName}, {"QT_QPA_PLATFORM", "wayland"}, {"DISPLAY", ""}};
+    return {{"DISPLAY", DisplayName}, {"QT_QPA_PLATFORM", "xcb"}};
 }
 
 std::string TXSession::X(const std::string& command) const

@@ -1,5 +1,6 @@
 #pragma once
-// A private X server (Xvfb on a free display) and the few things the
+// A private X server (Xvfb on a free display), or a headless Wayland
+// compositor, and the few things the
 // end-to-end test does in it: start programs with a chosen environment,
 // find windows, click, and read the screen. Nothing here knows the game.
 
@@ -53,9 +54,17 @@ class TXSession {
 public:
     // Starts Xvfb on a display it picks itself among the free ones, so tests
     // running side by side never share one; Display() is empty when it could
-    // not be started.
+    // not be started. With KOBALIND_E2E_DISPLAY=wayland in the environment it
+    // starts a headless Weston in a private runtime folder instead, for the
+    // tests that reach the program without X tools (over AT-SPI); Display()
+    // is then the compositor's socket.
     TXSession();
+    ~TXSession();
+    TXSession(const TXSession&) = delete;
+    TXSession& operator=(const TXSession&) = delete;
     const std::string& Display() const { return DisplayName; }
+    // The variables that put a program on this session's display server.
+    TEnvironment DisplayVariables() const;
 
     // The visible windows whose title is exactly the given one.
     std::vector<std::string> FindWindows(const std::string& title) const;
@@ -74,7 +83,11 @@ public:
 private:
     std::string X(const std::string& command) const;
 
+    void StartWeston();
+
     std::string DisplayName;
+    bool Wayland = false;
+    std::string WaylandRuntime;
     std::optional<TProcess> Server;
 };
 

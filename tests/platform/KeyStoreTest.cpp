@@ -12,6 +12,11 @@
 #include <fstream>
 #include <sstream>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 const std::string GameKey = "Software\\Orvane\\Orvane Kobalind";
@@ -179,6 +184,64 @@ TEST_F(KeyStore, AFailedSaveReportsAndLeavesWhatWasThere)
     EXPECT_FALSE(key.IsOpen());
     EXPECT_TRUE(std::filesystem::is_directory(GameFile / "inside"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(GameFile.parent_path()), {}), 1);
+}
+
+// A writer killed between creating its temporary file and renaming it leaves
+// the file behind; the next save of that key removes it, but never one that
+// a live writer holds, nor a file of another name.
+TEST_F(KeyStore, ASaveRemovesTheTemporaryFilesOfKilledWritersOnly)
+{
+    const std::filesystem::path folder = GameFile.parent_path();
+    const std::filesystem::path stale = folder / ".Orvane Kobalind.reg.a1B2c3";
+    const std::filesystem::path held = folder / ".Orvane Kobalind.reg.LiVe99";
+    const std::filesystem::path others[] = {folder / ".Orvane Kobalind.reg.tmp", folder / ".Install.reg.a1B2c3",
+                                            folder / ".Orvane Kobalind.reg.a1B2c3d"};
+    for (const auto& file : {stale, held, others[0], others[1], others[2]})
+        WriteText(file, "half a key");
+    const int writer = ::open(held.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+
+    TRegistryKey key(Store);
+    ASSERT_TRUE(key.OpenKey(GameKey, true));
+    key.WriteInteger("Pairs", 8);
+    EXPECT_TRUE(key.CloseKey().Durable);
+    ::close(writer);
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(held));
+    for (const auto& file : others)
+        EXPECT_TRUE(std::filesystem::exists(file)) << file;
+}
+
+// A folder that cannot be opened cannot be flushed: the save has replaced
+// the file all the same, and says that it is not sure to be on the disk.
+// (Root may open any folder, so the writer runs as nobody.)
+TEST_F(KeyStore, ASaveWhoseFolderCannotBeFlushedReplacesTheFileAndSaysSo)
+{
+    const std::filesystem::path folder = Folder.Path / "keys";
+    const std::filesystem::path file = folder / "k.reg";
+    WriteText(file, "old");
+    std::filesystem::permissions(Folder.Path, std::filesystem::perms(0711));
+    std::filesystem::permissions(folder, std::filesystem::perms(0333)); // no reading the folder
+    TKeyFile written;
+    written.KeyPath = "K";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && ::setuid(65534) != 0)
+            ::_exit(3);
+        try {
+            const TWriteOutcome outcome = SaveKeyFile(file, written);
+            ::_exit(outcome.Durable ? 0 : outcome.Warning.find("k.reg was replaced") != std::string::npos ? 1 : 4);
+        } catch (...) {
+            ::_exit(2);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "0: durable, 2: reported as failed, 3: no user to run as, 4: wrong warning";
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+    EXPECT_EQ(LoadKeyFile(file).KeyPath, "K"); // the new file, not "old"
 }
 
 // A writer killed at random moments must leave a key that is whole: either an

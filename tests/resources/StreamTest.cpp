@@ -1,7 +1,11 @@
 #include "resources/ResourceError.h"
 #include "resources/Stream.h"
 
+#include "platform/FifoAt.h"
+
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 TEST(MemoryStream, WritePastEndFillsGapWithZeros)
 {
@@ -32,4 +36,17 @@ TEST(FileStream, MissingFileThrowsWithItsName)
     } catch (const EResourceError& e) {
         EXPECT_NE(std::string(e.what()).find("/nonexistent/kobalind/file.crd"), std::string::npos);
     }
+}
+
+// A FIFO where an archive should be (a skin, a card set) is refused at once.
+TEST(FileStream, AFifoIsRefusedWithoutWaitingForAWriter)
+{
+    const std::filesystem::path fifo = std::filesystem::temp_directory_path()
+                                       / ("kobalind-fifo-" + std::to_string(::getpid())) / "set.crd";
+    {
+        const TFifoAt at(fifo);
+        EXPECT_THROW(TFileStream stream(fifo.string()), EResourceError);
+        EXPECT_FALSE(at.Blocked());
+    }
+    std::filesystem::remove_all(fifo.parent_path());
 }

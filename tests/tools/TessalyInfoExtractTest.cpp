@@ -145,4 +145,21 @@ TEST(TessalyRecords, PrintsTheRecordsAsTextAndJsonSkippingDamage)
     EXPECT_EQ(Failure(RecordsCommand, {"--json", file, file}), "usage: tessaly records [--json] [FILE]");
 }
 
+// A tab, a line break or a comma in a name must not split its line or its
+// column; bytes that are not UTF-8 must not spoil the JSON.
+TEST(TessalyRecords, NamesKeepToTheirLineAndColumn)
+{
+    const std::string line = "1\t2026-12-09T05:00:00Z\ta\\tb.crd\t8\t-1\t1\t9\t30\tTab\\there\t5\t"
+                             "Line\\nbreak, back\\\\slash\x01\xff\t3\n";
+    const std::string file = WriteFile(TestPath("odd-records"), std::vector<std::uint8_t>(line.begin(), line.end()));
+    EXPECT_EQ(RunCommand(RecordsCommand, {file}),
+              "date\tset\tpairs\tlevel\twinner\tmoves\tseconds\tplayers\n"
+              "2026-12-09T05:00:00Z\ta\\tb.crd\t8\t-\tTab\\there\t9\t30\t"
+              "Tab\\there 5, Line\\nbreak\\, back\\\\slash\\x01\xff 3\n");
+    EXPECT_EQ(RunCommand(RecordsCommand, {"--json", file}),
+              "[\n{\"date\":\"2026-12-09T05:00:00Z\",\"set\":\"a\\tb.crd\",\"pairs\":8,\"computerLevel\":null,"
+              "\"winner\":\"Tab\\there\",\"moves\":9,\"seconds\":30,\"players\":[{\"name\":\"Tab\\there\",\"score\":5},"
+              "{\"name\":\"Line\\nbreak, back\\\\slash\\u0001\xef\xbf\xbd\",\"score\":3}]}\n]\n");
+}
+
 } // namespace

@@ -26,7 +26,9 @@ namespace {
 // The build may run while a game still reads the old files: replace, never overwrite.
 void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
 {
-    WriteFileAtomically(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    const TWriteOutcome written = WriteFileAtomically(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    if (!written.Durable)
+        std::fprintf(stderr, "skinmaker: warning: %s\n", written.Warning.c_str());
 }
 
 // Writes every picture of the skin archive as NN.png, to look at the skin

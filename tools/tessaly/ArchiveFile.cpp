@@ -1,6 +1,9 @@
 #include "Commands.h"
 
 #include "resources/ResourceError.h"
+#include "resources/TextCodec.h"
+
+#include <algorithm>
 
 TArchiveFile::TArchiveFile(const std::string& fileName) : Name(fileName)
 {
@@ -14,29 +17,33 @@ TArchiveFile::TArchiveFile(const std::string& fileName) : Name(fileName)
         throw ETessalyError(fileName + ": not a resource archive (the header or entry table is damaged)");
 }
 
-std::string JsonQuote(const std::string& text)
+std::string EscapeText(std::string_view text, std::initializer_list<TEscape> named, std::string_view hexPrefix)
 {
     static const char Hex[] = "0123456789abcdef";
-    std::string out = "\"";
+    std::string out;
     for (const char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                out += "\\u00";
-                out += Hex[c >> 4];
-                out += Hex[c & 15];
-            } else {
-                out += ch;
-            }
+        const TEscape* escape = std::find_if(named.begin(), named.end(), [ch](const TEscape& e) { return e.Byte == ch; });
+        if (escape != named.end()) {
+            out += escape->Text;
+        } else if (c < 0x20 || c == 0x7F) {
+            out += hexPrefix;
+            out += Hex[c >> 4];
+            out += Hex[c & 15];
+        } else {
+            out += ch;
         }
     }
-    return out + "\"";
+    return out;
+}
+
+std::string JsonQuote(const std::string& text)
+{
+    // Bytes that are not UTF-8 (a hand-edited file) become U+FFFD, so the
+    // output stays JSON.
+    return "\"" + EscapeText(ToUtf8(FromUtf8(text)),
+                              {{'"', "\\\""}, {'\\', "\\\\"}, {'\b', "\\b"}, {'\f', "\\f"}, {'\n', "\\n"},
+                               {'\r', "\\r"}, {'\t', "\\t"}},
+                              "\\u00")
+           + "\"";
 }

@@ -8,10 +8,12 @@
 #include "resources/LumRes.h"
 #include "resources/Stream.h"
 
+#include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ETessalyError : public std::runtime_error {
@@ -29,7 +31,9 @@ int InfoCommand(const TCommandArgs& args, std::ostream& out);
 // out when OUT is "-".
 int ExtractCommand(const TCommandArgs& args, std::ostream& out);
 // records [--json] [FILE]: the finished games of the record file (the
-// player's own when no FILE is named), oldest first; no file, no games.
+// player's own when no FILE is named), oldest first; no file, no games. The
+// text form escapes texts as RecordsTextEscapes says.
+extern const char* const RecordsTextEscapes;
 int RecordsCommand(const TCommandArgs& args, std::ostream& out);
 // frames --type gif|jpeg|bmp FILE OUTDIR: each frame as played, over white,
 // to OUTDIR/frame-NNN.png, with a line per frame and one for the loops.
@@ -52,5 +56,15 @@ private:
     TLumResReader Archive;
 };
 
-// text as a JSON string literal, quotes included; text is UTF-8.
+// A byte and the text that stands for it.
+struct TEscape {
+    char Byte;
+    std::string_view Text;
+};
+// text with each named byte replaced by its escape and any other control
+// character (below 0x20, and 0x7F) by hexPrefix and two hex digits.
+std::string EscapeText(std::string_view text, std::initializer_list<TEscape> named, std::string_view hexPrefix);
+
+// text as a JSON string literal, quotes included; bytes that are not UTF-8
+// become U+FFFD.
 std::string JsonQuote(const std::string& text);

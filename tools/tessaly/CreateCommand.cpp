@@ -8,6 +8,8 @@
 #include "platform/PlatformError.h"
 #include "resources/ResourceError.h"
 
+#include <iostream>
+
 namespace {
 
 constexpr std::size_t MinFaces = PairCounts.front(); // the smallest game
@@ -139,11 +141,14 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
         BuildCardSetArchive(info, {std::move(ad.Bytes), bitmapStorage}, {std::move(back.Bytes), bitmapStorage}, faces);
     // A new file renamed over the old: a game reading the set meanwhile, or a
     // failure halfway, never meets a half-written archive.
+    TWriteOutcome written;
     try {
-        WriteFileAtomically(options.Out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+        written = WriteFileAtomically(options.Out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     } catch (const EPlatformError& e) {
         throw ETessalyError(options.Out + ": cannot be written (" + e.what() + ")");
     }
+    if (!written.Durable)
+        std::cerr << "tessaly: warning: " << written.Warning << "\n";
     out << options.Out << ": " << faces.size() << " " << FaceTypeName(faceType) << " faces of "
         << SizeText(width, height) << "\n";
     return 0;

@@ -9,7 +9,17 @@
 
 #include <filesystem>
 
+const char* const RecordsTextEscapes =
+    "in the text form \\\\ is a backslash, \\t a tab, \\n and \\r line breaks, \\, a comma, \\xHH another control character";
+
 namespace {
+
+// A text of the text form, kept on its line and in its column (a comma parts
+// the players), as RecordsTextEscapes says.
+std::string Escaped(const std::string& text)
+{
+    return EscapeText(text, {{'\\', "\\\\"}, {'\t', "\\t"}, {'\n', "\\n"}, {'\r', "\\r"}, {',', "\\,"}}, "\\x");
+}
 
 void WriteJson(const std::vector<TRecord>& records, std::ostream& out)
 {
@@ -40,12 +50,12 @@ void WriteText(const std::vector<TRecord>& records, std::ostream& out)
 {
     out << "date\tset\tpairs\tlevel\twinner\tmoves\tseconds\tplayers\n";
     for (const TRecord& r : records) {
-        out << r.Date << '\t' << r.CardSet << '\t' << r.Pairs << '\t'
+        out << Escaped(r.Date) << '\t' << Escaped(r.CardSet) << '\t' << r.Pairs << '\t'
             << (r.ComputerLevel >= 0 ? std::to_string(r.ComputerLevel) : "-") << '\t'
-            << (r.Winner > 0 ? r.Players[static_cast<std::size_t>(r.Winner - 1)].Name : "-") << '\t' << r.Moves
-            << '\t' << r.Seconds;
+            << (r.Winner > 0 ? Escaped(r.Players[static_cast<std::size_t>(r.Winner - 1)].Name) : "-") << '\t'
+            << r.Moves << '\t' << r.Seconds;
         for (std::size_t p = 0; p < r.Players.size(); ++p)
-            out << (p ? ", " : "\t") << r.Players[p].Name << ' ' << r.Players[p].Score;
+            out << (p ? ", " : "\t") << Escaped(r.Players[p].Name) << ' ' << r.Players[p].Score;
         out << '\n';
     }
 }

@@ -10,25 +10,51 @@ namespace {
 struct TCommand {
     const char* Name;
     const char* Usage;
+    const char* Summary;
     TCommandFunction Run;
+    const char* Note = nullptr; // more on the output, for --help
 };
 
 // One line per command.
 const TCommand Commands[] = {
-    {"info", "info [--json] FILE", InfoCommand},
-    {"extract", "extract FILE N OUT", ExtractCommand},
-    {"create", "create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...", CreateCommand},
-    {"check", "check FILE.crd", CheckCommand},
-    {"preview", "preview FILE.crd --screen WxH", PreviewCommand},
-    {"frames", "frames --type gif|jpeg|bmp FILE OUTDIR", FramesCommand},
-    {"records", "records [--json] [FILE]", RecordsCommand},
+    {"info", "info [--json] FILE", "List what a card set or skin file holds: its name, link and pictures.",
+     InfoCommand},
+    {"extract", "extract FILE N OUT", "Copy entry number N (a picture or the set's text) out of a card set or skin file; OUT \"-\" prints it.",
+     ExtractCommand},
+    {"create", "create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...",
+     "Make a new card set from your own pictures: one picture per card face (GIF, JPEG or BMP), "
+     "a card back and an advertisement picture.",
+     CreateCommand},
+    {"check", "check FILE.crd", "Tell whether the game can play a card set, and what is wrong with it if not.",
+     CheckCommand},
+    {"preview", "preview FILE.crd --screen WxH", "Show which boards a card set fills on a screen of that size.",
+     PreviewCommand},
+    {"frames", "frames --type gif|jpeg|bmp FILE OUTDIR", "Save every frame of a card picture as PNG files, as the game shows them.",
+     FramesCommand},
+    {"records", "records [--json] [FILE]", "List the finished games the game has recorded, oldest first.",
+     RecordsCommand, RecordsTextEscapes},
 };
+
+bool IsHelp(const char* arg)
+{
+    return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "help") == 0;
+}
+
+void PrintHelp(std::ostream& out)
+{
+    out << "usage: tessaly COMMAND ARGS...\n"
+           "Makes and inspects the card sets of the pairs game Orvane Kobalind.\n\n";
+    for (const TCommand& command : Commands) {
+        out << "  tessaly " << command.Usage << "\n      " << command.Summary << '\n';
+        if (command.Note)
+            out << "      " << command.Note << '\n';
+    }
+    out << "\n'tessaly COMMAND --help' explains one command; 'man tessaly' tells more.\n";
+}
 
 int Usage()
 {
-    std::cerr << "usage: tessaly COMMAND ARGS...\n";
-    for (const TCommand& command : Commands)
-        std::cerr << "  tessaly " << command.Usage << '\n';
+    PrintHelp(std::cerr);
     return 1;
 }
 
@@ -38,9 +64,19 @@ int main(int argc, char** argv)
 {
     if (argc < 2)
         return Usage();
+    if (IsHelp(argv[1])) {
+        PrintHelp(std::cout);
+        return 0;
+    }
     for (const TCommand& command : Commands) {
         if (std::strcmp(argv[1], command.Name) != 0)
             continue;
+        if (argc == 3 && IsHelp(argv[2])) {
+            std::cout << "usage: tessaly " << command.Usage << '\n' << command.Summary << '\n';
+            if (command.Note)
+                std::cout << command.Note << '\n';
+            return 0;
+        }
         try {
             return command.Run(TCommandArgs(argv + 2, argv + argc), std::cout);
         } catch (const std::exception& e) {
