@@ -6,6 +6,7 @@
 #include "game/PairCounts.h"
 #include "platform/AtomicFile.h"
 #include "platform/PlatformError.h"
+#include "platform/Translate.h"
 #include "resources/ResourceError.h"
 
 #include <iostream>
@@ -20,7 +21,11 @@ struct TCreateOptions {
     std::vector<std::string> Faces;
 };
 
-const char* const Usage = "usage: tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...";
+std::string Usage()
+{
+    return FillIn(Tr("tessaly", "usage: %1"),
+                  {"tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE..."});
+}
 
 TCreateOptions ParseOptions(const TCommandArgs& args)
 {
@@ -35,18 +40,18 @@ TCreateOptions ParseOptions(const TCommandArgs& args)
                                              : nullptr;
         if (value) {
             if (i + 1 >= args.size())
-                throw ETessalyError(arg + " needs a value; " + Usage);
+                throw ETessalyError(FillIn(Tr("tessaly", "%1 needs a value; %2"), {arg, Usage()}));
             *value = args[++i];
         } else if (arg == "--compress") {
             options.Compress = true;
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            throw ETessalyError("unknown option " + arg + "; " + Usage);
+            throw ETessalyError(FillIn(Tr("tessaly", "unknown option %1; %2"), {arg, Usage()}));
         } else {
             positional.push_back(arg);
         }
     }
     if (options.Name.empty() || options.Back.empty() || options.Ad.empty() || positional.size() < 2)
-        throw ETessalyError(Usage);
+        throw ETessalyError(Usage());
     options.Out = positional.front();
     options.Faces.assign(positional.begin() + 1, positional.end());
     return options;
@@ -68,10 +73,11 @@ TLoaded Load(const std::string& fileName, std::int32_t faceType)
         loaded.Width = picture->Width();
         loaded.Height = picture->Height();
     } catch (const EResourceError& e) {
-        throw ETessalyError(fileName + ": not a readable " + FaceTypeName(faceType) + " picture (" + e.what() + ")");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: not a readable %2 picture (%3)"),
+                                   {fileName, FaceTypeName(faceType), e.what()}));
     }
     if (loaded.Width < 1 || loaded.Height < 1)
-        throw ETessalyError(fileName + ": the picture is empty");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: the picture is empty"), {fileName}));
     return loaded;
 }
 
@@ -82,7 +88,7 @@ void CheckTextLength(const std::string& option, const std::string& text)
     for (const char c : text)
         characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     if (characters > 255)
-        throw ETessalyError(option + " is longer than the 255 characters a card set can hold");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1 is longer than the 255 characters a card set can hold"), {option}));
 }
 
 std::string SizeText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
@@ -95,15 +101,15 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
     CheckTextLength("--name", options.Name);
     CheckTextLength("--link", options.Link);
     if (options.Faces.size() < MinFaces)
-        throw ETessalyError("a set needs at least " + std::to_string(MinFaces) + " faces to be playable, got "
-                            + std::to_string(options.Faces.size()));
+        throw ETessalyError(FillIn(Tr("tessaly", "a set needs at least %1 faces to be playable, got %2"),
+                                   {std::to_string(MinFaces), std::to_string(options.Faces.size())}));
 
     const std::int32_t faceType = FaceTypeOfFile(options.Faces.front());
     for (const std::string& face : options.Faces) {
         const std::int32_t type = FaceTypeOfFile(face);
         if (type != faceType)
-            throw ETessalyError("faces mix picture kinds: " + options.Faces.front() + " is " + FaceTypeName(faceType)
-                                + " but " + face + " is " + FaceTypeName(type));
+            throw ETessalyError(FillIn(Tr("tessaly", "faces mix picture kinds: %1 is %2 but %3 is %4"),
+                                       {options.Faces.front(), FaceTypeName(faceType), face, FaceTypeName(type)}));
     }
 
     std::vector<TArchivePicture> faces;
@@ -114,8 +120,9 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
             width = loaded.Width;
             height = loaded.Height;
         } else if (loaded.Width != width || loaded.Height != height) {
-            throw ETessalyError("faces differ in size: " + options.Faces.front() + " is " + SizeText(width, height)
-                                + " but " + face + " is " + SizeText(loaded.Width, loaded.Height));
+            throw ETessalyError(FillIn(Tr("tessaly", "faces differ in size: %1 is %2 but %3 is %4"),
+                                       {options.Faces.front(), SizeText(width, height), face,
+                                        SizeText(loaded.Width, loaded.Height)}));
         }
         const TPictureStorage storage = options.Compress ? TPictureStorage::Compressed
                                         : faceType == 0  ? TPictureStorage::Bitmap
@@ -127,8 +134,8 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
     const TPictureStorage bitmapStorage = options.Compress ? TPictureStorage::Compressed : TPictureStorage::Bitmap;
     TLoaded back = Load(options.Back, 0);
     if (back.Width != width || back.Height != height)
-        throw ETessalyError(options.Back + ": the card back is " + SizeText(back.Width, back.Height)
-                            + " but the faces are " + SizeText(width, height));
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: the card back is %2 but the faces are %3"),
+                                   {options.Back, SizeText(back.Width, back.Height), SizeText(width, height)}));
     TLoaded ad = Load(options.Ad, 0);
 
     TCardSetInfo info;
@@ -145,11 +152,12 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
     try {
         written = WriteFileAtomically(options.Out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     } catch (const EPlatformError& e) {
-        throw ETessalyError(options.Out + ": cannot be written (" + e.what() + ")");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: cannot be written (%2)"), {options.Out, e.what()}));
     }
     if (!written.Durable)
-        std::cerr << "tessaly: warning: " << written.Warning << "\n";
-    out << options.Out << ": " << faces.size() << " " << FaceTypeName(faceType) << " faces of "
-        << SizeText(width, height) << "\n";
+        std::cerr << FillIn(Tr("tessaly", "tessaly: warning: %1"), {written.Warning}) << "\n";
+    out << FillIn(Tr("tessaly", "%1: %2 %3 faces of %4"),
+                  {options.Out, std::to_string(faces.size()), FaceTypeName(faceType), SizeText(width, height)})
+        << "\n";
     return 0;
 }
