@@ -7,18 +7,26 @@
         <source>This set of cards does not contain enough images!
 
 It has %n picture(s), enough for %1 pairs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dieser Kartensatz hat nicht genug Bilder!
+
+Er hat %n Bild, das reicht für %1 Paare.</numerusform>
+            <numerusform>Dieser Kartensatz hat nicht genug Bilder!
+
+Er hat %n Bilder, das reicht für %1 Paare.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This set of cards does not contain enough images!
 
 It has %n picture(s), and a game needs at least %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dieser Kartensatz hat nicht genug Bilder!
+
+Er hat %n Bild, aber ein Spiel braucht mindestens %1.</numerusform>
+            <numerusform>Dieser Kartensatz hat nicht genug Bilder!
+
+Er hat %n Bilder, aber ein Spiel braucht mindestens %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -26,61 +34,65 @@ It has %n picture(s), and a game needs at least %1.</source>
 
 Details: %2</source>
         <extracomment>%1: the card set&apos;s name, %2: the technical reason, which stays English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Kartensatz „%1“ kann nicht benutzt werden.
+
+Details: %2</translation>
     </message>
     <message>
         <source>The set of cards &quot;%1&quot; cannot be used: %2.
 
 Details: %3</source>
         <extracomment>%1: the card set&apos;s name, %2: why (a text of the CardSet context), %3: the technical reason, which stays English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Kartensatz „%1“ kann nicht benutzt werden: %2.
+
+Details: %3</translation>
     </message>
     <message>
         <source>its file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Datei ist beschädigt</translation>
     </message>
     <message>
         <source>it has only %1 pictures, too few for %2 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>er hat nur %1 Bilder, zu wenige für %2 Paare</translation>
     </message>
     <message>
         <source>its file cannot be read or is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Datei ist nicht lesbar oder beschädigt</translation>
     </message>
     <message>
         <source>its cards cannot be laid out for %1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Karten lassen sich nicht für %1 Paare auslegen</translation>
     </message>
     <message>
         <source>one of its pictures is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>eines seiner Bilder ist beschädigt</translation>
     </message>
     <message>
         <source>it no longer holds the pictures of the saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>er enthält die Bilder des gespeicherten Spiels nicht mehr</translation>
     </message>
 </context>
 <context>
     <name>CardSetWriter</name>
     <message>
         <source>a set needs at least %1 faces to be playable, got %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Kartensatz braucht mindestens %1 Kartenbilder, um spielbar zu sein, hat aber %2</translation>
     </message>
     <message>
         <source>a set of pairs that differ needs one second face per face, got %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Kartensatz mit ungleichen Paaren braucht zu jedem Kartenbild ein zweites, hat aber %1 für %2</translation>
     </message>
     <message>
         <source>the name is longer than the 255 characters a card set can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist länger als die 255 Zeichen, die ein Kartensatz fassen kann</translation>
     </message>
     <message>
         <source>the link is longer than the 255 characters a card set can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>der Link ist länger als die 255 Zeichen, die ein Kartensatz fassen kann</translation>
     </message>
     <message>
         <source>%1: cannot be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht geschrieben werden (%2)</translation>
     </message>
 </context>
 <context>
@@ -88,16 +100,16 @@ Details: %3</source>
     <message>
         <source>%1 (pairs: %2)</source>
         <extracomment>The status line during a game. %1: the player on turn, %2: the pairs that player has found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Paare: %2)</translation>
     </message>
     <message>
         <source>No winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Unentschieden</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
         <extracomment>%1: the winner&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen hat: %1</translation>
     </message>
 </context>
 <context>
@@ -105,72 +117,72 @@ Details: %3</source>
     <message>
         <source>row %1, column %2</source>
         <extracomment>Said by a screen reader: where a card lies on the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reihe %1, Spalte %2</translation>
     </message>
     <message>
         <source>pair %1</source>
         <extracomment>Said by a screen reader: what a face-up card shows (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Paar %1</translation>
     </message>
     <message>
         <source>%1 turns %2: %3</source>
         <extracomment>Said by a screen reader. %1: a player&apos;s name, %2: &quot;row %1, column %2&quot;, %3: &quot;pair %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 deckt %2 auf: %3</translation>
     </message>
     <message>
         <source>%1 finds a pair (pairs: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 findet ein Paar (Paare: %2)</translation>
     </message>
     <message>
         <source>%1&apos;s turn (pairs: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist dran (Paare: %2)</translation>
     </message>
 </context>
 <context>
     <name>Players</name>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Player %1</source>
         <extracomment>A player&apos;s name when none was typed in. %1: the player&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1</translation>
     </message>
 </context>
 <context>
     <name>ProgramText</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Unable to connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zu %1 möglich</translation>
     </message>
     <message>
         <source>Default web browser not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Standard-Webbrowser gefunden</translation>
     </message>
     <message>
         <source>Unable to send mail to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail an %1 kann nicht gesendet werden</translation>
     </message>
     <message>
         <source>Default mail program not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Standard-E-Mail-Programm gefunden</translation>
     </message>
 </context>
 <context>
@@ -178,29 +190,29 @@ Details: %3</source>
     <message numerus="yes">
         <source>Best: %1, %n pair(s) in %2</source>
         <extracomment>The score window&apos;s record line. %1: a player&apos;s name, %n: the pairs found, %2: &quot;%n move(s)&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rekord: %1, %n Paar in %2</numerusform>
+            <numerusform>Rekord: %1, %n Paare in %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n move(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zug</numerusform>
+            <numerusform>%n Zügen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Best: %1, %n pair(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rekord: %1, %n Paar</numerusform>
+            <numerusform>Rekord: %1, %n Paare</numerusform>
         </translation>
     </message>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gedächtnis des Computers %1 von 10: %2 gewonnen, %3 verloren</translation>
     </message>
 </context>
 <context>
@@ -208,43 +220,43 @@ Details: %3</source>
     <message>
         <source>The saved game cannot be resumed: %1. It could not be moved aside (%2) and stays as %3.</source>
         <extracomment>%1: the reason, %2: the system&apos;s error, %3: the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das gespeicherte Spiel kann nicht fortgesetzt werden: %1. Es konnte nicht beiseitegelegt werden (%2) und bleibt unter %3.</translation>
     </message>
     <message>
         <source>The saved game cannot be resumed: %1. It was kept as %2.</source>
         <extracomment>%1: the reason, %2: the file it was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das gespeicherte Spiel kann nicht fortgesetzt werden: %1. Es wurde unter %2 aufbewahrt.</translation>
     </message>
     <message>
         <source>its card set %1 is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Kartensatz %1 ist nicht mehr da</translation>
     </message>
     <message>
         <source>its card set %1 has changed since it was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Kartensatz %1 hat sich seit dem Speichern geändert</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprüngliche Idee und Gestaltung von</translation>
     </message>
     <message>
         <source>Built for the Linux desktop by the Orvane studio developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Linux-Desktop gebaut vom Entwicklerteam des Orvane-Studios</translation>
     </message>
     <message>
         <source>Card pictures drawn from the Noto Color Emoji font,</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenbilder aus der Schrift Noto Color Emoji,</translation>
     </message>
     <message>
         <source>used under the SIL Open Font License 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>verwendet unter der SIL Open Font License 1.1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über das Spiel</translation>
     </message>
 </context>
 <context>
@@ -252,166 +264,166 @@ Details: %3</source>
     <message>
         <source>%1, empty</source>
         <extracomment>Said by a screen reader for a board cell. %1: &quot;row %1, column %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, leer</translation>
     </message>
     <message>
         <source>%1, taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, abgeräumt</translation>
     </message>
     <message>
         <source>%1, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, verdeckt</translation>
     </message>
     <message>
         <source>%1, face up: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, aufgedeckt: %2</translation>
     </message>
     <message>
         <source>%1: face %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Kartenbild %2: %3</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über das Spiel</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
     <message>
         <source>Game buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel-Schaltflächen</translation>
     </message>
     <message>
         <source>Window buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster-Schaltflächen</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Titelbild</translation>
     </message>
     <message>
         <source>Welcome back: click here to resume your game</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen zurück: Klick hier, um dein Spiel fortzusetzen</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen</translation>
     </message>
     <message>
         <source>Moving cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegte Karten</translation>
     </message>
     <message>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartezeit</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Computer level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe des Computers</translation>
     </message>
     <message>
         <source>No readable set of cards in %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein lesbarer Kartensatz in %1!</translation>
     </message>
     <message>
         <source>Set Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen einstellen</translation>
     </message>
     <message>
         <source>Your game could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Spiel konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>%1 (cannot be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht verwendbar)</translation>
     </message>
     <message>
         <source>Start a new game? Your unfinished game will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Spiel starten? Dein angefangenes Spiel geht dann verloren.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>System</source>
         <extracomment>The language choice that follows the desktop&apos;s language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Takes effect when the game starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gilt ab dem nächsten Spielstart.</translation>
     </message>
 </context>
 <context>
     <name>TPopUpform</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Window buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster-Schaltflächen</translation>
     </message>
 </context>
 <context>
     <name>TScoreForm</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand</translation>
     </message>
     <message>
         <source>Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler:</translation>
     </message>
     <message>
         <source>Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare:</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen hat: %1</translation>
     </message>
 </context>
 <context>
@@ -419,271 +431,271 @@ Details: %3</source>
     <message numerus="yes">
         <source>%1 %n pair(s)</source>
         <extracomment>Said by a screen reader for each player. %1: the player&apos;s name, %n: the pairs found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %n Paar</numerusform>
+            <numerusform>%1 %n Paare</numerusform>
         </translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand</translation>
     </message>
     <message>
         <source>%1; %2 to play</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2 ist dran</translation>
     </message>
 </context>
 <context>
     <name>Thelpform</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Error initializing application</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Starten des Programms</translation>
     </message>
     <message>
         <source>%1 is missing or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt oder ist beschädigt!</translation>
     </message>
 </context>
 <context>
     <name>tessaly</name>
     <message>
         <source>%1: cannot be opened (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht geöffnet werden (%2)</translation>
     </message>
     <message>
         <source>%1: not a resource archive (the header or entry table is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein Ressourcenarchiv (der Kopf oder die Eintragstabelle ist beschädigt)</translation>
     </message>
     <message>
         <source>%1: not playable, %2 problem(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht spielbar, %2 Problem(e)</translation>
     </message>
     <message>
         <source>%1: entry %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Eintrag %2: %3</translation>
     </message>
     <message>
         <source>%1: entry %2: warning: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Eintrag %2: Warnung: %3</translation>
     </message>
     <message>
         <source>%1 is an empty picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein leeres Bild</translation>
     </message>
     <message>
         <source>%1 does not decode as %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht als %2 dekodieren (%3)</translation>
     </message>
     <message>
         <source>%1 is %2x%3, not the set&apos;s %4x%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2x%3 groß, nicht %4x%5 wie der Kartensatz</translation>
     </message>
     <message>
         <source>missing: the archive holds no entries</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt: das Archiv enthält keine Einträge</translation>
     </message>
     <message>
         <source>the record is compressed into %1 bytes; the game inflates only that many of its %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datensatz ist auf %1 Bytes komprimiert; das Spiel entpackt nur so viele seiner %2</translation>
     </message>
     <message>
         <source>the record is %1 bytes, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datensatz ist %1 Bytes groß, nicht %2</translation>
     </message>
     <message>
         <source>the record cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datensatz ist nicht lesbar (%1)</translation>
     </message>
     <message>
         <source>the card size %1x%2 is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kartengröße %1x%2 ist nicht positiv</translation>
     </message>
     <message>
         <source>the set has %1 faces, fewer than the %2 a game needs</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kartensatz hat %1 Kartenbilder, weniger als die %2, die ein Spiel braucht</translation>
     </message>
     <message>
         <source>the record names %1 faces but the archive holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datensatz nennt %1 Kartenbilder, aber das Archiv enthält %2</translation>
     </message>
     <message>
         <source>usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1</translation>
     </message>
     <message>
         <source>the advertisement picture</source>
-        <translation type="unfinished"></translation>
+        <translation>das Werbebild</translation>
     </message>
     <message>
         <source>missing: there is no advertisement picture</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt: es gibt kein Werbebild</translation>
     </message>
     <message>
         <source>the card back</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kartenrückseite</translation>
     </message>
     <message>
         <source>missing: there is no card back</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt: es gibt keine Kartenrückseite</translation>
     </message>
     <message>
         <source>face %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenbild %1</translation>
     </message>
     <message>
         <source>face %1 has a border unlike the set&apos;s other faces</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenbild %1 hat einen anderen Rand als die übrigen Kartenbilder des Satzes</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, %6 warning(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: spielbar, %2 Kartenbilder (%3) zu %4x%5, %6 Warnung(en)</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: spielbar, %2 Kartenbilder (%3) zu %4x%5</translation>
     </message>
     <message>
         <source>%1 needs a value; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert; %2</translation>
     </message>
     <message>
         <source>unknown option %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1; %2</translation>
     </message>
     <message>
         <source>%1: not a readable %2 picture (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein lesbares Bild im Format %2 (%3)</translation>
     </message>
     <message>
         <source>%1: the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: das Bild ist leer</translation>
     </message>
     <message>
         <source>faces mix picture kinds: %1 is %2 but %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kartenbilder mischen Bildformate: %1 ist %2, aber %3 ist %4</translation>
     </message>
     <message>
         <source>faces differ in size: %1 is %2 but %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kartenbilder sind verschieden groß: %1 ist %2, aber %3 ist %4</translation>
     </message>
     <message>
         <source>%1: the card back is %2 but the faces are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Kartenrückseite ist %2, die Kartenbilder aber %3</translation>
     </message>
     <message>
         <source>tessaly: warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: Warnung: %1</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Kartenbilder (%3) zu %4</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not an entry number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist keine Eintragsnummer</translation>
     </message>
     <message>
         <source>%1: cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>%1: cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>%1: tag %2, %3 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Kennung %2, %3 Einträge</translation>
     </message>
     <message>
         <source>card set: %1 x %2 pixels, %3 faces, face type %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz: %1 x %2 Pixel, %3 Kartenbilder, Bildtyp %4</translation>
     </message>
     <message>
         <source>name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name: %1</translation>
     </message>
     <message>
         <source>link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Link: %1</translation>
     </message>
     <message>
         <source>List what a card set or skin file holds: its name, link and pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt, was eine Kartensatz- oder Skin-Datei enthält: Name, Link und Bilder.</translation>
     </message>
     <message>
         <source>Copy entry number N (a picture or the set&apos;s text) out of a card set or skin file; OUT &quot;-&quot; prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert Eintrag Nummer N (ein Bild oder den Text des Satzes) aus einer Kartensatz- oder Skin-Datei; ist OUT „-“, wird er ausgegeben.</translation>
     </message>
     <message>
         <source>Make a new card set from your own pictures: one picture per card face (GIF, JPEG or BMP), a card back and an advertisement picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt einen neuen Kartensatz aus deinen eigenen Bildern: ein Bild für jedes Kartenbild (GIF, JPEG oder BMP), eine Kartenrückseite und ein Werbebild.</translation>
     </message>
     <message>
         <source>Tell whether the game can play a card set, and what is wrong with it if not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüft, ob das Spiel einen Kartensatz spielen kann, und wenn nicht, was daran falsch ist.</translation>
     </message>
     <message>
         <source>Show which boards a card set fills on a screen of that size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt, welche Spielfelder ein Kartensatz auf einem Bildschirm dieser Größe füllt.</translation>
     </message>
     <message>
         <source>Save every frame of a card picture as PNG files, as the game shows them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert jedes Einzelbild eines Kartenbilds als PNG-Datei, so wie das Spiel es zeigt.</translation>
     </message>
     <message>
         <source>List the finished games the game has recorded, oldest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die beendeten Spiele auf, die das Spiel aufgezeichnet hat, die ältesten zuerst.</translation>
     </message>
     <message>
         <source>Makes and inspects the card sets of the pairs game Orvane Kobalind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt und prüft die Kartensätze des Gedächtnisspiels Orvane Kobalind.</translation>
     </message>
     <message>
         <source>&apos;tessaly COMMAND --help&apos; explains one command; &apos;man tessaly&apos; tells more.</source>
-        <translation type="unfinished"></translation>
+        <translation>„tessaly COMMAND --help“ erklärt einen Befehl; „man tessaly“ sagt mehr.</translation>
     </message>
     <message>
         <source>tessaly: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: %1</translation>
     </message>
     <message>
         <source>tessaly: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: unbekannter Befehl „%1“</translation>
     </message>
     <message>
         <source>%1: unknown picture kind (use .gif, .jpg, .jpeg or .bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekanntes Bildformat (verwende .gif, .jpg, .jpeg oder .bmp)</translation>
     </message>
     <message>
         <source>bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap</translation>
     </message>
     <message>
         <source>%1: cannot be compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht komprimiert werden</translation>
     </message>
     <message>
         <source>--screen %1: expected WIDTHxHEIGHT larger than the window frame (10x91)</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen %1: erwartet BREITExHÖHE größer als der Fensterrahmen (10x91)</translation>
     </message>
     <message>
         <source>%1: the card size %2x%3 is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Kartengröße %2x%3 ist nicht positiv</translation>
     </message>
     <message>
         <source>%1: the set has %2 faces, fewer than the smallest pair count (8)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der Kartensatz hat %2 Kartenbilder, weniger als die kleinste Paarzahl (8)</translation>
     </message>
     <message>
         <source>in the text form \\ is a backslash, \t a tab, \n and \r line breaks, \, a comma, \xHH another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Textform ist \\ ein Backslash, \t ein Tabulator, \n und \r Zeilenumbrüche, \, ein Komma, \xHH ein anderes Steuerzeichen</translation>
     </message>
 </context>
 </TS>
