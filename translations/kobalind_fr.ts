@@ -7,18 +7,26 @@
         <source>This set of cards does not contain enough images!
 
 It has %n picture(s), enough for %1 pairs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ce jeu de cartes n&apos;a pas assez d&apos;images&#xa0;!
+
+Il contient %n image, de quoi faire %1 paires.</numerusform>
+            <numerusform>Ce jeu de cartes n&apos;a pas assez d&apos;images&#xa0;!
+
+Il contient %n images, de quoi faire %1 paires.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This set of cards does not contain enough images!
 
 It has %n picture(s), and a game needs at least %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ce jeu de cartes n&apos;a pas assez d&apos;images&#xa0;!
+
+Il contient %n image, et une partie en demande au moins %1.</numerusform>
+            <numerusform>Ce jeu de cartes n&apos;a pas assez d&apos;images&#xa0;!
+
+Il contient %n images, et une partie en demande au moins %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -26,61 +34,65 @@ It has %n picture(s), and a game needs at least %1.</source>
 
 Details: %2</source>
         <extracomment>%1: the card set&apos;s name, %2: the technical reason, which stays English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu de cartes «&#xa0;%1&#xa0;» ne peut pas être utilisé.
+
+Détails&#xa0;: %2</translation>
     </message>
     <message>
         <source>The set of cards &quot;%1&quot; cannot be used: %2.
 
 Details: %3</source>
         <extracomment>%1: the card set&apos;s name, %2: why (a text of the CardSet context), %3: the technical reason, which stays English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu de cartes «&#xa0;%1&#xa0;» ne peut pas être utilisé&#xa0;: %2.
+
+Détails&#xa0;: %3</translation>
     </message>
     <message>
         <source>its file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>son fichier est endommagé</translation>
     </message>
     <message>
         <source>it has only %1 pictures, too few for %2 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a que %1 images, trop peu pour %2 paires</translation>
     </message>
     <message>
         <source>its file cannot be read or is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>son fichier est illisible ou endommagé</translation>
     </message>
     <message>
         <source>its cards cannot be laid out for %1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>ses cartes ne peuvent pas être disposées pour %1 paires</translation>
     </message>
     <message>
         <source>one of its pictures is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>une de ses images est endommagée</translation>
     </message>
     <message>
         <source>it no longer holds the pictures of the saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient plus les images de la partie enregistrée</translation>
     </message>
 </context>
 <context>
     <name>CardSetWriter</name>
     <message>
         <source>a set needs at least %1 faces to be playable, got %2</source>
-        <translation type="unfinished"></translation>
+        <translation>un jeu de cartes doit avoir au moins %1 images pour être jouable, il en a %2</translation>
     </message>
     <message>
         <source>a set of pairs that differ needs one second face per face, got %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>un jeu de paires différentes demande une seconde image pour chaque image, il y en a %1 pour %2</translation>
     </message>
     <message>
         <source>the name is longer than the 255 characters a card set can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom dépasse les 255 caractères que peut contenir un jeu de cartes</translation>
     </message>
     <message>
         <source>the link is longer than the 255 characters a card set can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>le lien dépasse les 255 caractères que peut contenir un jeu de cartes</translation>
     </message>
     <message>
         <source>%1: cannot be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: écriture impossible (%2)</translation>
     </message>
 </context>
 <context>
@@ -88,16 +100,16 @@ Details: %3</source>
     <message>
         <source>%1 (pairs: %2)</source>
         <extracomment>The status line during a game. %1: the player on turn, %2: the pairs that player has found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (paires&#xa0;: %2)</translation>
     </message>
     <message>
         <source>No winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Égalité</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
         <extracomment>%1: the winner&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vainqueur&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -105,72 +117,72 @@ Details: %3</source>
     <message>
         <source>row %1, column %2</source>
         <extracomment>Said by a screen reader: where a card lies on the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
         <source>pair %1</source>
         <extracomment>Said by a screen reader: what a face-up card shows (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>paire %1</translation>
     </message>
     <message>
         <source>%1 turns %2: %3</source>
         <extracomment>Said by a screen reader. %1: a player&apos;s name, %2: &quot;row %1, column %2&quot;, %3: &quot;pair %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 retourne la carte %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 finds a pair (pairs: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trouve une paire (paires&#xa0;: %2)</translation>
     </message>
     <message>
         <source>%1&apos;s turn (pairs: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>À %1 de jouer (paires&#xa0;: %2)</translation>
     </message>
 </context>
 <context>
     <name>Players</name>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Player %1</source>
         <extracomment>A player&apos;s name when none was typed in. %1: the player&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1</translation>
     </message>
 </context>
 <context>
     <name>ProgramText</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Unable to connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de se connecter à %1</translation>
     </message>
     <message>
         <source>Default web browser not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur web par défaut introuvable</translation>
     </message>
     <message>
         <source>Unable to send mail to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;envoyer un courriel à %1</translation>
     </message>
     <message>
         <source>Default mail program not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel de messagerie par défaut introuvable</translation>
     </message>
 </context>
 <context>
@@ -178,29 +190,29 @@ Details: %3</source>
     <message numerus="yes">
         <source>Best: %1, %n pair(s) in %2</source>
         <extracomment>The score window&apos;s record line. %1: a player&apos;s name, %n: the pairs found, %2: &quot;%n move(s)&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Record&#xa0;: %1, %n paire en %2</numerusform>
+            <numerusform>Record&#xa0;: %1, %n paires en %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n move(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Best: %1, %n pair(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Record&#xa0;: %1, %n paire</numerusform>
+            <numerusform>Record&#xa0;: %1, %n paires</numerusform>
         </translation>
     </message>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire de l&apos;ordinateur %1 sur 10&#xa0;: victoires %2, défaites %3</translation>
     </message>
 </context>
 <context>
@@ -208,43 +220,43 @@ Details: %3</source>
     <message>
         <source>The saved game cannot be resumed: %1. It could not be moved aside (%2) and stays as %3.</source>
         <extracomment>%1: the reason, %2: the system&apos;s error, %3: the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La partie enregistrée ne peut pas être reprise&#xa0;: %1. Elle n&apos;a pas pu être mise de côté (%2) et reste dans %3.</translation>
     </message>
     <message>
         <source>The saved game cannot be resumed: %1. It was kept as %2.</source>
         <extracomment>%1: the reason, %2: the file it was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La partie enregistrée ne peut pas être reprise&#xa0;: %1. Elle a été conservée dans %2.</translation>
     </message>
     <message>
         <source>its card set %1 is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>son jeu de cartes %1 a disparu</translation>
     </message>
     <message>
         <source>its card set %1 has changed since it was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>son jeu de cartes %1 a changé depuis l&apos;enregistrement</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
-        <translation type="unfinished"></translation>
+        <translation>Idée et conception originales de</translation>
     </message>
     <message>
         <source>Built for the Linux desktop by the Orvane studio developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapté au bureau Linux par les développeurs du studio Orvane</translation>
     </message>
     <message>
         <source>Card pictures drawn from the Noto Color Emoji font,</source>
-        <translation type="unfinished"></translation>
+        <translation>Images des cartes tirées de la police Noto Color Emoji,</translation>
     </message>
     <message>
         <source>used under the SIL Open Font License 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisée sous la licence SIL Open Font License 1.1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
@@ -252,166 +264,166 @@ Details: %3</source>
     <message>
         <source>%1, empty</source>
         <extracomment>Said by a screen reader for a board cell. %1: &quot;row %1, column %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, vide</translation>
     </message>
     <message>
         <source>%1, taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, retirée</translation>
     </message>
     <message>
         <source>%1, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, face cachée</translation>
     </message>
     <message>
         <source>%1, face up: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, face visible&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: face %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: image %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau de jeu</translation>
     </message>
     <message>
         <source>Game buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons du jeu</translation>
     </message>
     <message>
         <source>Window buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons de la fenêtre</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran d&apos;accueil</translation>
     </message>
     <message>
         <source>Welcome back: click here to resume your game</source>
-        <translation type="unfinished"></translation>
+        <translation>Te revoilà&#xa0;: clique ici pour reprendre ta partie</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue</translation>
     </message>
     <message>
         <source>Moving cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes animées</translation>
     </message>
     <message>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>Computer level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>No readable set of cards in %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jeu de cartes lisible dans %1&#xa0;!</translation>
     </message>
     <message>
         <source>Set Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage des options</translation>
     </message>
     <message>
         <source>Your game could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta partie n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 (cannot be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (inutilisable)</translation>
     </message>
     <message>
         <source>Start a new game? Your unfinished game will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer une nouvelle partie&#xa0;? Ta partie en cours sera perdue.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>System</source>
         <extracomment>The language choice that follows the desktop&apos;s language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Takes effect when the game starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pris en compte au prochain lancement du jeu.</translation>
     </message>
 </context>
 <context>
     <name>TPopUpform</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Window buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons de la fenêtre</translation>
     </message>
 </context>
 <context>
     <name>TScoreForm</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs&#xa0;:</translation>
     </message>
     <message>
         <source>Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires&#xa0;:</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vainqueur&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -419,271 +431,271 @@ Details: %3</source>
     <message numerus="yes">
         <source>%1 %n pair(s)</source>
         <extracomment>Said by a screen reader for each player. %1: the player&apos;s name, %n: the pairs found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %n paire</numerusform>
+            <numerusform>%1 %n paires</numerusform>
         </translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores</translation>
     </message>
     <message>
         <source>%1; %2 to play</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; à %2 de jouer</translation>
     </message>
 </context>
 <context>
     <name>Thelpform</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Error initializing application</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur au démarrage du programme</translation>
     </message>
     <message>
         <source>%1 is missing or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est absent ou endommagé&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>tessaly</name>
     <message>
         <source>%1: cannot be opened (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ouverture impossible (%2)</translation>
     </message>
     <message>
         <source>%1: not a resource archive (the header or entry table is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas une archive de ressources (l&apos;en-tête ou la table des entrées est endommagé)</translation>
     </message>
     <message>
         <source>%1: not playable, %2 problem(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: injouable, %2 problème(s)</translation>
     </message>
     <message>
         <source>%1: entry %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: entrée %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1: entry %2: warning: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: entrée %2&#xa0;: avertissement&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 is an empty picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une image vide</translation>
     </message>
     <message>
         <source>%1 does not decode as %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de décoder %1 en %2 (%3)</translation>
     </message>
     <message>
         <source>%1 is %2x%3, not the set&apos;s %4x%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mesure %2x%3, et non %4x%5 comme le jeu</translation>
     </message>
     <message>
         <source>missing: the archive holds no entries</source>
-        <translation type="unfinished"></translation>
+        <translation>manquant&#xa0;: l&apos;archive ne contient aucune entrée</translation>
     </message>
     <message>
         <source>the record is compressed into %1 bytes; the game inflates only that many of its %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement est compressé en %1 octets&#xa0;; le jeu n&apos;en décompresse que ce nombre sur %2</translation>
     </message>
     <message>
         <source>the record is %1 bytes, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement fait %1 octets au lieu de %2</translation>
     </message>
     <message>
         <source>the record cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement est illisible (%1)</translation>
     </message>
     <message>
         <source>the card size %1x%2 is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>la taille de carte %1x%2 n&apos;est pas positive</translation>
     </message>
     <message>
         <source>the set has %1 faces, fewer than the %2 a game needs</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu a %1 images, moins que les %2 nécessaires à une partie</translation>
     </message>
     <message>
         <source>the record names %1 faces but the archive holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement annonce %1 images mais l&apos;archive en contient %2</translation>
     </message>
     <message>
         <source>usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: %1</translation>
     </message>
     <message>
         <source>the advertisement picture</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image publicitaire</translation>
     </message>
     <message>
         <source>missing: there is no advertisement picture</source>
-        <translation type="unfinished"></translation>
+        <translation>manquant&#xa0;: il n&apos;y a pas d&apos;image publicitaire</translation>
     </message>
     <message>
         <source>the card back</source>
-        <translation type="unfinished"></translation>
+        <translation>le dos des cartes</translation>
     </message>
     <message>
         <source>missing: there is no card back</source>
-        <translation type="unfinished"></translation>
+        <translation>manquant&#xa0;: il n&apos;y a pas de dos des cartes</translation>
     </message>
     <message>
         <source>face %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image %1</translation>
     </message>
     <message>
         <source>face %1 has a border unlike the set&apos;s other faces</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image %1 a une bordure différente des autres images du jeu</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, %6 warning(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: jouable, %2 images %3 de %4x%5, %6 avertissement(s)</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: jouable, %2 images %3 de %4x%5</translation>
     </message>
     <message>
         <source>%1 needs a value; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande une valeur&#xa0;; %2</translation>
     </message>
     <message>
         <source>unknown option %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1&#xa0;; %2</translation>
     </message>
     <message>
         <source>%1: not a readable %2 picture (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas une image %2 lisible (%3)</translation>
     </message>
     <message>
         <source>%1: the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;image est vide</translation>
     </message>
     <message>
         <source>faces mix picture kinds: %1 is %2 but %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>les images mélangent les formats&#xa0;: %1 est en %2 mais %3 est en %4</translation>
     </message>
     <message>
         <source>faces differ in size: %1 is %2 but %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>les images n&apos;ont pas la même taille&#xa0;: %1 fait %2 mais %3 fait %4</translation>
     </message>
     <message>
         <source>%1: the card back is %2 but the faces are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le dos des cartes fait %2 mais les images font %3</translation>
     </message>
     <message>
         <source>tessaly: warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly&#xa0;: avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 images %3 de %4</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not an entry number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas un numéro d&apos;entrée</translation>
     </message>
     <message>
         <source>%1: cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: écriture impossible</translation>
     </message>
     <message>
         <source>%1: cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: création impossible</translation>
     </message>
     <message>
         <source>%1: tag %2, %3 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: étiquette %2, %3 entrées</translation>
     </message>
     <message>
         <source>card set: %1 x %2 pixels, %3 faces, face type %4</source>
-        <translation type="unfinished"></translation>
+        <translation>jeu de cartes&#xa0;: %1 x %2 pixels, %3 images, type d&apos;image %4</translation>
     </message>
     <message>
         <source>name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nom&#xa0;: %1</translation>
     </message>
     <message>
         <source>link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lien&#xa0;: %1</translation>
     </message>
     <message>
         <source>List what a card set or skin file holds: its name, link and pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste le contenu d&apos;un fichier de jeu de cartes ou d&apos;habillage&#xa0;: son nom, son lien et ses images.</translation>
     </message>
     <message>
         <source>Copy entry number N (a picture or the set&apos;s text) out of a card set or skin file; OUT &quot;-&quot; prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie l&apos;entrée numéro N (une image ou le texte du jeu) d&apos;un fichier de jeu de cartes ou d&apos;habillage&#xa0;; si OUT vaut «&#xa0;-&#xa0;», elle est affichée.</translation>
     </message>
     <message>
         <source>Make a new card set from your own pictures: one picture per card face (GIF, JPEG or BMP), a card back and an advertisement picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un nouveau jeu de cartes à partir de tes propres images&#xa0;: une image par face de carte (GIF, JPEG ou BMP), un dos de carte et une image publicitaire.</translation>
     </message>
     <message>
         <source>Tell whether the game can play a card set, and what is wrong with it if not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique si le programme peut jouer avec un jeu de cartes, et sinon ce qui ne va pas.</translation>
     </message>
     <message>
         <source>Show which boards a card set fills on a screen of that size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre quels plateaux un jeu de cartes remplit sur un écran de cette taille.</translation>
     </message>
     <message>
         <source>Save every frame of a card picture as PNG files, as the game shows them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre chaque trame d&apos;une image de carte en fichiers PNG, telles que le jeu les affiche.</translation>
     </message>
     <message>
         <source>List the finished games the game has recorded, oldest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste les parties terminées que le jeu a enregistrées, de la plus ancienne à la plus récente.</translation>
     </message>
     <message>
         <source>Makes and inspects the card sets of the pairs game Orvane Kobalind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée et examine les jeux de cartes du jeu de mémoire Orvane Kobalind.</translation>
     </message>
     <message>
         <source>&apos;tessaly COMMAND --help&apos; explains one command; &apos;man tessaly&apos; tells more.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;tessaly COMMAND --help&#xa0;» explique une commande&#xa0;; «&#xa0;man tessaly&#xa0;» en dit plus.</translation>
     </message>
     <message>
         <source>tessaly: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly&#xa0;: %1</translation>
     </message>
     <message>
         <source>tessaly: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly&#xa0;: commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1: unknown picture kind (use .gif, .jpg, .jpeg or .bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: format d&apos;image inconnu (utilise .gif, .jpg, .jpeg ou .bmp)</translation>
     </message>
     <message>
         <source>bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>bitmap</translation>
     </message>
     <message>
         <source>%1: cannot be compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: compression impossible</translation>
     </message>
     <message>
         <source>--screen %1: expected WIDTHxHEIGHT larger than the window frame (10x91)</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen %1&#xa0;: LARGEURxHAUTEUR attendu, plus grand que le cadre de la fenêtre (10x91)</translation>
     </message>
     <message>
         <source>%1: the card size %2x%3 is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la taille de carte %2x%3 n&apos;est pas positive</translation>
     </message>
     <message>
         <source>%1: the set has %2 faces, fewer than the smallest pair count (8)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le jeu a %2 images, moins que le plus petit nombre de paires (8)</translation>
     </message>
     <message>
         <source>in the text form \\ is a backslash, \t a tab, \n and \r line breaks, \, a comma, \xHH another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>dans la forme texte, \\ est une barre oblique inverse, \t une tabulation, \n et \r des sauts de ligne, \, une virgule, \xHH un autre caractère de contrôle</translation>
     </message>
 </context>
 </TS>
