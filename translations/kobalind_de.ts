@@ -212,7 +212,7 @@ Details: %3</translation>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation>Gedächtnis des Computers %1 von 10: %2 gewonnen, %3 verloren</translation>
+        <translation>Computerstufe %1 von 10: %2 gewonnen, %3 verloren</translation>
     </message>
 </context>
 <context>
@@ -244,7 +244,7 @@ Details: %3</translation>
     </message>
     <message>
         <source>Built for the Linux desktop by the Orvane studio developers</source>
-        <translation>Für den Linux-Desktop gebaut vom Entwicklerteam des Orvane-Studios</translation>
+        <translation>Für den Linux-Desktop gebaut von den Orvane-Entwicklern</translation>
     </message>
     <message>
         <source>Card pictures drawn from the Noto Color Emoji font,</source>
@@ -324,7 +324,7 @@ Details: %3</translation>
     </message>
     <message>
         <source>Welcome back: click here to resume your game</source>
-        <translation>Willkommen zurück: Klick hier, um dein Spiel fortzusetzen</translation>
+        <translation>Willkommen zurück: Klick hier und spiel weiter</translation>
     </message>
     <message>
         <source>Welcome</source>
@@ -360,7 +360,7 @@ Details: %3</translation>
     </message>
     <message>
         <source>Computer level</source>
-        <translation>Stufe des Computers</translation>
+        <translation>Computerstufe</translation>
     </message>
     <message>
         <source>No readable set of cards in %1!</source>
@@ -393,7 +393,7 @@ Details: %3</translation>
     </message>
     <message>
         <source>Takes effect when the game starts again.</source>
-        <translation>Gilt ab dem nächsten Spielstart.</translation>
+        <translation>Gilt ab dem nächsten Start.</translation>
     </message>
 </context>
 <context>

@@ -212,7 +212,7 @@ Détails&#xa0;: %3</translation>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation>Mémoire de l&apos;ordinateur %1 sur 10&#xa0;: victoires %2, défaites %3</translation>
+        <translation>Ordinateur (mémoire %1/10)&#xa0;: victoires %2, défaites %3</translation>
     </message>
 </context>
 <context>
@@ -393,7 +393,7 @@ Détails&#xa0;: %3</translation>
     </message>
     <message>
         <source>Takes effect when the game starts again.</source>
-        <translation>Pris en compte au prochain lancement du jeu.</translation>
+        <translation>Appliqué au prochain lancement.</translation>
     </message>
 </context>
 <context>
