@@ -32,6 +32,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -44,6 +45,11 @@ const TLanguageRow LanguageTable[] = {
     {"de", "de_DE.UTF-8"}, {"fr", "fr_FR.UTF-8"}, {"es", "es_ES.UTF-8"}, {"it", "it_IT.UTF-8"},
     {"nl", "nl_NL.UTF-8"}, {"pl", "pl_PL.UTF-8"}, {"pt_BR", "pt_BR.UTF-8"}, {"ru", "ru_RU.UTF-8"},
 };
+
+void PrintTo(const TLanguageRow& row, std::ostream* out)
+{
+    *out << row.Code;
+}
 
 QString SourceFile(const TLanguageRow& row)
 {
