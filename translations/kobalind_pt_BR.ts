@@ -61,6 +61,29 @@ Details: %3</source>
     </message>
 </context>
 <context>
+    <name>CardSetWriter</name>
+    <message>
+        <source>a set needs at least %1 faces to be playable, got %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a set of pairs that differ needs one second face per face, got %1 for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is longer than the 255 characters a card set can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link is longer than the 255 characters a card set can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>%1 (pairs: %2)</source>
@@ -543,14 +566,6 @@ Details: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is longer than the 255 characters a card set can hold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a set needs at least %1 faces to be playable, got %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>faces mix picture kinds: %1 is %2 but %3 is %4</source>
         <translation type="unfinished"></translation>
     </message>
@@ -560,10 +575,6 @@ Details: %3</source>
     </message>
     <message>
         <source>%1: the card back is %2 but the faces are %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: cannot be written (%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
