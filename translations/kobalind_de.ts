@@ -392,7 +392,7 @@ Details: %3</translation>
         <translation>System</translation>
     </message>
     <message>
-        <source>Takes effect when the game starts again.</source>
+        <source>Takes effect at the next start.</source>
         <translation>Gilt ab dem nächsten Start.</translation>
     </message>
 </context>

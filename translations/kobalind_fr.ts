@@ -392,7 +392,7 @@ Détails&#xa0;: %3</translation>
         <translation>Système</translation>
     </message>
     <message>
-        <source>Takes effect when the game starts again.</source>
+        <source>Takes effect at the next start.</source>
         <translation>Appliqué au prochain lancement.</translation>
     </message>
 </context>
