@@ -212,7 +212,7 @@ Details: %3</translation>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation>Computerstufe %1 von 10: %2 gewonnen, %3 verloren</translation>
+        <translation>Computergedächtnis %1/10: %2 gewonnen, %3 verloren</translation>
     </message>
 </context>
 <context>
