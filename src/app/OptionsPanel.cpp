@@ -4,6 +4,7 @@
 #include "app/MainF.h"
 
 #include "app/BoardGrid.h"
+#include "app/SetMaker.h"
 #include "app/Settings.h"
 #include "controls/LumImageCtrl.h"
 #include "game/GameError.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QTimer>
 
@@ -55,6 +57,15 @@ QCheckBox* MotionTick(QWidget* parent)
     return box;
 }
 
+// Under the computer's slider, where the panel's picture leaves room.
+QPushButton* MakeSetButtonFor(QWidget* parent, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(200, 262, 177, 21);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
 } // namespace
 
 void TMainForm::CreateOptionsPanel()
@@ -85,6 +96,15 @@ void TMainForm::CreateOptionsPanel()
     IQSlider->SetStartPos(5);
     IQSlider->SetRange(0, 0, 10);
 
+    // The maker's messages go through the window's, so tests and the
+    // program's message box see them alike.
+    MakeSetButton = MakeSetButtonFor(OptionsPanel, tr("New set from pictures..."));
+    SetMaker = new TSetMaker(this, CardsDir, UserCardsDir);
+    SetMaker->OnMessage = [this](const std::string& text) { ReportError(text); };
+    SetMaker->OnAsk = [this](const std::string& text) { return OnAsk && OnAsk(text); };
+    SetMaker->OnMade = [this](const std::string& file) { AddMadeSet(file); };
+    connect(MakeSetButton, &QPushButton::clicked, SetMaker, &TSetMaker::Start);
+
     // Their labels are painted on the panel's picture; a screen reader needs them as names.
     CardsBox->setAccessibleName(QStringLiteral("Cards"));
     PairsBox->setAccessibleName(QStringLiteral("Pairs"));
@@ -103,6 +123,7 @@ void TMainForm::CreateOptionsPanel()
     for (std::size_t i = 1; i < PlayerEdits.size(); ++i)
         QWidget::setTabOrder(PlayerEdits[i - 1], PlayerEdits[i]);
     QWidget::setTabOrder(PlayerEdits[3], ComputerCheck);
+    QWidget::setTabOrder(ComputerCheck, MakeSetButton);
 
     // Only the user's choices count as changes, not the panel's own filling.
     // Arrow keys on the closed list choose too: passing a set must not
@@ -113,7 +134,7 @@ void TMainForm::CreateOptionsPanel()
 
 void TMainForm::LoadOptions()
 {
-    LoadSettings(TKeyStore::ForCurrentUser(), CardsDir, GameSettings, GameEngine->Players, Catalogue);
+    LoadSettings(TKeyStore::ForCurrentUser(), {CardsDir, UserCardsDir}, GameSettings, GameEngine->Players, Catalogue);
     SettingsToPanel();
     GameEngine->ChooseLayout();
     if (Catalogue.empty())
@@ -128,7 +149,7 @@ void TMainForm::SaveOptions()
 
 std::string TMainForm::NoCardSetsText() const
 {
-    return "No readable set of cards in " + CardsDir + "!";
+    return "No readable set of cards in " + CardsDir + " or " + UserCardsDir + "!";
 }
 
 const TCardsObj* TMainForm::SelectedSet() const
@@ -225,18 +246,39 @@ const TCardsObj* TMainForm::SettingsToControls()
     DelayBox->setCurrentIndex(std::clamp(GameSettings.DelayIndex, 0, static_cast<std::int32_t>(DelayTexts.size()) - 1));
     Timer1->setInterval(TurnDelayMs(GameSettings.DelayIndex));
 
+    FillCardsBox();
+    const TCardsObj* set = SelectedSet();
+    if (!set)
+        return nullptr;
+    CapPairsBox(set->ImageCount);
+    return set;
+}
+
+void TMainForm::FillCardsBox()
+{
     CardsBox->clear();
     for (std::size_t i = 0; i < Catalogue.size(); ++i) {
         CardsBox->addItem(QString::fromStdString(Catalogue[i].SetName), static_cast<int>(i));
         if (!Catalogue[i].Unusable.empty())
             MarkUnusableSet(static_cast<int>(i));
     }
-    const TCardsObj* set = SelectedSet();
-    if (!set)
-        return nullptr;
-    CardsBox->setCurrentIndex(GameSettings.SelectedCardSet);
-    CapPairsBox(set->ImageCount);
-    return set;
+    if (SelectedSet())
+        CardsBox->setCurrentIndex(GameSettings.SelectedCardSet);
+}
+
+void TMainForm::AddMadeSet(const std::string& file)
+{
+    TCardsObj set;
+    if (!ReadCardsObj(file, set)) {
+        ReportError(tr("The new set in %1 cannot be read.")
+                        .arg(QString::fromStdString(file))
+                        .toStdString());
+        return;
+    }
+    const std::int32_t imageCount = set.ImageCount;
+    GameSettings.SelectedCardSet = PutCardSet(Catalogue, std::move(set));
+    FillCardsBox();
+    CapPairsBox(imageCount);
 }
 
 void TMainForm::PanelToSettings()
