@@ -20,6 +20,7 @@
 namespace {
 
 constexpr int ProgressPollMs = 100;
+constexpr int ProgressWidth = 320;
 constexpr int MaxSetName = 60;    // fits the list of sets and the score window
 constexpr int MaxListedSkips = 8; // the rest are counted
 
@@ -143,11 +144,14 @@ void TSetMaker::Start()
         request.Files.push_back(ToLocal(picture));
     request.SetName = name.toStdString();
     request.OutFile = file;
-    Run(std::move(request), static_cast<int>(files.size()));
+    Make(std::move(request));
 }
 
-void TSetMaker::Run(TSetRequest request, int pictures)
+void TSetMaker::Make(TSetRequest request)
 {
+    if (Running())
+        return;
+    const int pictures = static_cast<int>(request.Files.size());
     Cancel = false;
     Done = 0;
     Result = {};
@@ -162,17 +166,18 @@ void TSetMaker::Run(TSetRequest request, int pictures)
     Progress->setMinimumDuration(0);
     Progress->setAutoClose(false);
     Progress->setAutoReset(false);
-    connect(Progress, &QProgressDialog::canceled, this, [this]() {
-        Cancel = true;
-        Progress->setLabelText(Text("Stopping..."));
-    });
+    Progress->setMinimumWidth(ProgressWidth);
+    // The dialog hides itself; the worker stops after the picture in hand.
+    connect(Progress, &QProgressDialog::canceled, this, [this]() { Cancel = true; });
     Progress->setValue(0);
 
     // The worker only counts; the window reads the count on its own clock.
     Poll = new QTimer(this);
     connect(Poll, &QTimer::timeout, this, [this, pictures]() {
+        if (Cancel)
+            return;
         const int done = Done;
-        if (done >= pictures && !Cancel)
+        if (done >= pictures)
             Progress->setLabelText(Text("Writing the set..."));
         Progress->setValue(done);
     });

@@ -30,6 +30,10 @@ public:
     // The button: asks, then starts the work; does nothing while a set is made.
     void Start();
     bool Running() const { return Worker != nullptr; }
+    // Start's work once its questions are answered: makes request's set on
+    // the worker thread behind the progress window, then reports. Returns at
+    // once; does nothing while a set is made.
+    void Make(TSetRequest request);
 
     // Called when assigned, on the UI thread.
     std::function<void(const std::string& text)> OnMessage; // an exclamation box, OK only
@@ -40,7 +44,6 @@ private:
     QStringList AskForPictures();
     // The set's file in the user's folder, or empty when the player withdrew.
     std::string AskForFile(const QString& setName);
-    void Run(TSetRequest request, int pictures);
     void Finish();
     void Say(const QString& text);
 
