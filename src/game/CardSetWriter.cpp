@@ -1,4 +1,3 @@
-// PROVISIONAL: see CardSetWriter.h.
 #include "game/CardSetWriter.h"
 
 #include "game/GameError.h"
@@ -7,6 +6,32 @@
 #include "resources/LumResWriter.h"
 
 namespace {
+
+constexpr std::size_t MaxTextCharacters = 255; // a short string's length byte
+
+std::size_t Utf8Characters(const std::string& text)
+{
+    std::size_t characters = 0;
+    for (const char c : text)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return characters;
+}
+
+void CheckContent(const TCardSetContent& content)
+{
+    const std::size_t smallestGame = static_cast<std::size_t>(PairCounts.front());
+    if (content.Faces.size() < smallestGame)
+        throw EGameError("a set needs at least " + std::to_string(smallestGame) + " faces to be playable, got "
+                         + std::to_string(content.Faces.size()));
+    if (!content.SecondFaces.empty() && content.SecondFaces.size() != content.Faces.size())
+        throw EGameError("a set of pairs that differ needs one second face per face, got "
+                         + std::to_string(content.SecondFaces.size()) + " for "
+                         + std::to_string(content.Faces.size()));
+    if (Utf8Characters(content.Info.Name) > MaxTextCharacters)
+        throw EGameError("the name is longer than the 255 characters a card set can hold");
+    if (Utf8Characters(content.Info.AdLink) > MaxTextCharacters)
+        throw EGameError("the link is longer than the 255 characters a card set can hold");
+}
 
 void Add(TLumResWriter& writer, const TCardSetPicture& picture)
 {
@@ -27,19 +52,17 @@ void Add(TLumResWriter& writer, const TCardSetPicture& picture)
 
 std::vector<std::uint8_t> BuildCardSetArchive(const TCardSetContent& content)
 {
-    if (content.Faces.size() < static_cast<std::size_t>(PairCounts.front()))
-        throw EGameError("a card set needs at least " + std::to_string(PairCounts.front()) + " faces");
-    if (!content.SecondFaces.empty() && content.SecondFaces.size() != content.Faces.size())
-        throw EGameError("a card set's second faces must be one per face");
-    if (!content.SecondFaces.empty())
-        throw EGameError("pairs whose cards differ cannot be written yet");
+    CheckContent(content);
     TCardSetInfo info = content.Info;
     info.FaceCount = static_cast<std::int32_t>(content.Faces.size());
+    info.SecondFaces = !content.SecondFaces.empty();
     TLumResWriter writer;
     writer.AddStored(MakeCardSetInfo(info));
     Add(writer, content.Advert);
     Add(writer, content.Back);
     for (const TCardSetPicture& face : content.Faces)
+        Add(writer, face);
+    for (const TCardSetPicture& face : content.SecondFaces)
         Add(writer, face);
     return writer.Bytes();
 }

@@ -1,18 +1,14 @@
 // tessaly create: a card set from face pictures of one kind and size.
 #include "AuthoringCommands.h"
 
-#include "CardSetArchive.h"
 #include "game/CardSetLoader.h"
-#include "game/PairCounts.h"
-#include "platform/AtomicFile.h"
-#include "platform/PlatformError.h"
+#include "game/CardSetWriter.h"
+#include "game/GameError.h"
 #include "resources/ResourceError.h"
 
 #include <iostream>
 
 namespace {
-
-constexpr std::size_t MinFaces = PairCounts.front(); // the smallest game
 
 struct TCreateOptions {
     std::string Name, Link, Back, Ad, Out;
@@ -75,16 +71,6 @@ TLoaded Load(const std::string& fileName, std::int32_t faceType)
     return loaded;
 }
 
-// The record keeps 255 characters of each text; a longer one would be cut.
-void CheckTextLength(const std::string& option, const std::string& text)
-{
-    std::size_t characters = 0;
-    for (const char c : text)
-        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    if (characters > 255)
-        throw ETessalyError(option + " is longer than the 255 characters a card set can hold");
-}
-
 std::string SizeText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
 
 } // namespace
@@ -92,12 +78,6 @@ std::string SizeText(int width, int height) { return std::to_string(width) + "x"
 int CreateCommand(const TCommandArgs& args, std::ostream& out)
 {
     const TCreateOptions options = ParseOptions(args);
-    CheckTextLength("--name", options.Name);
-    CheckTextLength("--link", options.Link);
-    if (options.Faces.size() < MinFaces)
-        throw ETessalyError("a set needs at least " + std::to_string(MinFaces) + " faces to be playable, got "
-                            + std::to_string(options.Faces.size()));
-
     const std::int32_t faceType = FaceTypeOfFile(options.Faces.front());
     for (const std::string& face : options.Faces) {
         const std::int32_t type = FaceTypeOfFile(face);
@@ -106,7 +86,8 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
                                 + " but " + face + " is " + FaceTypeName(type));
     }
 
-    std::vector<TArchivePicture> faces;
+    TCardSetContent content;
+    std::vector<TCardSetPicture>& faces = content.Faces;
     int width = 0, height = 0;
     for (const std::string& face : options.Faces) {
         TLoaded loaded = Load(face, faceType);
@@ -131,21 +112,18 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
                             + " but the faces are " + SizeText(width, height));
     TLoaded ad = Load(options.Ad, 0);
 
-    TCardSetInfo info;
-    info.Width = width;
-    info.Height = height;
-    info.FaceType = faceType;
-    info.Name = options.Name;
-    info.AdLink = options.Link;
-    const std::vector<std::uint8_t> bytes =
-        BuildCardSetArchive(info, {std::move(ad.Bytes), bitmapStorage}, {std::move(back.Bytes), bitmapStorage}, faces);
-    // A new file renamed over the old: a game reading the set meanwhile, or a
-    // failure halfway, never meets a half-written archive.
+    content.Info.Width = width;
+    content.Info.Height = height;
+    content.Info.FaceType = faceType;
+    content.Info.Name = options.Name;
+    content.Info.AdLink = options.Link;
+    content.Advert = {std::move(ad.Bytes), bitmapStorage};
+    content.Back = {std::move(back.Bytes), bitmapStorage};
     TWriteOutcome written;
     try {
-        written = WriteFileAtomically(options.Out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-    } catch (const EPlatformError& e) {
-        throw ETessalyError(options.Out + ": cannot be written (" + e.what() + ")");
+        written = WriteCardSet(options.Out, content);
+    } catch (const EGameError& e) {
+        throw ETessalyError(e.what());
     }
     if (!written.Durable)
         std::cerr << "tessaly: warning: " << written.Warning << "\n";
