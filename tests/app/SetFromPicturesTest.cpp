@@ -1,12 +1,14 @@
 // A card set made from a folder of the player's pictures, as the options
 // panel's maker makes it (without its dialogs): what it takes, what it
-// leaves out, and that the set it writes is listed and plays to the end.
+// leaves out, which pictures pair up, and that the set it writes is listed
+// and plays to the end.
 #include "PrivateFolders.h"
 #include "game/NullView.h"
 #include "platform/TempFolder.h"
 
 #include "app/CardsObj.h"
 #include "app/SetFromPictures.h"
+#include "game/CardSetInfo.h"
 #include "game/Game.h"
 #include "platform/UserFolders.h"
 
@@ -60,15 +62,18 @@ TEST(SetFromPictures, GoodPicturesMakeAListedSetThatPlays)
     std::ofstream(pictures / "img3.gif", std::ios::binary)
         << std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00" "\xff\x00\x00\x00\x00\x00"
                        ",\x00\x00\x00\x00\x01\x00\x01\x00\x00" "\x02\x02\x44\x01\x00" ";", 35);
+    // A pair whose two cards differ.
+    ASSERT_TRUE(Picture(10, {400, 300}).save(QString::fromStdString((pictures / "dog.a.png").string())));
+    ASSERT_TRUE(Picture(11, {400, 300}).save(QString::fromStdString((pictures / "dog.b.png").string())));
     fs::copy_file(pictures / "img2.jpg", pictures / "img10 copy.jpg");          // the same picture again
     std::ofstream(pictures / "img11.jpg", std::ios::binary) << "not a JPEG";      // unreadable
     std::ofstream(pictures / "notes.txt") << "holiday";
     fs::create_directories(pictures / "more.png");
 
     const QStringList found = PictureFilesIn(QString::fromStdString(pictures.string()));
-    ASSERT_EQ(found.size(), 11);
-    EXPECT_TRUE(found[1].endsWith(QStringLiteral("/img2.jpg"))); // natural order: img2 before img10
-    EXPECT_TRUE(found[9].endsWith(QStringLiteral("/img10 copy.jpg")));
+    ASSERT_EQ(found.size(), 13);
+    EXPECT_TRUE(found[3].endsWith(QStringLiteral("/img2.jpg"))); // natural order: img2 before img10
+    EXPECT_TRUE(found[11].endsWith(QStringLiteral("/img10 copy.jpg")));
 
     const fs::path out = UserCardsFolder() / "holiday.crd";
     TSetRequest request {Local(found), "Holiday", out.string()};
@@ -82,10 +87,10 @@ TEST(SetFromPictures, GoodPicturesMakeAListedSetThatPlays)
     int lastDone = 0, lastTotal = 0;
     const TMadeSet made = MakeSetFromPictures(request, [&](int done, int total) { lastDone = done, lastTotal = total; },
                                               cancel);
-    EXPECT_EQ(lastDone, 11);
-    EXPECT_EQ(lastTotal, 11);
+    EXPECT_EQ(lastDone, 13);
+    EXPECT_EQ(lastTotal, 13);
     ASSERT_TRUE(made.Saved);
-    EXPECT_EQ(made.Pairs, 9);
+    EXPECT_EQ(made.Pairs, 10);
     ASSERT_EQ(made.Skipped.size(), 2u);
     EXPECT_TRUE(made.Skipped[0].File.endsWith(QStringLiteral("img10 copy.jpg")));
     EXPECT_TRUE(made.Skipped[0].Reason.contains(QStringLiteral("img2.jpg"))) << made.Skipped[0].Reason.toStdString();
@@ -98,7 +103,12 @@ TEST(SetFromPictures, GoodPicturesMakeAListedSetThatPlays)
     const std::int32_t index = BuildCardSets({programCards.string(), UserCardsFolder().string()}, "holiday.crd", sets);
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[index].SetName, "Holiday");
-    EXPECT_EQ(sets[index].ImageCount, 9);
+    EXPECT_EQ(sets[index].ImageCount, 10);
+    {
+        TLumResFileReader archive(sets[index].FileName);
+        EXPECT_TRUE(ReadCardSetInfo(archive).SecondFaces);
+        EXPECT_EQ(archive.EntryCount(), FirstFaceEntry + 2 * 10);
+    }
     EXPECT_EQ(sets[index].CardWidth, MadeCardSize.width());
     EXPECT_EQ(sets[index].CardHeight, MadeCardSize.height());
 
