@@ -19,8 +19,6 @@ namespace {
 
 constexpr int FaceQuality = 90; // JPEG quality of the faces
 
-QString Text(const char* text) { return QCoreApplication::translate("SetFromPictures", text); }
-
 QString FromLocal(const std::string& file) { return QFile::decodeName(QByteArray::fromStdString(file)); }
 
 // The picture of file, decoded at no more than twice the card's size where
@@ -37,7 +35,7 @@ QImage ReadPicture(const QString& file, QSize card, QString& reason)
         reader.setScaledSize(full.scaled(twice, Qt::KeepAspectRatioByExpanding));
     QImage picture = reader.read();
     if (picture.isNull())
-        reason = Text("It cannot be read as a picture (%1).").arg(reader.errorString());
+        reason = QCoreApplication::translate("SetFromPictures", "It cannot be read as a picture (%1).", "%1: the reader's reason").arg(reader.errorString());
     return picture;
 }
 
@@ -158,7 +156,7 @@ TMadeSet MakeSetFromPictures(const TSetRequest& request, const TMakerProgress& p
         const QByteArray digest = Digest(*first) + (second ? Digest(*second) : QByteArray());
         const QString file = FromLocal(pair.First);
         if (const auto earlier = seen.find(digest); earlier != seen.end()) {
-            made.Skipped.push_back({file, Text("It shows the same as %1.").arg(earlier->second)});
+            made.Skipped.push_back({file, QCoreApplication::translate("SetFromPictures", "It shows the same as %1.", "%1: an earlier picture's file").arg(earlier->second)});
             continue;
         }
         seen.emplace(digest, file);

@@ -24,8 +24,6 @@ constexpr int ProgressWidth = 320;
 constexpr int MaxSetName = 60;    // fits the list of sets and the score window
 constexpr int MaxListedSkips = 8; // the rest are counted
 
-QString Text(const char* text) { return QCoreApplication::translate("TSetMaker", text); }
-QString Text(const char* text, int n) { return QCoreApplication::translate("TSetMaker", text, nullptr, n); }
 
 std::string ToLocal(const QString& file) { return QFile::encodeName(file).toStdString(); }
 
@@ -40,7 +38,7 @@ QString PictureFilter()
     QStringList patterns;
     for (const QByteArray& format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    return Text("Pictures (%1)").arg(patterns.join(QLatin1Char(' ')));
+    return QCoreApplication::translate("TSetMaker", "Pictures (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 // The pictures left out, a line each, the first few by name.
@@ -49,10 +47,12 @@ QString SkippedLines(const std::vector<TSkippedPicture>& skipped)
     QString lines;
     const int shown = std::min(static_cast<int>(skipped.size()), MaxListedSkips);
     for (int i = 0; i < shown; ++i)
-        lines += Text("%1: %2").arg(QFileInfo(skipped[i].File).fileName(), skipped[i].Reason) + QLatin1Char('\n');
+        lines += QCoreApplication::translate("TSetMaker", "%1: %2", "a picture's file name and why it was left out")
+                     .arg(QFileInfo(skipped[i].File).fileName(), skipped[i].Reason)
+                 + QLatin1Char('\n');
     const int rest = static_cast<int>(skipped.size()) - shown;
     if (rest > 0)
-        lines += Text("and %n more.", rest) + QLatin1Char('\n');
+        lines += QCoreApplication::translate("TSetMaker", "and %n more.", "pictures left out", rest) + QLatin1Char('\n');
     return lines;
 }
 
@@ -80,24 +80,24 @@ void TSetMaker::Say(const QString& text)
 
 QStringList TSetMaker::AskForPictures()
 {
-    QMessageBox choice(QMessageBox::NoIcon, Text("New set from pictures"),
-                       Text("Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other "
+    QMessageBox choice(QMessageBox::NoIcon, tr("New set from pictures"),
+                       tr("Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other "
                             "kinds this computer reads. Each picture makes one pair and is cut to the shape of "
                             "a card. Two pictures named like dog.a.jpg and dog.b.jpg make one pair whose two "
                             "cards differ. A set needs at least %1 pictures.")
                            .arg(PairCounts.front()),
                        QMessageBox::Cancel, Window);
-    QPushButton* folder = choice.addButton(Text("Choose a folder..."), QMessageBox::AcceptRole);
-    QPushButton* files = choice.addButton(Text("Choose pictures..."), QMessageBox::AcceptRole);
+    QPushButton* folder = choice.addButton(tr("Choose a folder..."), QMessageBox::AcceptRole);
+    QPushButton* files = choice.addButton(tr("Choose pictures..."), QMessageBox::AcceptRole);
     choice.setDefaultButton(folder);
     choice.exec();
     const QString home = QDir::homePath();
     if (choice.clickedButton() == folder) {
-        const QString dir = QFileDialog::getExistingDirectory(Window, Text("Folder of pictures"), home);
+        const QString dir = QFileDialog::getExistingDirectory(Window, tr("Folder of pictures"), home);
         return dir.isEmpty() ? QStringList() : PictureFilesIn(dir);
     }
     if (choice.clickedButton() == files)
-        return QFileDialog::getOpenFileNames(Window, Text("Pictures"), home, PictureFilter());
+        return QFileDialog::getOpenFileNames(Window, tr("Pictures"), home, PictureFilter());
     return {};
 }
 
@@ -109,7 +109,7 @@ std::string TSetMaker::AskForFile(const QString& setName)
         return IsFile(ProgramCardsDir + n);
     });
     const std::string file = UserCardsDir + name;
-    if (IsFile(file) && !(OnAsk && OnAsk(Text("You already have a set saved as %1. Replace it with the new set?")
+    if (IsFile(file) && !(OnAsk && OnAsk(tr("You already have a set saved as %1. Replace it with the new set?")
                                              .arg(QString::fromStdString(name))
                                              .toStdString())))
         return {};
@@ -125,12 +125,12 @@ void TSetMaker::Start()
     if (files.isEmpty())
         return;
     if (files.size() < PairCounts.front()) {
-        Say(Text("Pictures found: %1. A set needs at least %2.").arg(files.size()).arg(PairCounts.front()));
+        Say(tr("Pictures found: %1. A set needs at least %2.").arg(files.size()).arg(PairCounts.front()));
         return;
     }
     bool ok = false;
     const QString suggested = QFileInfo(files.front()).dir().dirName();
-    const QString name = QInputDialog::getText(Window, Text("New set from pictures"), Text("Name of the set:"),
+    const QString name = QInputDialog::getText(Window, tr("New set from pictures"), tr("Name of the set:"),
                                                QLineEdit::Normal, suggested, &ok)
                              .simplified()
                              .left(MaxSetName);
@@ -160,8 +160,8 @@ void TSetMaker::Make(TSetRequest request)
     SetName = request.SetName;
 
     // One step more than the pictures: the writing, after the last one.
-    Progress = new QProgressDialog(Text("Reading the pictures..."), Text("Stop"), 0, pictures + 1, Window);
-    Progress->setWindowTitle(Text("New set from pictures"));
+    Progress = new QProgressDialog(tr("Reading the pictures..."), tr("Stop"), 0, pictures + 1, Window);
+    Progress->setWindowTitle(tr("New set from pictures"));
     Progress->setWindowModality(Qt::WindowModal);
     Progress->setMinimumDuration(0);
     Progress->setAutoClose(false);
@@ -178,7 +178,7 @@ void TSetMaker::Make(TSetRequest request)
             return;
         const int done = Done;
         if (done >= pictures)
-            Progress->setLabelText(Text("Writing the set..."));
+            Progress->setLabelText(tr("Writing the set..."));
         Progress->setValue(done);
     });
     Poll->start(ProgressPollMs);
@@ -205,20 +205,20 @@ void TSetMaker::Finish()
 
     const QString skipped = SkippedLines(Result.Skipped);
     if (!Failure.empty()) {
-        Say(Text("The set could not be made: %1").arg(QString::fromStdString(Failure)));
+        Say(tr("The set could not be made: %1").arg(QString::fromStdString(Failure)));
     } else if (Result.Cancelled) {
         return; // the player stopped it: nothing was written, nothing to say
     } else if (!Result.Saved) {
-        Say(Text("Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.")
+        Say(tr("Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.")
                 .arg(Result.Pairs)
                 .arg(PairCounts.front())
-            + (skipped.isEmpty() ? QString() : QStringLiteral("\n\n") + Text("Left out:") + QLatin1Char('\n') + skipped));
+            + (skipped.isEmpty() ? QString() : QStringLiteral("\n\n") + tr("Left out:") + QLatin1Char('\n') + skipped));
     } else {
         if (OnMade)
             OnMade(OutFile);
-        const QString made = Text("The set \"%1\" has %n pairs.", Result.Pairs).arg(QString::fromStdString(SetName));
+        const QString made = tr("The set \"%1\" has %n pairs.", nullptr, Result.Pairs).arg(QString::fromStdString(SetName));
         if (!skipped.isEmpty())
-            Say(made + QStringLiteral("\n\n") + Text("Left out:") + QLatin1Char('\n') + skipped);
+            Say(made + QStringLiteral("\n\n") + tr("Left out:") + QLatin1Char('\n') + skipped);
         if (!Result.Written.Durable)
             Say(QString::fromStdString(Result.Written.Warning));
     }

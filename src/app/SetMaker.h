@@ -19,6 +19,7 @@ class QTimer;
 class QWidget;
 
 class TSetMaker : public QObject {
+    Q_OBJECT
 public:
     // window parents the dialogs. Sets are written into userCardsDir; a file
     // name that programCardsDir already holds is not used, so a made set
