@@ -9,6 +9,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -151,12 +152,23 @@ TMadeSet MakeSetFromPictures(const TSetRequest& request, const TMakerProgress& p
         }
         std::optional<QImage> first = readCard(pair.First);
         std::optional<QImage> second = pair.Second.empty() ? std::nullopt : readCard(pair.Second);
+        if (!pair.Second.empty() && first.has_value() != second.has_value()) {
+            // Half a pair cannot be played: the readable half is left out too.
+            const std::string& readable = first ? pair.First : pair.Second;
+            const std::string& unreadable = first ? pair.Second : pair.First;
+            made.Skipped.push_back({FromLocal(readable),
+                                    QCoreApplication::translate("SetFromPictures",
+                                                                "The other picture of its pair, %1, cannot be read.")
+                                        .arg(QFileInfo(FromLocal(unreadable)).fileName())});
+        }
         if (!first || (!pair.Second.empty() && !second))
-            continue; // the reason is listed; half a pair cannot be played
+            continue; // the reasons are listed
         const QByteArray digest = Digest(*first) + (second ? Digest(*second) : QByteArray());
         const QString file = FromLocal(pair.First);
         if (const auto earlier = seen.find(digest); earlier != seen.end()) {
-            made.Skipped.push_back({file, QCoreApplication::translate("SetFromPictures", "It shows the same as %1.", "%1: an earlier picture's file").arg(earlier->second)});
+            made.Skipped.push_back({file, QCoreApplication::translate("SetFromPictures", "It shows the same as %1.",
+                                                                      "%1: an earlier picture's file name")
+                                              .arg(QFileInfo(earlier->second).fileName())});
             continue;
         }
         seen.emplace(digest, file);

@@ -13,6 +13,7 @@
 #include "platform/UserFolders.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -65,15 +66,18 @@ TEST(SetFromPictures, GoodPicturesMakeAListedSetThatPlays)
     // A pair whose two cards differ.
     ASSERT_TRUE(Picture(10, {400, 300}).save(QString::fromStdString((pictures / "dog.a.png").string())));
     ASSERT_TRUE(Picture(11, {400, 300}).save(QString::fromStdString((pictures / "dog.b.png").string())));
+    // Half a pair: cat.b cannot be read, so cat.a is left out with it.
+    ASSERT_TRUE(Picture(12, {400, 300}).save(QString::fromStdString((pictures / "cat.a.png").string())));
+    std::ofstream(pictures / "cat.b.png", std::ios::binary) << "not a PNG";
     fs::copy_file(pictures / "img2.jpg", pictures / "img10 copy.jpg");          // the same picture again
     std::ofstream(pictures / "img11.jpg", std::ios::binary) << "not a JPEG";      // unreadable
     std::ofstream(pictures / "notes.txt") << "holiday";
     fs::create_directories(pictures / "more.png");
 
     const QStringList found = PictureFilesIn(QString::fromStdString(pictures.string()));
-    ASSERT_EQ(found.size(), 13);
-    EXPECT_TRUE(found[3].endsWith(QStringLiteral("/img2.jpg"))); // natural order: img2 before img10
-    EXPECT_TRUE(found[11].endsWith(QStringLiteral("/img10 copy.jpg")));
+    ASSERT_EQ(found.size(), 15);
+    EXPECT_TRUE(found[5].endsWith(QStringLiteral("/img2.jpg"))); // natural order: img2 before img10
+    EXPECT_TRUE(found[13].endsWith(QStringLiteral("/img10 copy.jpg")));
 
     const fs::path out = UserCardsFolder() / "holiday.crd";
     TSetRequest request {Local(found), "Holiday", out.string()};
@@ -87,14 +91,17 @@ TEST(SetFromPictures, GoodPicturesMakeAListedSetThatPlays)
     int lastDone = 0, lastTotal = 0;
     const TMadeSet made = MakeSetFromPictures(request, [&](int done, int total) { lastDone = done, lastTotal = total; },
                                               cancel);
-    EXPECT_EQ(lastDone, 13);
-    EXPECT_EQ(lastTotal, 13);
+    EXPECT_EQ(lastDone, 15);
+    EXPECT_EQ(lastTotal, 15);
     ASSERT_TRUE(made.Saved);
     EXPECT_EQ(made.Pairs, 10);
-    ASSERT_EQ(made.Skipped.size(), 2u);
-    EXPECT_TRUE(made.Skipped[0].File.endsWith(QStringLiteral("img10 copy.jpg")));
-    EXPECT_TRUE(made.Skipped[0].Reason.contains(QStringLiteral("img2.jpg"))) << made.Skipped[0].Reason.toStdString();
-    EXPECT_TRUE(made.Skipped[1].File.endsWith(QStringLiteral("img11.jpg")));
+    std::vector<std::string> skipped;
+    for (const TSkippedPicture& picture : made.Skipped)
+        skipped.push_back(QFileInfo(picture.File).fileName().toStdString());
+    EXPECT_EQ(skipped, (std::vector<std::string> {"cat.b.png", "cat.a.png", "img10 copy.jpg", "img11.jpg"}));
+    ASSERT_EQ(made.Skipped.size(), 4u);
+    EXPECT_TRUE(made.Skipped[1].Reason.contains(QStringLiteral("cat.b.png")));
+    EXPECT_TRUE(made.Skipped[2].Reason.contains(QStringLiteral("img2.jpg"))) << made.Skipped[2].Reason.toStdString();
 
     // Listed after the program's sets, and it plays to the end.
     const fs::path programCards = root.Path / "cards";
