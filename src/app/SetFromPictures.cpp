@@ -97,8 +97,9 @@ QStringList PictureFilesIn(const QString& folder)
     QStringList patterns;
     for (const QByteArray& format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    // Files only: a FIFO or a device would never finish reading.
-    QDir dir(folder, {}, QDir::NoSort, QDir::Files | QDir::Readable);
+    // Files only: a FIFO or a device would never finish reading. Files the
+    // player may not read are listed, so that they are reported as such.
+    QDir dir(folder, {}, QDir::NoSort, QDir::Files);
     dir.setNameFilters(patterns);
     QStringList files;
     for (const QFileInfo& info : dir.entryInfoList())
