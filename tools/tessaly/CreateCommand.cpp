@@ -4,6 +4,7 @@
 #include "game/CardSetLoader.h"
 #include "game/CardSetWriter.h"
 #include "game/GameError.h"
+#include "platform/Translate.h"
 #include "resources/ResourceError.h"
 
 #include <iostream>
@@ -16,7 +17,11 @@ struct TCreateOptions {
     std::vector<std::string> Faces;
 };
 
-const char* const Usage = "usage: tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...";
+std::string Usage()
+{
+    return FillIn(Tr("tessaly", "usage: %1"),
+                  {"tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE..."});
+}
 
 TCreateOptions ParseOptions(const TCommandArgs& args)
 {
@@ -31,18 +36,18 @@ TCreateOptions ParseOptions(const TCommandArgs& args)
                                              : nullptr;
         if (value) {
             if (i + 1 >= args.size())
-                throw ETessalyError(arg + " needs a value; " + Usage);
+                throw ETessalyError(FillIn(Tr("tessaly", "%1 needs a value; %2"), {arg, Usage()}));
             *value = args[++i];
         } else if (arg == "--compress") {
             options.Compress = true;
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            throw ETessalyError("unknown option " + arg + "; " + Usage);
+            throw ETessalyError(FillIn(Tr("tessaly", "unknown option %1; %2"), {arg, Usage()}));
         } else {
             positional.push_back(arg);
         }
     }
     if (options.Name.empty() || options.Back.empty() || options.Ad.empty() || positional.size() < 2)
-        throw ETessalyError(Usage);
+        throw ETessalyError(Usage());
     options.Out = positional.front();
     options.Faces.assign(positional.begin() + 1, positional.end());
     return options;
@@ -64,10 +69,11 @@ TLoaded Load(const std::string& fileName, std::int32_t faceType)
         loaded.Width = picture->Width();
         loaded.Height = picture->Height();
     } catch (const EResourceError& e) {
-        throw ETessalyError(fileName + ": not a readable " + FaceTypeName(faceType) + " picture (" + e.what() + ")");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: not a readable %2 picture (%3)"),
+                                   {fileName, FaceTypeName(faceType), e.what()}));
     }
     if (loaded.Width < 1 || loaded.Height < 1)
-        throw ETessalyError(fileName + ": the picture is empty");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: the picture is empty"), {fileName}));
     return loaded;
 }
 
@@ -82,8 +88,8 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
     for (const std::string& face : options.Faces) {
         const std::int32_t type = FaceTypeOfFile(face);
         if (type != faceType)
-            throw ETessalyError("faces mix picture kinds: " + options.Faces.front() + " is " + FaceTypeName(faceType)
-                                + " but " + face + " is " + FaceTypeName(type));
+            throw ETessalyError(FillIn(Tr("tessaly", "faces mix picture kinds: %1 is %2 but %3 is %4"),
+                                       {options.Faces.front(), FaceTypeName(faceType), face, FaceTypeName(type)}));
     }
 
     TCardSetContent content;
@@ -95,8 +101,9 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
             width = loaded.Width;
             height = loaded.Height;
         } else if (loaded.Width != width || loaded.Height != height) {
-            throw ETessalyError("faces differ in size: " + options.Faces.front() + " is " + SizeText(width, height)
-                                + " but " + face + " is " + SizeText(loaded.Width, loaded.Height));
+            throw ETessalyError(FillIn(Tr("tessaly", "faces differ in size: %1 is %2 but %3 is %4"),
+                                       {options.Faces.front(), SizeText(width, height), face,
+                                        SizeText(loaded.Width, loaded.Height)}));
         }
         const TPictureStorage storage = options.Compress ? TPictureStorage::Compressed
                                         : faceType == 0  ? TPictureStorage::Bitmap
@@ -108,8 +115,8 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
     const TPictureStorage bitmapStorage = options.Compress ? TPictureStorage::Compressed : TPictureStorage::Bitmap;
     TLoaded back = Load(options.Back, 0);
     if (back.Width != width || back.Height != height)
-        throw ETessalyError(options.Back + ": the card back is " + SizeText(back.Width, back.Height)
-                            + " but the faces are " + SizeText(width, height));
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: the card back is %2 but the faces are %3"),
+                                   {options.Back, SizeText(back.Width, back.Height), SizeText(width, height)}));
     TLoaded ad = Load(options.Ad, 0);
 
     content.Info.Width = width;
@@ -126,8 +133,9 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
         throw ETessalyError(e.what());
     }
     if (!written.Durable)
-        std::cerr << "tessaly: warning: " << written.Warning << "\n";
-    out << options.Out << ": " << faces.size() << " " << FaceTypeName(faceType) << " faces of "
-        << SizeText(width, height) << "\n";
+        std::cerr << FillIn(Tr("tessaly", "tessaly: warning: %1"), {written.Warning}) << "\n";
+    out << FillIn(Tr("tessaly", "%1: %2 %3 faces of %4"),
+                  {options.Out, std::to_string(faces.size()), FaceTypeName(faceType), SizeText(width, height)})
+        << "\n";
     return 0;
 }
