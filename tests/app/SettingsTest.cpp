@@ -119,7 +119,7 @@ TEST_F(Settings, TheLanguageChoiceIsReadBeforeTheWindowsAndSystemReplacesAStored
     EXPECT_EQ(ReadLanguageSetting(Store), "pt_BR");
     TSettings loaded;
     TPlayers names;
-    LoadSettings(Store, Folder.CardsDir(), loaded, names, Sets);
+    LoadSettings(Store, {Folder.CardsDir()}, loaded, names, Sets);
     EXPECT_EQ(loaded.Language, "pt_BR");
 
     Values.Language = ""; // "System"
