@@ -132,7 +132,7 @@ TEST(CardSetWriter, SecondFacesFollowTheFirstOnesAndOnlyTheirSetsAreMarked)
         for (std::int32_t i = 0; i < 9; ++i) {
             EXPECT_EQ(Entry(reader, FirstFaceEntry + i)[3], i);
             if (second)
-                EXPECT_EQ(Entry(reader, SecondFaceEntry(info, FirstFaceEntry + i))[3], 100 + i);
+                EXPECT_EQ(Entry(reader, SecondFaceEntry(info.FaceCount, FirstFaceEntry + i))[3], 100 + i);
         }
     }
     // Bytes an older set may hold in the marked word are no mark.
