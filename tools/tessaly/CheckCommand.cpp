@@ -107,8 +107,40 @@ bool ReadRecord(TLumResReader& reader, TChecker& checker, TCardSetInfo& info)
         checker.Problem(0, "the record names " + std::to_string(info.FaceCount) + " faces but the archive holds "
                                + std::to_string(std::max(reader.EntryCount() - FirstFaceEntry, 0)));
         info.FaceCount = std::max(reader.EntryCount() - FirstFaceEntry, 0);
+    } else if (info.SecondFaces && info.FaceCount > (reader.EntryCount() - FirstFaceEntry) / 2) {
+        checker.Problem(0, "the record marks pairs that differ, but the archive holds "
+                               + std::to_string(reader.EntryCount() - FirstFaceEntry - info.FaceCount)
+                               + " second pictures for its " + std::to_string(info.FaceCount) + " faces");
+        usable = false;
     }
     return usable;
+}
+
+// Decodes the faces of one side (first pictures, or second ones) and warns
+// of a face whose border is unlike the others of that side: the two sides of
+// a set may well be drawn differently.
+void CheckFaces(TLumResReader& reader, TChecker& checker, const TCardSetInfo& info, bool second)
+{
+    std::vector<std::int32_t> bandEntries;
+    std::vector<std::vector<std::uint8_t>> bands;
+    const auto name = [second](std::int32_t face) {
+        return "face " + std::to_string(face) + (second ? "'s second picture" : "");
+    };
+    for (std::int32_t face = 1; face <= info.FaceCount; ++face) {
+        const std::int32_t first = FirstFaceEntry + face - 1;
+        const std::int32_t entry = second ? SecondFaceEntry(info.FaceCount, first) : first;
+        if (auto picture = checker.Decode(reader, entry, info.FaceType, name(face))) {
+            checker.CheckSize(entry, *picture, info, name(face));
+            bandEntries.push_back(entry);
+            bands.push_back(BorderBand(picture->Pixels()));
+        }
+    }
+    for (const std::size_t odd : OddBorders(bands)) {
+        const std::int32_t entry = bandEntries[odd];
+        const std::int32_t face = (second ? entry - info.FaceCount : entry) - FirstFaceEntry + 1;
+        checker.Warning(entry, name(face) + " has a border unlike the set's other "
+                                   + (second ? "second pictures" : "faces"));
+    }
 }
 
 } // namespace
@@ -136,19 +168,9 @@ int CheckCommand(const TCommandArgs& args, std::ostream& out)
     } else {
         checker.Problem(CardBackEntry, "missing: there is no card back");
     }
-    std::vector<std::int32_t> bandEntries;
-    std::vector<std::vector<std::uint8_t>> bands;
-    for (std::int32_t entry = FirstFaceEntry; entry < FirstFaceEntry + info.FaceCount; ++entry) {
-        const std::string what = "face " + std::to_string(entry - FirstFaceEntry + 1);
-        if (auto face = checker.Decode(reader, entry, info.FaceType, what)) {
-            checker.CheckSize(entry, *face, info, what);
-            bandEntries.push_back(entry);
-            bands.push_back(BorderBand(face->Pixels()));
-        }
-    }
-    for (const std::size_t odd : OddBorders(bands))
-        checker.Warning(bandEntries[odd], "face " + std::to_string(bandEntries[odd] - FirstFaceEntry + 1)
-                                              + " has a border unlike the set's other faces");
+    CheckFaces(reader, checker, info, false);
+    if (info.SecondFaces)
+        CheckFaces(reader, checker, info, true);
 
     if (checker.ProblemCount() > 0) {
         out << archive.FileName() << ": not playable, " << checker.ProblemCount() << " problem(s)\n";
@@ -156,6 +178,8 @@ int CheckCommand(const TCommandArgs& args, std::ostream& out)
     }
     out << archive.FileName() << ": playable, " << info.FaceCount << " " << FaceTypeName(info.FaceType)
         << " faces of " << info.Width << "x" << info.Height;
+    if (info.SecondFaces)
+        out << ", each with a second picture";
     if (checker.WarningCount() > 0)
         out << ", " << checker.WarningCount() << " warning(s)";
     out << "\n";

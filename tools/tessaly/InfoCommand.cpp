@@ -36,7 +36,8 @@ void WriteJson(TLumResReader& reader, const std::optional<TCardSetInfo>& record,
     if (record) {
         out << ",\"cardset\":{\"width\":" << record->Width << ",\"height\":" << record->Height
             << ",\"faces\":" << record->FaceCount << ",\"faceType\":" << record->FaceType
-            << ",\"name\":" << JsonQuote(record->Name) << ",\"link\":" << JsonQuote(record->AdLink) << "}";
+            << ",\"name\":" << JsonQuote(record->Name) << ",\"link\":" << JsonQuote(record->AdLink)
+            << ",\"secondFaces\":" << (record->SecondFaces ? "true" : "false") << "}";
     }
     out << "}\n";
 }
@@ -53,6 +54,11 @@ void WriteText(const std::string& fileName, TLumResReader& reader, const std::op
     if (record) {
         out << "card set: " << record->Width << " x " << record->Height << " pixels, " << record->FaceCount
             << " faces, face type " << record->FaceType << "\n";
+        // Where the second pictures lie, for extract.
+        if (record->SecondFaces)
+            out << "second pictures: entries " << SecondFaceEntry(record->FaceCount, FirstFaceEntry) << " to "
+                << SecondFaceEntry(record->FaceCount, FirstFaceEntry + record->FaceCount - 1) << ", face N's at entry N + "
+                << SecondFaceEntry(record->FaceCount, FirstFaceEntry - 1) << "\n";
         out << "name: " << record->Name << "\nlink: " << record->AdLink << "\n";
     }
 }
