@@ -22,9 +22,14 @@ QString CellPlace(std::int32_t col, std::int32_t row)
     return QStringLiteral("row %1, column %2").arg(row + 1).arg(col + 1);
 }
 
-QString CardFace(std::int32_t pair)
+QString CardFace(const TGame& game, std::int32_t col, std::int32_t row)
 {
-    return QStringLiteral("pair %1").arg(pair);
+    const std::int32_t pair = game.CellPair[row][col];
+    if (!game.SecondFaces)
+        return QStringLiteral("pair %1").arg(pair);
+    // Both cards of the pair are told apart, as the eye tells their pictures apart.
+    return game.CellSide[row][col] ? QStringLiteral("pair %1, second picture").arg(pair)
+                                   : QStringLiteral("pair %1, first picture").arg(pair);
 }
 
 void TGameNews::Reset(const TGame& game)
@@ -42,7 +47,7 @@ void TGameNews::CardDrawn(const TGame& game, std::int32_t col, std::int32_t row)
     if (up && !Up[row][col])
         Announcer.Say(QStringLiteral("%1 turns %2: %3")
                           .arg(Named(game.Players[game.CurrentPlayer]), CellPlace(col, row),
-                               CardFace(game.CellPair[row][col])));
+                               CardFace(game, col, row)));
     Up[row][col] = up;
 }
 

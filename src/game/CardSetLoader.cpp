@@ -68,6 +68,11 @@ std::vector<std::int32_t> ChooseFaces(std::int32_t faceCount, std::int32_t pairs
 
 } // namespace
 
+std::string FaceSlotName(std::int32_t slot)
+{
+    return "face " + std::to_string(slot % FaceSlots + 1) + (slot >= FaceSlots ? "'s second picture" : "");
+}
+
 std::unique_ptr<TGraphic> DecodePicture(std::int32_t faceType, TStream& stream)
 {
     std::unique_ptr<TGraphic> picture;
@@ -121,8 +126,7 @@ TCardSet LoadSet(const std::string& fileName, std::int32_t pairCount, std::int32
             for (std::size_t slot = 0; slot < set.FaceEntries.size(); ++slot)
                 pictures.emplace_back(slot + FaceSlots, SecondFaceEntry(set.Info.FaceCount, set.FaceEntries[slot]));
         for (const auto& [slot, entry] : pictures) {
-            step = "face " + std::to_string(slot % FaceSlots + 1) + (slot >= FaceSlots ? "'s second picture" : "")
-                   + " (entry " + std::to_string(entry) + ")";
+            step = FaceSlotName(static_cast<std::int32_t>(slot)) + " (entry " + std::to_string(entry) + ")";
             if (set.Info.FaceType == 1)
                 reader.CopyEntry(entry, set.FaceStreams[slot]);
             else

@@ -180,8 +180,9 @@ TEST(SavedGame, AGameSavedAtAnyPointOfATurnResumesAsTheSameModel)
                   row.FaceType == 1 && played.Game.TurnPhase >= 2 ? 1 : 0);
         // Each card shows the picture it showed before the save.
         for (const CardRef& card : {played.Game.Selection[1], played.Game.Selection[2]})
-            if (card.Pair)
+            if (card.Pair) {
                 EXPECT_EQ(resumed.Game.FaceSlotAt(card.Col, card.Row), played.Game.FaceSlotAt(card.Col, card.Row));
+            }
     }
 }
 

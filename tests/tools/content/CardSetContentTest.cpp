@@ -154,8 +154,10 @@ TEST(CardSetContent, NoTwoFacesOfASetLookAlikeNorTwoShadows)
             for (std::size_t i = 0; i < stills.size(); ++i)
                 for (std::size_t j = i + 1; j < stills.size(); ++j)
                     closest = std::min(closest, Difference(stills[i], stills[j]));
-            if (!stills.empty())
-                EXPECT_GT(closest, side == &set.Faces ? 4.0 : 7.0) << set.Info.Name; // a tiger and a leopard come to 6.7
+            // A tiger's shadow and a leopard's came to 6.7.
+            if (!stills.empty()) {
+                EXPECT_GT(closest, side == &set.Faces ? 4.0 : 7.0) << set.Info.Name;
+            }
         }
     }
 }
