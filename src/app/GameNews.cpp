@@ -2,6 +2,8 @@
 
 #include "app/Announcer.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A name inside a composed text stands in its own isolate, as on the status line.
@@ -19,17 +21,24 @@ bool FaceUpInPlay(const TGame& game, std::int32_t col, std::int32_t row)
 
 QString CellPlace(std::int32_t col, std::int32_t row)
 {
-    return QStringLiteral("row %1, column %2").arg(row + 1).arg(col + 1);
+    //: Said by a screen reader: where a card lies on the board.
+    return QCoreApplication::translate("GameNews", "row %1, column %2").arg(row + 1).arg(col + 1);
 }
 
 QString CardFace(const TGame& game, std::int32_t col, std::int32_t row)
 {
     const std::int32_t pair = game.CellPair[row][col];
     if (!game.SecondFaces)
-        return QStringLiteral("pair %1").arg(pair);
+        //: Said by a screen reader: what a face-up card shows (cards of a pair have the same number).
+        return QCoreApplication::translate("GameNews", "pair %1").arg(pair);
     // Both cards of the pair are told apart, as the eye tells their pictures apart.
-    return game.CellSide[row][col] ? QStringLiteral("pair %1, second picture").arg(pair)
-                                   : QStringLiteral("pair %1, first picture").arg(pair);
+    if (game.CellSide[row][col])
+        //: Said by a screen reader: what a face-up card shows where the two cards of a pair show
+        //: different pictures (cards of a pair have the same number).
+        return QCoreApplication::translate("GameNews", "pair %1, second picture").arg(pair);
+    //: Said by a screen reader: what a face-up card shows where the two cards of a pair show
+    //: different pictures (cards of a pair have the same number).
+    return QCoreApplication::translate("GameNews", "pair %1, first picture").arg(pair);
 }
 
 void TGameNews::Reset(const TGame& game)
@@ -45,7 +54,8 @@ void TGameNews::CardDrawn(const TGame& game, std::int32_t col, std::int32_t row)
         return;
     const bool up = FaceUpInPlay(game, col, row);
     if (up && !Up[row][col])
-        Announcer.Say(QStringLiteral("%1 turns %2: %3")
+        //: Said by a screen reader. %1: a player's name, %2: "row %1, column %2", %3: "pair %1".
+        Announcer.Say(QCoreApplication::translate("GameNews", "%1 turns %2: %3")
                           .arg(Named(game.Players[game.CurrentPlayer]), CellPlace(col, row),
                                CardFace(game, col, row)));
     Up[row][col] = up;
@@ -63,7 +73,7 @@ void TGameNews::StatusChanged(const TGame& game, const std::string& text)
     const TPlayer& player = game.Players[game.CurrentPlayer];
     const QString name = Named(player);
     if (game.TurnPhase == 3 && game.PairMatched)
-        Announcer.Say(QStringLiteral("%1 finds a pair (pairs: %2)").arg(name).arg(player.Score));
+        Announcer.Say(QCoreApplication::translate("GameNews", "%1 finds a pair (pairs: %2)").arg(name).arg(player.Score));
     else
-        Announcer.Say(QStringLiteral("%1's turn (pairs: %2)").arg(name).arg(player.Score));
+        Announcer.Say(QCoreApplication::translate("GameNews", "%1's turn (pairs: %2)").arg(name).arg(player.Score));
 }

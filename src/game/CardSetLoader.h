@@ -26,9 +26,6 @@ struct TCardSet {
     std::vector<std::int32_t> FaceEntries; // slot k: the archive entry of its face
 };
 
-// A face slot in messages: "face 3", or "face 3's second picture".
-std::string FaceSlotName(std::int32_t slot);
-
 // Decodes a picture of the face type (1 GIF, 2 JPEG, anything else bitmap)
 // from the stream's position. Throws EResourceError with the decoder's message.
 std::unique_ptr<TGraphic> DecodePicture(std::int32_t faceType, TStream& stream);

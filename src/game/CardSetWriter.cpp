@@ -3,6 +3,7 @@
 #include "game/GameError.h"
 #include "game/PairCounts.h"
 #include "platform/PlatformError.h"
+#include "platform/Translate.h"
 #include "resources/LumResWriter.h"
 
 namespace {
@@ -21,16 +22,15 @@ void CheckContent(const TCardSetContent& content)
 {
     const std::size_t smallestGame = static_cast<std::size_t>(PairCounts.front());
     if (content.Faces.size() < smallestGame)
-        throw EGameError("a set needs at least " + std::to_string(smallestGame) + " faces to be playable, got "
-                         + std::to_string(content.Faces.size()));
+        throw EGameError(FillIn(Tr("CardSetWriter", "a set needs at least %1 faces to be playable, got %2"),
+                                {std::to_string(smallestGame), std::to_string(content.Faces.size())}));
     if (!content.SecondFaces.empty() && content.SecondFaces.size() != content.Faces.size())
-        throw EGameError("a set of pairs that differ needs one second face per face, got "
-                         + std::to_string(content.SecondFaces.size()) + " for "
-                         + std::to_string(content.Faces.size()));
+        throw EGameError(FillIn(Tr("CardSetWriter", "a set of pairs that differ needs one second face per face, got %1 for %2"),
+                                {std::to_string(content.SecondFaces.size()), std::to_string(content.Faces.size())}));
     if (Utf8Characters(content.Info.Name) > MaxTextCharacters)
-        throw EGameError("the name is longer than the 255 characters a card set can hold");
+        throw EGameError(Tr("CardSetWriter", "the name is longer than the 255 characters a card set can hold"));
     if (Utf8Characters(content.Info.AdLink) > MaxTextCharacters)
-        throw EGameError("the link is longer than the 255 characters a card set can hold");
+        throw EGameError(Tr("CardSetWriter", "the link is longer than the 255 characters a card set can hold"));
 }
 
 void Add(TLumResWriter& writer, const TCardSetPicture& picture)
@@ -73,6 +73,6 @@ TWriteOutcome WriteCardSet(const std::string& fileName, const TCardSetContent& c
     try {
         return WriteFileAtomically(fileName, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     } catch (const EPlatformError& e) {
-        throw EGameError(fileName + ": cannot be written (" + e.what() + ")");
+        throw EGameError(FillIn(Tr("CardSetWriter", "%1: cannot be written (%2)"), {fileName, e.what()}));
     }
 }

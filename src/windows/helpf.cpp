@@ -5,7 +5,7 @@
 Thelpform::Thelpform(TLumResReader& skinArchive, QWidget* parent) : TPopUpform(skinArchive, parent)
 {
     LoadTitle(skinArchive, TitleEntry);
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     LumRichEdit1 = new TLumRichEditOLE(this);
     LumRichEdit1->setGeometry(18, 52, 357, 167);
     LumRichEdit1->SetReadOnly(true);

@@ -5,6 +5,7 @@
 #include "game/CardSetLoader.h"
 #include "game/CardSetWriter.h"
 #include "game/GameError.h"
+#include "platform/Translate.h"
 #include "resources/ResourceError.h"
 
 #include <iostream>
@@ -19,8 +20,11 @@ struct TCreateOptions {
     std::vector<std::string> SecondFaces; // with --pairs, one per face
 };
 
-const char* const Usage =
-    "usage: tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] [--pairs] OUT.crd FACE...";
+std::string Usage()
+{
+    return FillIn(Tr("tessaly", "usage: %1"),
+                  {"tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] [--pairs] OUT.crd FACE..."});
+}
 
 // With --pairs a FACE is FIRST:SECOND, the pictures of a pair's two cards.
 void SplitPairs(TCreateOptions& options)
@@ -30,7 +34,8 @@ void SplitPairs(TCreateOptions& options)
         const std::size_t colon = face.find(':');
         if (colon == std::string::npos || colon == 0 || colon + 1 == face.size()
             || face.find(':', colon + 1) != std::string::npos)
-            throw ETessalyError("--pairs: " + face + " is not FIRST:SECOND, two picture files joined by one colon");
+            throw ETessalyError(
+                FillIn(Tr("tessaly", "--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon"), {face}));
         firsts.push_back(face.substr(0, colon));
         options.SecondFaces.push_back(face.substr(colon + 1));
     }
@@ -50,20 +55,20 @@ TCreateOptions ParseOptions(const TCommandArgs& args)
                                              : nullptr;
         if (value) {
             if (i + 1 >= args.size())
-                throw ETessalyError(arg + " needs a value; " + Usage);
+                throw ETessalyError(FillIn(Tr("tessaly", "%1 needs a value; %2"), {arg, Usage()}));
             *value = args[++i];
         } else if (arg == "--compress") {
             options.Compress = true;
         } else if (arg == "--pairs") {
             options.Pairs = true;
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            throw ETessalyError("unknown option " + arg + "; " + Usage);
+            throw ETessalyError(FillIn(Tr("tessaly", "unknown option %1; %2"), {arg, Usage()}));
         } else {
             positional.push_back(arg);
         }
     }
     if (options.Name.empty() || options.Back.empty() || options.Ad.empty() || positional.size() < 2)
-        throw ETessalyError(Usage);
+        throw ETessalyError(Usage());
     options.Out = positional.front();
     options.Faces.assign(positional.begin() + 1, positional.end());
     if (options.Pairs)
@@ -87,10 +92,11 @@ TLoaded Load(const std::string& fileName, std::int32_t faceType)
         loaded.Width = picture->Width();
         loaded.Height = picture->Height();
     } catch (const EResourceError& e) {
-        throw ETessalyError(fileName + ": not a readable " + FaceTypeName(faceType) + " picture (" + e.what() + ")");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: not a readable %2 picture (%3)"),
+                                   {fileName, FaceTypeName(faceType), e.what()}));
     }
     if (loaded.Width < 1 || loaded.Height < 1)
-        throw ETessalyError(fileName + ": the picture is empty");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: the picture is empty"), {fileName}));
     return loaded;
 }
 
@@ -108,8 +114,8 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
     for (const std::string& face : files) {
         const std::int32_t type = FaceTypeOfFile(face);
         if (type != faceType)
-            throw ETessalyError("faces mix picture kinds: " + files.front() + " is " + FaceTypeName(faceType)
-                                + " but " + face + " is " + FaceTypeName(type));
+            throw ETessalyError(FillIn(Tr("tessaly", "faces mix picture kinds: %1 is %2 but %3 is %4"),
+                                       {files.front(), FaceTypeName(faceType), face, FaceTypeName(type)}));
     }
 
     TCardSetContent content;
@@ -121,8 +127,9 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
             width = loaded.Width;
             height = loaded.Height;
         } else if (loaded.Width != width || loaded.Height != height) {
-            throw ETessalyError("faces differ in size: " + files.front() + " is " + SizeText(width, height)
-                                + " but " + face + " is " + SizeText(loaded.Width, loaded.Height));
+            throw ETessalyError(FillIn(Tr("tessaly", "faces differ in size: %1 is %2 but %3 is %4"),
+                                       {files.front(), SizeText(width, height), face,
+                                        SizeText(loaded.Width, loaded.Height)}));
         }
         const TPictureStorage storage = options.Compress ? TPictureStorage::Compressed
                                         : faceType == 0  ? TPictureStorage::Bitmap
@@ -137,8 +144,8 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
     const TPictureStorage bitmapStorage = options.Compress ? TPictureStorage::Compressed : TPictureStorage::Bitmap;
     TLoaded back = Load(options.Back, 0);
     if (back.Width != width || back.Height != height)
-        throw ETessalyError(options.Back + ": the card back is " + SizeText(back.Width, back.Height)
-                            + " but the faces are " + SizeText(width, height));
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: the card back is %2 but the faces are %3"),
+                                   {options.Back, SizeText(back.Width, back.Height), SizeText(width, height)}));
     TLoaded ad = Load(options.Ad, 0);
 
     content.Info.Width = width;
@@ -155,8 +162,12 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
         throw ETessalyError(e.what());
     }
     if (!written.Durable)
-        std::cerr << "tessaly: warning: " << written.Warning << "\n";
-    out << options.Out << ": " << content.Faces.size() << " " << FaceTypeName(faceType) << " faces of "
-        << SizeText(width, height) << (options.Pairs ? ", each with a second picture" : "") << "\n";
+        std::cerr << FillIn(Tr("tessaly", "tessaly: warning: %1"), {written.Warning}) << "\n";
+    const std::string faces = std::to_string(content.Faces.size());
+    out << (options.Pairs ? FillIn(Tr("tessaly", "%1: %2 %3 faces of %4, each with a second picture"),
+                                   {options.Out, faces, FaceTypeName(faceType), SizeText(width, height)})
+                          : FillIn(Tr("tessaly", "%1: %2 %3 faces of %4"),
+                                   {options.Out, faces, FaceTypeName(faceType), SizeText(width, height)}))
+        << "\n";
     return 0;
 }
