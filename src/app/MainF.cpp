@@ -112,7 +112,7 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
 
     CardsDir = AppDir + "cards/";
     UserCardsDir = UserCardsFolder().string() + "/";
-    StillCache.resize(FaceSlots);
+    StillCache.resize(AllFaceSlots);
     FWorkArea = workArea ? *workArea : PrimaryWorkArea();
     RegisterProgramCursors();
     CreateComponents();
