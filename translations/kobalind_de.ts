@@ -137,6 +137,16 @@ Details: %3</translation>
         <source>%1&apos;s turn (pairs: %2)</source>
         <translation>%1 ist dran (Paare: %2)</translation>
     </message>
+    <message>
+        <source>pair %1, second picture</source>
+        <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
+        <translation>Paar %1, zweites Bild</translation>
+    </message>
+    <message>
+        <source>pair %1, first picture</source>
+        <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
+        <translation>Paar %1, erstes Bild</translation>
+    </message>
 </context>
 <context>
     <name>Players</name>
@@ -234,6 +244,23 @@ Details: %3</translation>
     <message>
         <source>its card set %1 has changed since it was saved</source>
         <translation>sein Kartensatz %1 hat sich seit dem Speichern geändert</translation>
+    </message>
+</context>
+<context>
+    <name>SetFromPictures</name>
+    <message>
+        <source>It cannot be read as a picture (%1).</source>
+        <comment>%1: the reader&apos;s reason</comment>
+        <translation>Die Datei lässt sich nicht als Bild lesen (%1).</translation>
+    </message>
+    <message>
+        <source>The other picture of its pair, %1, cannot be read.</source>
+        <translation>Das andere Bild seines Paares, %1, lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>It shows the same as %1.</source>
+        <comment>%1: an earlier picture&apos;s file name</comment>
+        <translation>Es zeigt dasselbe wie %1.</translation>
     </message>
 </context>
 <context>
@@ -363,10 +390,6 @@ Details: %3</translation>
         <translation>Computerstufe</translation>
     </message>
     <message>
-        <source>No readable set of cards in %1!</source>
-        <translation>Kein lesbarer Kartensatz in %1!</translation>
-    </message>
-    <message>
         <source>Set Options</source>
         <translation>Optionen einstellen</translation>
     </message>
@@ -394,6 +417,22 @@ Details: %3</translation>
     <message>
         <source>Takes effect at the next start.</source>
         <translation>Gilt ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>%1: face %2&apos;s second picture: %3</source>
+        <translation>%1: Kartenbild %2, zweites Bild: %3</translation>
+    </message>
+    <message>
+        <source>New set from pictures...</source>
+        <translation>Kartensatz aus Bildern...</translation>
+    </message>
+    <message>
+        <source>No readable set of cards in %1 or %2!</source>
+        <translation>Kein lesbarer Kartensatz in %1 oder %2!</translation>
+    </message>
+    <message>
+        <source>The new set in %1 cannot be read.</source>
+        <translation>Der neue Kartensatz in %1 ist nicht lesbar.</translation>
     </message>
 </context>
 <context>
@@ -443,6 +482,93 @@ Details: %3</translation>
     <message>
         <source>%1; %2 to play</source>
         <translation>%1; %2 ist dran</translation>
+    </message>
+</context>
+<context>
+    <name>TSetMaker</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a picture&apos;s file name and why it was left out</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <comment>pictures left out</comment>
+        <translation>
+            <numerusform>und %n weiteres.</numerusform>
+            <numerusform>und %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New set from pictures</source>
+        <translation>Neuer Kartensatz aus Bildern</translation>
+    </message>
+    <message>
+        <source>Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other kinds this computer reads. Each picture makes one pair and is cut to the shape of a card. Two pictures named like dog.a.jpg and dog.b.jpg make one pair whose two cards differ. A set needs at least %1 pictures.</source>
+        <translation>Mach einen Kartensatz aus deinen eigenen Bildern: PNG, JPEG, GIF, BMP und die anderen Bildformate, die dieser Computer lesen kann. Jedes Bild ergibt ein Paar und wird auf die Form einer Karte zugeschnitten. Zwei Bilder mit Namen wie hund.a.jpg und hund.b.jpg ergeben ein Paar, dessen zwei Karten verschieden sind. Ein Kartensatz braucht mindestens %1 Bilder.</translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation>Ordner wählen...</translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation>Bilder wählen...</translation>
+    </message>
+    <message>
+        <source>Folder of pictures</source>
+        <translation>Ordner mit Bildern</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>You already have a set saved as %1. Replace it with the new set?</source>
+        <translation>Du hast schon einen Kartensatz unter %1 gespeichert. Soll der neue ihn ersetzen?</translation>
+    </message>
+    <message>
+        <source>Pictures found: %1. A set needs at least %2.</source>
+        <translation>Gefundene Bilder: %1. Ein Kartensatz braucht mindestens %2.</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation>Name des Kartensatzes:</translation>
+    </message>
+    <message>
+        <source>Reading the pictures...</source>
+        <translation>Die Bilder werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Writing the set...</source>
+        <translation>Der Kartensatz wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation>Der Kartensatz konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.</source>
+        <translation>Brauchbare Bilder: %1. Ein Kartensatz braucht mindestens %2 verschiedene Bilder, deshalb wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Weggelassen:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The set &quot;%1&quot; has %n pairs.</source>
+        <translation>
+            <numerusform>Der Kartensatz „%1“ hat %n Paar.</numerusform>
+            <numerusform>Der Kartensatz „%1“ hat %n Paare.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -696,6 +822,42 @@ Details: %3</translation>
     <message>
         <source>in the text form \\ is a backslash, \t a tab, \n and \r line breaks, \, a comma, \xHH another control character</source>
         <translation>in der Textform ist \\ ein Backslash, \t ein Tabulator, \n und \r Zeilenumbrüche, \, ein Komma, \xHH ein anderes Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the record marks pairs that differ, but the archive holds %1 second pictures for its %2 faces</source>
+        <translation>der Datensatz kennzeichnet ungleiche Paare, aber das Archiv enthält %1 zweite Bilder für seine %2 Kartenbilder</translation>
+    </message>
+    <message>
+        <source>face %1&apos;s second picture</source>
+        <translation>zweites Bild zu Kartenbild %1</translation>
+    </message>
+    <message>
+        <source>face %1&apos;s second picture has a border unlike the set&apos;s other second pictures</source>
+        <translation>das zweite Bild zu Kartenbild %1 hat einen anderen Rand als die übrigen zweiten Bilder des Satzes</translation>
+    </message>
+    <message>
+        <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture, %6 warning(s)</source>
+        <translation>%1: spielbar, %2 Kartenbilder (%3) zu %4x%5, jedes mit einem zweiten Bild, %6 Warnung(en)</translation>
+    </message>
+    <message>
+        <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture</source>
+        <translation>%1: spielbar, %2 Kartenbilder (%3) zu %4x%5, jedes mit einem zweiten Bild</translation>
+    </message>
+    <message>
+        <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
+        <translation>--pairs: %1 ist nicht FIRST:SECOND, also zwei Bilddateien, verbunden durch einen Doppelpunkt</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 faces of %4, each with a second picture</source>
+        <translation>%1: %2 Kartenbilder (%3) zu %4, jedes mit einem zweiten Bild</translation>
+    </message>
+    <message>
+        <source>second pictures: entries %1 to %2, face N&apos;s at entry N + %3</source>
+        <translation>zweite Bilder: Einträge %1 bis %2, das zu Kartenbild N in Eintrag N + %3</translation>
+    </message>
+    <message>
+        <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
+        <translation>Mit --pairs ist jedes FACE ein FIRST:SECOND, zwei Bilder für die zwei Karten eines Paares (etwa ein Wort und sein Bild); die Karten gehören weiterhin paarweise zusammen.</translation>
     </message>
 </context>
 </TS>

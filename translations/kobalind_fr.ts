@@ -76,11 +76,11 @@ Détails&#xa0;: %3</translation>
     <name>CardSetWriter</name>
     <message>
         <source>a set needs at least %1 faces to be playable, got %2</source>
-        <translation>un jeu de cartes doit avoir au moins %1 images pour être jouable, il en a %2</translation>
+        <translation>un jeu de cartes doit avoir au moins %1 faces pour être jouable, il en a %2</translation>
     </message>
     <message>
         <source>a set of pairs that differ needs one second face per face, got %1 for %2</source>
-        <translation>un jeu de paires différentes demande une seconde image pour chaque image, il y en a %1 pour %2</translation>
+        <translation>un jeu de paires différentes demande une seconde image pour chaque face, il y en a %1 pour %2</translation>
     </message>
     <message>
         <source>the name is longer than the 255 characters a card set can hold</source>
@@ -136,6 +136,16 @@ Détails&#xa0;: %3</translation>
     <message>
         <source>%1&apos;s turn (pairs: %2)</source>
         <translation>À %1 de jouer (paires&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>pair %1, second picture</source>
+        <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
+        <translation>paire %1, seconde image</translation>
+    </message>
+    <message>
+        <source>pair %1, first picture</source>
+        <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
+        <translation>paire %1, première image</translation>
     </message>
 </context>
 <context>
@@ -237,6 +247,23 @@ Détails&#xa0;: %3</translation>
     </message>
 </context>
 <context>
+    <name>SetFromPictures</name>
+    <message>
+        <source>It cannot be read as a picture (%1).</source>
+        <comment>%1: the reader&apos;s reason</comment>
+        <translation>Impossible de lire ce fichier comme une image (%1).</translation>
+    </message>
+    <message>
+        <source>The other picture of its pair, %1, cannot be read.</source>
+        <translation>L&apos;autre image de sa paire, %1, est illisible.</translation>
+    </message>
+    <message>
+        <source>It shows the same as %1.</source>
+        <comment>%1: an earlier picture&apos;s file name</comment>
+        <translation>Elle montre la même chose que %1.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
@@ -280,7 +307,7 @@ Détails&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1: face %2: %3</source>
-        <translation>%1&#xa0;: image %2&#xa0;: %3</translation>
+        <translation>%1&#xa0;: face %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Help</source>
@@ -363,10 +390,6 @@ Détails&#xa0;: %3</translation>
         <translation>Niveau de l&apos;ordinateur</translation>
     </message>
     <message>
-        <source>No readable set of cards in %1!</source>
-        <translation>Aucun jeu de cartes lisible dans %1&#xa0;!</translation>
-    </message>
-    <message>
         <source>Set Options</source>
         <translation>Réglage des options</translation>
     </message>
@@ -394,6 +417,22 @@ Détails&#xa0;: %3</translation>
     <message>
         <source>Takes effect at the next start.</source>
         <translation>Appliqué au prochain lancement.</translation>
+    </message>
+    <message>
+        <source>%1: face %2&apos;s second picture: %3</source>
+        <translation>%1&#xa0;: seconde image de la face %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>New set from pictures...</source>
+        <translation>Nouveau jeu d&apos;images...</translation>
+    </message>
+    <message>
+        <source>No readable set of cards in %1 or %2!</source>
+        <translation>Aucun jeu de cartes lisible dans %1 ou %2&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The new set in %1 cannot be read.</source>
+        <translation>Le nouveau jeu de cartes dans %1 est illisible.</translation>
     </message>
 </context>
 <context>
@@ -443,6 +482,93 @@ Détails&#xa0;: %3</translation>
     <message>
         <source>%1; %2 to play</source>
         <translation>%1&#xa0;; à %2 de jouer</translation>
+    </message>
+</context>
+<context>
+    <name>TSetMaker</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a picture&apos;s file name and why it was left out</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <comment>pictures left out</comment>
+        <translation>
+            <numerusform>et %n autre.</numerusform>
+            <numerusform>et %n autres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New set from pictures</source>
+        <translation>Nouveau jeu de cartes à partir d&apos;images</translation>
+    </message>
+    <message>
+        <source>Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other kinds this computer reads. Each picture makes one pair and is cut to the shape of a card. Two pictures named like dog.a.jpg and dog.b.jpg make one pair whose two cards differ. A set needs at least %1 pictures.</source>
+        <translation>Crée un jeu de cartes avec tes propres images&#xa0;: PNG, JPEG, GIF, BMP et les autres formats que cet ordinateur sait lire. Chaque image donne une paire et est découpée à la forme d&apos;une carte. Deux images nommées par exemple chien.a.jpg et chien.b.jpg donnent une paire dont les deux cartes sont différentes. Un jeu de cartes demande au moins %1 images.</translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation>Choisir un dossier...</translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation>Choisir des images...</translation>
+    </message>
+    <message>
+        <source>Folder of pictures</source>
+        <translation>Dossier d&apos;images</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>You already have a set saved as %1. Replace it with the new set?</source>
+        <translation>Tu as déjà un jeu de cartes enregistré sous %1. Le remplacer par le nouveau&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Pictures found: %1. A set needs at least %2.</source>
+        <translation>Images trouvées&#xa0;: %1. Un jeu de cartes en demande au moins %2.</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation>Nom du jeu de cartes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Reading the pictures...</source>
+        <translation>Lecture des images...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Writing the set...</source>
+        <translation>Enregistrement du jeu de cartes...</translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation>Le jeu de cartes n&apos;a pas pu être créé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.</source>
+        <translation>Images utilisables&#xa0;: %1. Un jeu de cartes demande au moins %2 images différentes, donc rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Laissées de côté&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The set &quot;%1&quot; has %n pairs.</source>
+        <translation>
+            <numerusform>Le jeu de cartes «&#xa0;%1&#xa0;» a %n paire.</numerusform>
+            <numerusform>Le jeu de cartes «&#xa0;%1&#xa0;» a %n paires.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -519,11 +645,11 @@ Détails&#xa0;: %3</translation>
     </message>
     <message>
         <source>the set has %1 faces, fewer than the %2 a game needs</source>
-        <translation>le jeu a %1 images, moins que les %2 nécessaires à une partie</translation>
+        <translation>le jeu a %1 faces, moins que les %2 nécessaires à une partie</translation>
     </message>
     <message>
         <source>the record names %1 faces but the archive holds %2</source>
-        <translation>l&apos;enregistrement annonce %1 images mais l&apos;archive en contient %2</translation>
+        <translation>l&apos;enregistrement annonce %1 faces mais l&apos;archive en contient %2</translation>
     </message>
     <message>
         <source>usage: %1</source>
@@ -547,19 +673,19 @@ Détails&#xa0;: %3</translation>
     </message>
     <message>
         <source>face %1</source>
-        <translation>l&apos;image %1</translation>
+        <translation>la face %1</translation>
     </message>
     <message>
         <source>face %1 has a border unlike the set&apos;s other faces</source>
-        <translation>l&apos;image %1 a une bordure différente des autres images du jeu</translation>
+        <translation>la face %1 a une bordure différente des autres faces du jeu</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, %6 warning(s)</source>
-        <translation>%1&#xa0;: jouable, %2 images %3 de %4x%5, %6 avertissement(s)</translation>
+        <translation>%1&#xa0;: jouable, %2 faces %3 de %4x%5, %6 avertissement(s)</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5</source>
-        <translation>%1&#xa0;: jouable, %2 images %3 de %4x%5</translation>
+        <translation>%1&#xa0;: jouable, %2 faces %3 de %4x%5</translation>
     </message>
     <message>
         <source>%1 needs a value; %2</source>
@@ -579,15 +705,15 @@ Détails&#xa0;: %3</translation>
     </message>
     <message>
         <source>faces mix picture kinds: %1 is %2 but %3 is %4</source>
-        <translation>les images mélangent les formats&#xa0;: %1 est en %2 mais %3 est en %4</translation>
+        <translation>les faces mélangent les formats&#xa0;: %1 est en %2 mais %3 est en %4</translation>
     </message>
     <message>
         <source>faces differ in size: %1 is %2 but %3 is %4</source>
-        <translation>les images n&apos;ont pas la même taille&#xa0;: %1 fait %2 mais %3 fait %4</translation>
+        <translation>les faces n&apos;ont pas la même taille&#xa0;: %1 fait %2 mais %3 fait %4</translation>
     </message>
     <message>
         <source>%1: the card back is %2 but the faces are %3</source>
-        <translation>%1&#xa0;: le dos des cartes fait %2 mais les images font %3</translation>
+        <translation>%1&#xa0;: le dos des cartes fait %2 mais les faces font %3</translation>
     </message>
     <message>
         <source>tessaly: warning: %1</source>
@@ -595,7 +721,7 @@ Détails&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4</source>
-        <translation>%1&#xa0;: %2 images %3 de %4</translation>
+        <translation>%1&#xa0;: %2 faces %3 de %4</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not an entry number</source>
@@ -615,7 +741,7 @@ Détails&#xa0;: %3</translation>
     </message>
     <message>
         <source>card set: %1 x %2 pixels, %3 faces, face type %4</source>
-        <translation>jeu de cartes&#xa0;: %1 x %2 pixels, %3 images, type d&apos;image %4</translation>
+        <translation>jeu de cartes&#xa0;: %1 x %2 pixels, %3 faces, type de face %4</translation>
     </message>
     <message>
         <source>name: %1</source>
@@ -691,11 +817,47 @@ Détails&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1: the set has %2 faces, fewer than the smallest pair count (8)</source>
-        <translation>%1&#xa0;: le jeu a %2 images, moins que le plus petit nombre de paires (8)</translation>
+        <translation>%1&#xa0;: le jeu a %2 faces, moins que le plus petit nombre de paires (8)</translation>
     </message>
     <message>
         <source>in the text form \\ is a backslash, \t a tab, \n and \r line breaks, \, a comma, \xHH another control character</source>
         <translation>dans la forme texte, \\ est une barre oblique inverse, \t une tabulation, \n et \r des sauts de ligne, \, une virgule, \xHH un autre caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the record marks pairs that differ, but the archive holds %1 second pictures for its %2 faces</source>
+        <translation>l&apos;enregistrement indique des paires différentes, mais l&apos;archive contient %1 secondes images pour ses %2 faces</translation>
+    </message>
+    <message>
+        <source>face %1&apos;s second picture</source>
+        <translation>la seconde image de la face %1</translation>
+    </message>
+    <message>
+        <source>face %1&apos;s second picture has a border unlike the set&apos;s other second pictures</source>
+        <translation>la seconde image de la face %1 a une bordure différente des autres secondes images du jeu</translation>
+    </message>
+    <message>
+        <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture, %6 warning(s)</source>
+        <translation>%1&#xa0;: jouable, %2 faces %3 de %4x%5, chacune avec une seconde image, %6 avertissement(s)</translation>
+    </message>
+    <message>
+        <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture</source>
+        <translation>%1&#xa0;: jouable, %2 faces %3 de %4x%5, chacune avec une seconde image</translation>
+    </message>
+    <message>
+        <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
+        <translation>--pairs&#xa0;: %1 n&apos;est pas de la forme FIRST:SECOND, deux fichiers d&apos;images reliés par un deux-points</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 faces of %4, each with a second picture</source>
+        <translation>%1&#xa0;: %2 faces %3 de %4, chacune avec une seconde image</translation>
+    </message>
+    <message>
+        <source>second pictures: entries %1 to %2, face N&apos;s at entry N + %3</source>
+        <translation>secondes images&#xa0;: entrées %1 à %2, celle de la face N à l&apos;entrée N + %3</translation>
+    </message>
+    <message>
+        <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
+        <translation>Avec --pairs, chaque FACE est de la forme FIRST:SECOND&#xa0;: deux images pour les deux cartes d&apos;une paire (un mot et son image, par exemple)&#xa0;; les cartes vont toujours par paires.</translation>
     </message>
 </context>
 </TS>

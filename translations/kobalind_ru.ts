@@ -127,6 +127,16 @@ Details: %3</source>
         <source>%1&apos;s turn (pairs: %2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>pair %1, second picture</source>
+        <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pair %1, first picture</source>
+        <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Players</name>
@@ -226,6 +236,23 @@ Details: %3</source>
     </message>
     <message>
         <source>its card set %1 has changed since it was saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetFromPictures</name>
+    <message>
+        <source>It cannot be read as a picture (%1).</source>
+        <comment>%1: the reader&apos;s reason</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other picture of its pair, %1, cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It shows the same as %1.</source>
+        <comment>%1: an earlier picture&apos;s file name</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -356,10 +383,6 @@ Details: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No readable set of cards in %1!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Set Options</source>
         <translation type="unfinished"></translation>
     </message>
@@ -386,6 +409,22 @@ Details: %3</source>
     </message>
     <message>
         <source>Takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: face %2&apos;s second picture: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New set from pictures...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No readable set of cards in %1 or %2!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new set in %1 cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -437,6 +476,95 @@ Details: %3</source>
     <message>
         <source>%1; %2 to play</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSetMaker</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a picture&apos;s file name and why it was left out</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <comment>pictures left out</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New set from pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other kinds this computer reads. Each picture makes one pair and is cut to the shape of a card. Two pictures named like dog.a.jpg and dog.b.jpg make one pair whose two cards differ. A set needs at least %1 pictures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder of pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You already have a set saved as %1. Replace it with the new set?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures found: %1. A set needs at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the pictures...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the set...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The set &quot;%1&quot; has %n pairs.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -689,6 +817,42 @@ Details: %3</source>
     </message>
     <message>
         <source>in the text form \\ is a backslash, \t a tab, \n and \r line breaks, \, a comma, \xHH another control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record marks pairs that differ, but the archive holds %1 second pictures for its %2 faces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face %1&apos;s second picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face %1&apos;s second picture has a border unlike the set&apos;s other second pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture, %6 warning(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 faces of %4, each with a second picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second pictures: entries %1 to %2, face N&apos;s at entry N + %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
