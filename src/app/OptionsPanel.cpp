@@ -4,6 +4,7 @@
 #include "app/MainF.h"
 
 #include "app/BoardGrid.h"
+#include "app/CardSetNames.h"
 #include "app/Settings.h"
 #include "controls/LumImageCtrl.h"
 #include "game/GameError.h"
@@ -196,7 +197,7 @@ void TMainForm::MarkUnusableSet(int item)
         return;
     // Greyed, and passed over by the keys and the list.
     entry->setEnabled(false);
-    entry->setText(QString::fromStdString(Catalogue[static_cast<std::size_t>(item)].SetName)
+    entry->setText(CardSetDisplayName(Catalogue[static_cast<std::size_t>(item)], CardsDir)
                    + QStringLiteral(" (cannot be used)"));
 }
 
@@ -227,7 +228,7 @@ const TCardsObj* TMainForm::SettingsToControls()
 
     CardsBox->clear();
     for (std::size_t i = 0; i < Catalogue.size(); ++i) {
-        CardsBox->addItem(QString::fromStdString(Catalogue[i].SetName), static_cast<int>(i));
+        CardsBox->addItem(CardSetDisplayName(Catalogue[i], CardsDir), static_cast<int>(i));
         if (!Catalogue[i].Unusable.empty())
             MarkUnusableSet(static_cast<int>(i));
     }

@@ -1,9 +1,13 @@
 // The card-set catalogue and the options panel's rules: pair counts, the cap
 // to a set's faces, and the naming and counting of players.
 
+#include "app/CardSetNames.h"
 #include "app/CardsObj.h"
 
 #include "CardsObjTestFiles.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +157,21 @@ TEST(OptionsRules, EditsShowTheHumanRecords)
     const TPlayers players = Named({"Computer", "Ann", "Bo", "Cy", "Di"});
     EXPECT_EQ(NamesForEdits(players, true), (TPlayerEdits {"Ann", "Bo", "Cy", "Di"}));
     EXPECT_EQ(NamesForEdits(players, false), (TPlayerEdits {"Computer", "Ann", "Bo", "Cy"}));
+}
+
+TEST(CardSets, ADefaultSetShowsItsNameInThePlayersLanguageAndAnyOtherItsOwn)
+{
+    QTranslator translator; // the test language names "Animal Parade"
+    ASSERT_TRUE(translator.load(QStringLiteral(TEST_TRANSLATIONS_DIR "/kobalind_xx.qm")));
+    QCoreApplication::installTranslator(&translator);
+    const std::string programCards = "/opt/kobalind/cards/";
+    EXPECT_EQ(CardSetDisplayName({programCards + "animals.crd", "Animal Parade"}, programCards),
+              QString::fromUtf8("Парад зверей"));
+    EXPECT_EQ(CardSetDisplayName({programCards + "mine.crd", "My cards"}, programCards), QStringLiteral("My cards"));
+    for (const char* elsewhere : {"/home/me/.local/share/kobalind/cards/animals.crd", "/opt/kobalind/cards/x/a.crd"})
+        EXPECT_EQ(CardSetDisplayName({elsewhere, "Animal Parade"}, programCards), QStringLiteral("Animal Parade"))
+            << elsewhere;
+    QCoreApplication::removeTranslator(&translator);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "Theme.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -32,7 +33,7 @@ struct TPlan {
 std::vector<TPlan> Plans()
 {
     return {
-        {"animals.crd", "Animal Parade", 1, QSize(120, 90), QColor(0x2e, 0x7d, 0x4f), "\U0001F43E",
+        {"animals.crd", QT_TRANSLATE_NOOP("CardSets", "Animal Parade"), 1, QSize(120, 90), QColor(0x2e, 0x7d, 0x4f), "\U0001F43E",
          {
              {QColor(0xf6, 0xc9, 0x8e), "🐶 🐱 🐭 🐹 🐰 🦊 🐻 🐼 🐨 🐯 🦁"},
              {QColor(0xc9, 0xe6, 0x9c), "🐮 🐷 🐸 🐵 🐔 🐴 🐑 🐐 🦙 🦃 🐓"},
@@ -41,7 +42,7 @@ std::vector<TPlan> Plans()
              {QColor(0xd8, 0xc4, 0xf0), "🦉 🦅 🦆 🦜 🦩 🦚 🐧 🦢 🐦 🦇"},
              {QColor(0xf3, 0xb6, 0xc8), "🐝 🐞 🦋 🐌 🐛 🐜 🦂 🐊 🦎 🐍 🦖"},
          }},
-        {"food.crd", "Kitchen Feast", 2, QSize(100, 100), QColor(0xb5, 0x4a, 0x22), "\U0001F374",
+        {"food.crd", QT_TRANSLATE_NOOP("CardSets", "Kitchen Feast"), 2, QSize(100, 100), QColor(0xb5, 0x4a, 0x22), "\U0001F374",
          {
              {QColor(0xff, 0xd3, 0xc2), "🍎 🍐 🍊 🍋 🍌 🍉 🍇 🍓 🍒 🍑 🥭 🍍 🥥 🥝"},
              {QColor(0xcd, 0xeb, 0xb4), "🍅 🍆 🥑 🥦 🥕 🌽 🌶 🥒 🧄 🧅 🥔 🍄"},
@@ -49,7 +50,7 @@ std::vector<TPlan> Plans()
              {QColor(0xf6, 0xc8, 0xe4), "🍩 🍪 🎂 🍰 🧁 🍫 🍬 🍭 🍦 🍿 🥨 🥐"},
              {QColor(0xbf, 0xdc, 0xf5), "☕ 🍵 🥛 🧃 🥤 🍹 🍼 🧋 🍯 🧉"},
          }},
-        {"travel.crd", "Sports & Travel", 0, QSize(80, 100), QColor(0x2a, 0x55, 0xa8), "\U0001F3C6",
+        {"travel.crd", QT_TRANSLATE_NOOP("CardSets", "Sports & Travel"), 0, QSize(80, 100), QColor(0x2a, 0x55, 0xa8), "\U0001F3C6",
          {
              {QColor(0xc6, 0xe2, 0xf7), "🚗 🚕 🚌 🚑 🚒 🚜 🏍 🚲 🛴 🚂 🚁 ✈ 🚀 ⛵ 🛸 🚤 🛶 🎈 🚠 🛹"},
              {QColor(0xd6, 0xf0, 0xc8), "⚽ 🏀 🏈 ⚾ 🎾 🏐 🥏 🎱 🏓 🏸 🏒 🥊 🎯 🎳 ⛳ 🏹 🎣 🥋 🎿 🛷"},
