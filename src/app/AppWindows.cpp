@@ -1,5 +1,6 @@
 #include "app/AppWindows.h"
 
+#include "app/CardSetLanguage.h"
 #include "app/MessageDialog.h"
 #include "app/ShellLaunch.h"
 #include "app/SkinLanguage.h"
@@ -57,8 +58,13 @@ TAppWindows::TAppWindows(TLumResReader& ordinarySkin, const std::string& appDir,
     };
     main->OnShowAbout = [this]() { AboutForm->exec(); };
     main->OnShowHelp = [this]() { helpform->exec(); };
-    main->OnAdvertisement = [this](const TGraphic& picture, const std::string& link) {
-        ScoreForm->SetAdvertisement(picture, link);
+    main->OnAdvertisement = [this, main, appDir, language](const TGraphic& picture, const std::string& link) {
+        std::string problem;
+        const std::unique_ptr<TGraphic> translated =
+            LanguageAdvert(main->Game().CardSetFile, appDir + "cards/", language, problem);
+        if (!problem.empty())
+            std::fprintf(stderr, "kobalind: %s\n", problem.c_str());
+        ScoreForm->SetAdvertisement(translated ? *translated : picture, link);
     };
 }
 

@@ -4,7 +4,7 @@
 #include "app/MainF.h"
 
 #include "app/BoardGrid.h"
-#include "app/CardSetNames.h"
+#include "app/CardSetLanguage.h"
 #include "app/Settings.h"
 #include "controls/LumImageCtrl.h"
 #include "game/GameError.h"

@@ -94,12 +94,12 @@ void TGame::TakeCardSet(TCardSet set, const std::string& cardSetFile, std::strin
     CellWidth = set.Info.Width;
     CellHeight = set.Info.Height;
     FaceType = set.Info.FaceType;
+    CardSetFile = cardSetFile; // the view may look for the set's advertisement in the player's language
     View.SetAdvertisement(*set.Advert, set.Info.AdLink);
     CardBack = std::move(set.CardBack);
     FacePictures = std::move(set.FacePictures);
     FaceStreams = std::move(set.FaceStreams);
     FaceEntries = std::move(set.FaceEntries);
-    CardSetFile = cardSetFile;
     CardSetDigest = std::move(digest);
 }
 

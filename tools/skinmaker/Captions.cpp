@@ -12,23 +12,23 @@ namespace {
 
 const QTranslator* CurrentTranslator = nullptr;
 QString CurrentCode = QStringLiteral("en");
-int Translated = 0;
+int TranslatedCount = 0;
 
 } // namespace
 
-QString Tr(const char* source)
+QString Translated(const char* source, const char* context)
 {
     if (CurrentTranslator) {
-        const QString translation = CurrentTranslator->translate("Skin", source);
+        const QString translation = CurrentTranslator->translate(context, source);
         if (!translation.isEmpty()) {
-            ++Translated;
+            ++TranslatedCount;
             return translation;
         }
     }
     return QString::fromUtf8(source);
 }
 
-int TranslatedCaptions() { return Translated; }
+int TranslatedCaptions() { return TranslatedCount; }
 
 TDrawLanguage::TDrawLanguage(const QString& code, const QTranslator& translator)
     : PreviousTranslator(CurrentTranslator), PreviousCode(CurrentCode)

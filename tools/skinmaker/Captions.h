@@ -3,7 +3,8 @@
 // caption fits its place. English is the source: a caption is marked with
 // QT_TRANSLATE_NOOP("Skin", ...) so lupdate collects it, and Tr gives it in
 // the language a TDrawLanguage sets, or in English where that language has
-// no translation of it.
+// no translation of it. The default card sets' names and advertisements use
+// the context "CardSets".
 
 #include <QFont>
 #include <QRect>
@@ -13,7 +14,7 @@ class QTranslator;
 
 namespace Theme {
 
-QString Tr(const char* source);
+QString Translated(const char* source, const char* context = "Skin");
 
 // How many captions Tr has given in a language other than English so far:
 // a picture whose drawing did not raise it carries no translated text.

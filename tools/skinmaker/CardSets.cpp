@@ -1,10 +1,13 @@
 #include "CardSets.h"
 
 #include "CardArt.h"
+#include "Captions.h"
 #include "CardSetArchive.h"
 #include "GifFaces.h"
 #include "ImageBytes.h"
 #include "Theme.h"
+
+#include "resources/LumResWriter.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -81,15 +84,22 @@ QImage DrawSetBack(const TPlan& plan, const TEmojiFont& emoji, QSize size)
     return DrawBack(size, plan.Theme, emoji.Glyph(QString::fromUtf8(plan.Emblem), 64));
 }
 
+// The advertisement: the set's name and where its art comes from.
+QImage DrawSetAdvert(const TPlan& plan, const TEmojiFont& emoji)
+{
+    const std::vector<TFace> faces = FacesOf(plan);
+    std::vector<QImage> samples;
+    for (std::size_t i = 0; i < 3 && i < faces.size(); ++i)
+        samples.push_back(emoji.Glyph(faces[i * faces.size() / 3].Emoji, 40));
+    return DrawAdvert(plan.Theme, Theme::Translated(plan.Name.c_str(), "CardSets"), samples);
+}
+
 TCardSetFile BuildSet(const TPlan& plan, const TEmojiFont& emoji)
 {
     const std::vector<TFace> faces = FacesOf(plan);
     const int glyphSize = GlyphSize(plan.Size);
 
-    std::vector<QImage> samples;
-    for (std::size_t i = 0; i < 3 && i < faces.size(); ++i)
-        samples.push_back(emoji.Glyph(faces[i * faces.size() / 3].Emoji, 40));
-    const QImage ad = DrawAdvert(plan.Theme, QString::fromStdString(plan.Name), samples);
+    const QImage ad = DrawSetAdvert(plan, emoji);
     const QImage back = DrawSetBack(plan, emoji, plan.Size);
 
     // Each set stores its pictures a little differently, so every kind of
@@ -135,6 +145,23 @@ std::vector<TCardSetFile> BuildCardSets(const TEmojiFont& emoji)
     for (const TPlan& plan : Plans())
         sets.push_back(BuildSet(plan, emoji));
     return sets;
+}
+
+std::vector<TCardSetFile> BuildAdvertOverlays(const TEmojiFont& emoji)
+{
+    std::vector<TCardSetFile> overlays;
+    for (const TPlan& plan : Plans()) {
+        TLumResWriter writer;
+        writer.AddStored({}); // the record stays the set's own
+        const int before = Theme::TranslatedCaptions();
+        const QImage ad = DrawSetAdvert(plan, emoji);
+        if (Theme::TranslatedCaptions() == before)
+            writer.AddStored({}); // nothing on it translated
+        else
+            writer.AddCompressed(BitmapBytes(ad, 32));
+        overlays.push_back({plan.FileName, writer.Bytes()});
+    }
+    return overlays;
 }
 
 std::vector<TSetSample> DrawSetSamples(const TEmojiFont& emoji, QSize size)

@@ -77,7 +77,8 @@ QImage DrawCover(const std::vector<TSetSample>& sets)
     const int lineWidth = 429 - 2 * CoverInset;
     DrawShadowText(p, QRect(CoverInset, 20, lineWidth, 44), Qt::AlignCenter, "Orvane Kobalind", Gold, UiFont(34, true));
     DrawShadowText(p, QRect(CoverInset, 64, lineWidth, 20), Qt::AlignCenter,
-                   Tr(QT_TRANSLATE_NOOP("Skin", "find the pairs, beat your friends")), Caption, UiFont(13, false));
+                   Translated(QT_TRANSLATE_NOOP("Skin", "find the pairs, beat your friends")), Caption,
+                   UiFont(13, false));
 
     // Every set's back, and between them the first faces of two sets.
     const struct {
@@ -92,12 +93,14 @@ QImage DrawCover(const std::vector<TSetSample>& sets)
         DrawMiniCard(p, card.Centre, *card.Card, card.Angle);
 
     DrawShadowText(p, QRect(CoverInset, 206, lineWidth, 18), Qt::AlignCenter,
-                   Tr(QT_TRANSLATE_NOOP("Skin", "Press Play to start, or Options to choose")), Caption, UiFont(12, true));
+                   Translated(QT_TRANSLATE_NOOP("Skin", "Press Play to start, or Options to choose")), Caption,
+                   UiFont(12, true));
     DrawShadowText(p, QRect(CoverInset, 223, lineWidth, 18), Qt::AlignCenter,
-                   Tr(QT_TRANSLATE_NOOP("Skin", "the cards, the players and the computer's memory.")), Caption,
+                   Translated(QT_TRANSLATE_NOOP("Skin", "the cards, the players and the computer's memory.")), Caption,
                    UiFont(12, true));
     DrawShadowText(p, QRect(CoverInset, 252, lineWidth, 16), Qt::AlignCenter,
-                   Tr(QT_TRANSLATE_NOOP("Skin", "Card art: Noto Color Emoji (SIL Open Font License) — click to visit")),
+                   Translated(QT_TRANSLATE_NOOP(
+                       "Skin", "Card art: Noto Color Emoji (SIL Open Font License) — click to visit")),
                    Muted, UiFont(10, false));
     return cover;
 }
@@ -115,8 +118,8 @@ QImage DrawOptionsPanel()
     p.setPen(GoldDark);
     p.drawRect(2, 2, PanelWidth - 5, PanelHeight - 5);
 
-    DrawShadowText(p, QRect(0, 8, PanelWidth, 30), Qt::AlignCenter, Tr(QT_TRANSLATE_NOOP("Skin", "Options")), Gold,
-                   UiFont(22, true));
+    DrawShadowText(p, QRect(0, 8, PanelWidth, 30), Qt::AlignCenter, Translated(QT_TRANSLATE_NOOP("Skin", "Options")),
+                   Gold, UiFont(22, true));
     p.setPen(GoldDark);
     p.drawLine(24, 40, PanelWidth - 25, 40);
     p.setPen(QColor(0x3a, 0x48, 0x80));
@@ -130,17 +133,17 @@ QImage DrawOptionsPanel()
     };
 
     // Left column: the three lists and the sound switch.
-    label(30, 49, 150, Tr(QT_TRANSLATE_NOOP("Skin", "Card set")));
+    label(30, 49, 150, Translated(QT_TRANSLATE_NOOP("Skin", "Card set")));
     DrawSunken(p, QRect(30, 68, 145, 21));
-    label(30, 97, 150, Tr(QT_TRANSLATE_NOOP("Skin", "Pairs on the board")));
+    label(30, 97, 150, Translated(QT_TRANSLATE_NOOP("Skin", "Pairs on the board")));
     DrawSunken(p, QRect(30, 116, 145, 21));
-    label(30, 145, 150, Tr(QT_TRANSLATE_NOOP("Skin", "Turn-back delay (s)")));
+    label(30, 145, 150, Translated(QT_TRANSLATE_NOOP("Skin", "Turn-back delay (s)")));
     DrawSunken(p, QRect(30, 164, 145, 21));
     DrawSunken(p, QRect(30, 221, 15, 15));
-    label(52, 220, 120, Tr(QT_TRANSLATE_NOOP("Skin", "Sound")));
+    label(52, 220, 120, Translated(QT_TRANSLATE_NOOP("Skin", "Sound")));
 
     // Right column: the four names, the computer switch and its memory.
-    label(232, 49, 130, Tr(QT_TRANSLATE_NOOP("Skin", "Players")));
+    label(232, 49, 130, Translated(QT_TRANSLATE_NOOP("Skin", "Players")));
     for (int i = 0; i < 4; ++i) {
         const int y = 68 + 24 * i;
         DrawSunken(p, QRect(232, y, 121, 21));
@@ -148,13 +151,13 @@ QImage DrawOptionsPanel()
                        caption);
     }
     DrawSunken(p, QRect(232, 169, 15, 15));
-    label(254, 168, 120, Tr(QT_TRANSLATE_NOOP("Skin", "Computer plays")));
-    label(200, 204, 177, Tr(QT_TRANSLATE_NOOP("Skin", "Computer memory")));
-    DrawShadowText(p, QRect(200, 246, 80, 14), left, Tr(QT_TRANSLATE_NOOP("Skin", "weak")), Muted, small);
-    DrawShadowText(p, QRect(297, 246, 80, 14), Qt::AlignRight | Qt::AlignVCenter, Tr(QT_TRANSLATE_NOOP("Skin", "strong")),
-                   Muted, small);
+    label(254, 168, 120, Translated(QT_TRANSLATE_NOOP("Skin", "Computer plays")));
+    label(200, 204, 177, Translated(QT_TRANSLATE_NOOP("Skin", "Computer memory")));
+    DrawShadowText(p, QRect(200, 246, 80, 14), left, Translated(QT_TRANSLATE_NOOP("Skin", "weak")), Muted, small);
+    DrawShadowText(p, QRect(297, 246, 80, 14), Qt::AlignRight | Qt::AlignVCenter,
+                   Translated(QT_TRANSLATE_NOOP("Skin", "strong")), Muted, small);
     DrawShadowText(p, QRect(24, 262, 150, 28), Qt::AlignLeft | Qt::AlignTop,
-                   Tr(QT_TRANSLATE_NOOP("Skin", "Names left empty\ndo not take part.")), Muted, small);
+                   Translated(QT_TRANSLATE_NOOP("Skin", "Names left empty\ndo not take part.")), Muted, small);
     return panel;
 }
 

@@ -40,7 +40,7 @@ struct TCaptioned {
 
 std::map<std::int32_t, TCaptioned> CaptionedEntries(const TEmojiFont& emoji)
 {
-    const auto title = [](const char* text) { return [text] { return DrawTitle(Theme::Tr(text)); }; };
+    const auto title = [](const char* text) { return [text] { return DrawTitle(Theme::Translated(text)); }; };
     return {
         {1, {[&emoji] { return DrawCover(DrawSetSamples(emoji, QSize(58, 78))); }, 32}},
         {11, {[] { return DrawMainFrame().Bar; }}},

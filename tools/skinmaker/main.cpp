@@ -4,7 +4,8 @@
 // and the same skin and sets at twice the resolution, OUTDIR/kobalind@2x.dat
 // and OUTDIR/cards/@2x/*.crd. For each translation, the overlay of the
 // skin's captions in that language at both resolutions,
-// OUTDIR/kobalind_LANG.dat and OUTDIR/kobalind_LANG@2x.dat.
+// OUTDIR/kobalind_LANG.dat and OUTDIR/kobalind_LANG@2x.dat, and the overlays
+// of the sets' advertisements, OUTDIR/cards/LANG/*.crd.
 // Nothing depends on the clock or on chance: every run writes the same bytes.
 // A caption that does not fit its place, in any language, fails the run.
 #include "Captions.h"
@@ -101,6 +102,9 @@ void WriteCaptionOverlays(const TArguments& arguments, const TEmojiFont& emoji)
             throw std::runtime_error("cannot read the translation " + file.string());
         const Theme::TDrawLanguage drawn(QString::fromStdString(language), translator);
         WriteFile(arguments.Out / ("kobalind_" + language + ".dat"), Skin::BuildCaptionOverlay(emoji));
+        std::filesystem::create_directories(arguments.Out / "cards" / language);
+        for (const TCardSetFile& set : BuildAdvertOverlays(emoji))
+            WriteFile(arguments.Out / "cards" / language / set.FileName, set.Bytes);
         const Theme::TDrawScale sharp(2);
         WriteFile(arguments.Out / ("kobalind_" + language + "@2x.dat"), Skin::BuildCaptionOverlay(emoji));
     }

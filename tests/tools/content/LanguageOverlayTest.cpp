@@ -1,6 +1,6 @@
-// The skin's captions in other languages: skinmaker draws, for each
-// translation, an overlay holding only the pictures with a translated
-// caption, and refuses a caption too wide for its place.
+// The skin's captions and the sets' advertisements in other languages:
+// skinmaker draws, for each translation, overlays holding only the pictures
+// with a translated text, and refuses a caption too wide for its place.
 #include "ContentFixture.h"
 
 #include "resources/Bitmap.h"
@@ -32,6 +32,13 @@ TRun RunSkinmakerWith(const std::string& folder, const std::string& language)
     return run;
 }
 
+// The content drawn with the made-up language xx, once per test process.
+const TRun& XxRun()
+{
+    static const TRun run = RunSkinmakerWith("content-xx", "xx");
+    return run;
+}
+
 TBitmap Picture(TLumResReader& archive, int entry)
 {
     TMemoryStream stream;
@@ -43,8 +50,7 @@ TBitmap Picture(TLumResReader& archive, int entry)
 
 TEST(LanguageOverlay, HoldsOnlyThePicturesWithATranslatedCaptionAtBothSizes)
 {
-    const TRun run = RunSkinmakerWith("content-xx", "xx");
-    ASSERT_EQ(run.Status, 0) << run.Output;
+    ASSERT_EQ(XxRun().Status, 0) << XxRun().Output;
     const std::filesystem::path out = TestPath("content-xx");
     // The main skin stays exactly as it is drawn without translations.
     EXPECT_EQ(ReadFile(out / "kobalind.dat"), ReadFile(ContentDir() / "kobalind.dat"));
@@ -67,6 +73,23 @@ TEST(LanguageOverlay, HoldsOnlyThePicturesWithATranslatedCaptionAtBothSizes)
             EXPECT_GT(changed, 50) << "the Play button's caption";
         }
     }
+}
+
+TEST(LanguageOverlay, ASetsAdvertisementIsDrawnAgainOnlyWhereItsNameOrLinesAreTranslated)
+{
+    ASSERT_EQ(XxRun().Status, 0) << XxRun().Output;
+    const std::filesystem::path out = TestPath("content-xx");
+    TLumResFileReader set((out / "cards" / "animals.crd").string());
+    TLumResFileReader animals((out / "cards" / "xx" / "animals.crd").string()); // its name is translated
+    TLumResFileReader food((out / "cards" / "xx" / "food.crd").string());       // nothing of it is
+    ASSERT_EQ(animals.EntryCount(), 2);
+    EXPECT_EQ(animals.Entries[0].EntrySize, 0) << "the record stays the set's own";
+    const TBitmap advert = Picture(animals, 1), english = Picture(set, 1);
+    EXPECT_EQ(advert.Width(), english.Width());
+    EXPECT_EQ(advert.Height(), english.Height());
+    EXPECT_NE(advert.Pixels().Pixels, english.Pixels().Pixels);
+    ASSERT_EQ(food.EntryCount(), 2);
+    EXPECT_EQ(food.Entries[0].EntrySize + food.Entries[1].EntrySize, 0);
 }
 
 TEST(LanguageOverlay, ACaptionTooWideForItsPlaceFailsNamingTheLanguageAndTheText)
