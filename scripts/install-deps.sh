@@ -8,6 +8,8 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev
+  # lupdate and lrelease for the catalogues; Qt's own texts (menus, standard buttons) in every language.
+  qt6-l10n-tools qt6-translations-l10n
   zlib1g-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev libx11-dev

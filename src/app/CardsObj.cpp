@@ -1,6 +1,7 @@
 #include "app/CardsObj.h"
 
 #include "game/CardSetInfo.h"
+#include "platform/Translate.h"
 #include "resources/LumRes.h"
 #include "resources/ResourceError.h"
 
@@ -107,17 +108,23 @@ std::int32_t LargestOfferedPairCount(std::int32_t imageCount)
 std::string NotEnoughImagesText(std::int32_t imageCount)
 {
     const std::int32_t pairs = LargestOfferedPairCount(imageCount);
-    std::string text = "This set of cards does not contain enough images!\n\nIt has " + std::to_string(imageCount)
-        + (imageCount == 1 ? " picture" : " pictures");
     if (pairs > 0)
-        return text + ", enough for " + std::to_string(pairs) + " pairs.";
-    return text + ", and a game needs at least " + std::to_string(PairCounts[0]) + ".";
+        return FillIn(Tr("CardSet", "This set of cards does not contain enough images!\n\n"
+                                    "It has %n picture(s), enough for %1 pairs.", nullptr, imageCount),
+                      {std::to_string(pairs)});
+    return FillIn(Tr("CardSet", "This set of cards does not contain enough images!\n\n"
+                                "It has %n picture(s), and a game needs at least %1.", nullptr, imageCount),
+                  {std::to_string(PairCounts[0])});
 }
 
 std::string UnusableSetText(const TCardsObj& set, const std::string& plain, const std::string& detail)
 {
-    return "The set of cards \"" + set.SetName + "\" cannot be used" + (plain.empty() ? "" : ": " + plain)
-        + ".\n\nDetails: " + detail;
+    if (plain.empty())
+        //: %1: the card set's name, %2: the technical reason, which stays English.
+        return FillIn(Tr("CardSet", "The set of cards \"%1\" cannot be used.\n\nDetails: %2"), {set.SetName, detail});
+    //: %1: the card set's name, %2: why (a text of the CardSet context), %3: the technical reason, which stays English.
+    return FillIn(Tr("CardSet", "The set of cards \"%1\" cannot be used: %2.\n\nDetails: %3"),
+                  {set.SetName, plain, detail});
 }
 
 TPlayerEdits NamesForEdits(const TPlayers& players, bool computerPlays)
@@ -135,6 +142,6 @@ std::int32_t ApplyPlayerNames(TPlayers& players, const TPlayerEdits& edits, bool
     for (std::size_t i = 0; i < edits.size(); ++i)
         players[first + i].Name = edits[i];
     if (computerPlays)
-        players[1].Name = "Computer";
+        players[1].Name = Tr("Players", "Computer");
     return NamePlayers(players, computerPlays);
 }

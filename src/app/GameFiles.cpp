@@ -2,6 +2,7 @@
 
 #include "game/GameError.h"
 #include "platform/PlatformError.h"
+#include "platform/Translate.h"
 
 #include <ctime>
 #include <system_error>
@@ -29,7 +30,6 @@ TSavedGameFound ReadSavedGame(const std::filesystem::path& file)
 
 std::string RefuseSavedGame(const std::filesystem::path& file, const std::string& reason)
 {
-    const std::string text = "The saved game cannot be resumed: " + reason + ".";
     // The time keeps names apart; a second refusal within the same second
     // gets a number too.
     const std::string stem = file.filename().string() + ".refused-" + RecordDate(std::time(nullptr));
@@ -39,8 +39,13 @@ std::string RefuseSavedGame(const std::filesystem::path& file, const std::string
         aside = file.parent_path() / (stem + "-" + std::to_string(n));
     std::filesystem::rename(file, aside, ec);
     if (ec)
-        return text + " It could not be moved aside (" + ec.message() + ") and stays as " + file.string() + ".";
-    return text + " It was kept as " + aside.string() + ".";
+        //: %1: the reason, %2: the system's error, %3: the file.
+        return FillIn(Tr("SavedGame", "The saved game cannot be resumed: %1. It could not be moved aside (%2) "
+                                      "and stays as %3."),
+                      {reason, ec.message(), file.string()});
+    //: %1: the reason, %2: the file it was moved to.
+    return FillIn(Tr("SavedGame", "The saved game cannot be resumed: %1. It was kept as %2."),
+                  {reason, aside.string()});
 }
 
 std::vector<TRecord> ReadRecords(const std::filesystem::path& file)

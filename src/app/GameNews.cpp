@@ -2,6 +2,8 @@
 
 #include "app/Announcer.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A name inside a composed text stands in its own isolate, as on the status line.
@@ -19,12 +21,14 @@ bool FaceUpInPlay(const TGame& game, std::int32_t col, std::int32_t row)
 
 QString CellPlace(std::int32_t col, std::int32_t row)
 {
-    return QStringLiteral("row %1, column %2").arg(row + 1).arg(col + 1);
+    //: Said by a screen reader: where a card lies on the board.
+    return QCoreApplication::translate("GameNews", "row %1, column %2").arg(row + 1).arg(col + 1);
 }
 
 QString CardFace(std::int32_t pair)
 {
-    return QStringLiteral("pair %1").arg(pair);
+    //: Said by a screen reader: what a face-up card shows (cards of a pair have the same number).
+    return QCoreApplication::translate("GameNews", "pair %1").arg(pair);
 }
 
 void TGameNews::Reset(const TGame& game)
@@ -40,7 +44,8 @@ void TGameNews::CardDrawn(const TGame& game, std::int32_t col, std::int32_t row)
         return;
     const bool up = FaceUpInPlay(game, col, row);
     if (up && !Up[row][col])
-        Announcer.Say(QStringLiteral("%1 turns %2: %3")
+        //: Said by a screen reader. %1: a player's name, %2: "row %1, column %2", %3: "pair %1".
+        Announcer.Say(QCoreApplication::translate("GameNews", "%1 turns %2: %3")
                           .arg(Named(game.Players[game.CurrentPlayer]), CellPlace(col, row),
                                CardFace(game.CellPair[row][col])));
     Up[row][col] = up;
@@ -58,7 +63,7 @@ void TGameNews::StatusChanged(const TGame& game, const std::string& text)
     const TPlayer& player = game.Players[game.CurrentPlayer];
     const QString name = Named(player);
     if (game.TurnPhase == 3 && game.PairMatched)
-        Announcer.Say(QStringLiteral("%1 finds a pair (pairs: %2)").arg(name).arg(player.Score));
+        Announcer.Say(QCoreApplication::translate("GameNews", "%1 finds a pair (pairs: %2)").arg(name).arg(player.Score));
     else
-        Announcer.Say(QStringLiteral("%1's turn (pairs: %2)").arg(name).arg(player.Score));
+        Announcer.Say(QCoreApplication::translate("GameNews", "%1's turn (pairs: %2)").arg(name).arg(player.Score));
 }

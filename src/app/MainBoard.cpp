@@ -10,6 +10,7 @@
 #include "app/ScoreStrip.h"
 #include "app/Sounds.h"
 #include "controls/LumImageMap.h"
+#include "platform/Translate.h"
 #include "resources/ResourceError.h"
 #include "windows/Image.h"
 
@@ -127,16 +128,17 @@ void TMainForm::PaintCellAs(TCellPaint paint, std::int32_t col, std::int32_t row
 QString TMainForm::CellName(std::int32_t col, std::int32_t row) const
 {
     const TGame& game = *GameEngine;
-    const QString name = CellPlace(col, row) + QStringLiteral(", ");
+    const QString name = CellPlace(col, row);
     if (col >= game.Cols || row >= game.Rows)
-        return name + QStringLiteral("empty");
+        //: Said by a screen reader for a board cell. %1: "row %1, column %2".
+        return tr("%1, empty").arg(name);
     // Once the game has ended every face shows again, taken ones included.
     const std::int32_t state = game.GameActive ? game.CellState[row][col] : CellFaceUp;
     if (state == CellRemoved)
-        return name + QStringLiteral("taken");
+        return tr("%1, taken").arg(name);
     if (state == CellFaceDown)
-        return name + QStringLiteral("face down");
-    return name + QStringLiteral("face up: ") + CardFace(game.CellPair[row][col]);
+        return tr("%1, face down").arg(name);
+    return tr("%1, face up: %2").arg(name, CardFace(game.CellPair[row][col]));
 }
 
 bool TMainForm::PaintSharp(const QImage& sharp, QPainter& painter, const QRect& rect)
@@ -199,7 +201,8 @@ void TMainForm::ShowFaceOverlay(std::int32_t phase, std::int32_t col, std::int32
         // The turn goes on with the card face up but blank; the message comes
         // once the engine has finished turning it.
         FailedFaces[static_cast<std::size_t>(pair - 1)] = true;
-        const std::string text = DealtSetFile + ": face " + std::to_string(pair) + ": " + error.what();
+        const std::string text = FillIn(Tr("TMainForm", "%1: face %2: %3"),
+                                        {DealtSetFile, std::to_string(pair), error.what()});
         QTimer::singleShot(0, this, [this, text]() { ReportError(text); });
         return;
     }

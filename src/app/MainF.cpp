@@ -44,15 +44,15 @@ struct TAreaDef {
 };
 
 constexpr TAreaDef ExitMapAreas[] = {
-    {"help", {6, 4, 19, 16}, "Help"},
-    {"mini", {23, 4, 36, 16}, "Minimize"},
-    {"exit", {40, 4, 53, 16}, "Exit"},
+    {"help", {6, 4, 19, 16}, QT_TRANSLATE_NOOP("TMainForm", "Help")},
+    {"mini", {23, 4, 36, 16}, QT_TRANSLATE_NOOP("TMainForm", "Minimize")},
+    {"exit", {40, 4, 53, 16}, QT_TRANSLATE_NOOP("TMainForm", "Exit")},
 };
 constexpr TAreaDef PanelMapAreas[] = {
-    {"exit", {8, 32, 65, 60}, "Exit"},
-    {"play", {392, 32, 457, 60}, "Play"},
-    {"reg", {7, 8, 67, 24}, "About"},
-    {"options", {398, 8, 458, 24}, "Options"},
+    {"exit", {8, 32, 65, 60}, QT_TRANSLATE_NOOP("TMainForm", "Exit")},
+    {"play", {392, 32, 457, 60}, QT_TRANSLATE_NOOP("TMainForm", "Play")},
+    {"reg", {7, 8, 67, 24}, QT_TRANSLATE_NOOP("TMainForm", "About")},
+    {"options", {398, 8, 458, 24}, QT_TRANSLATE_NOOP("TMainForm", "Options")},
 };
 const TRect CoverAdArea {11, 11, 418, 280};
 // The status line stays between the bar's "exit" and "play" buttons, with a
@@ -150,7 +150,7 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
 
     LoadOptions();
     OfferSavedGame();
-    CopyRightImage->SetHint(QStringLiteral("About"));
+    CopyRightImage->SetHint(tr("About"));
     FormResize();
     ShowWelcome();
 }
@@ -206,10 +206,10 @@ void TMainForm::CreateComponents()
     CoverMap->move(0, 0);
 
     // What a screen reader calls the board and the button bars.
-    MGrid->setAccessibleName(QStringLiteral("Board"));
-    PanelMap->setAccessibleName(QStringLiteral("Game buttons"));
-    ExitMap->setAccessibleName(QStringLiteral("Window buttons"));
-    CoverMap->setAccessibleName(QStringLiteral("Cover"));
+    MGrid->setAccessibleName(tr("Board"));
+    PanelMap->setAccessibleName(tr("Game buttons"));
+    ExitMap->setAccessibleName(tr("Window buttons"));
+    CoverMap->setAccessibleName(tr("Cover"));
 
     BindDragging(BgBevel);
     BindDragging(PanelMap);
@@ -262,7 +262,7 @@ void TMainForm::LoadSkin(TLumResReader& skin)
 void TMainForm::CreateAreas()
 {
     const auto add = [](TLumImageMap& map, const TAreaDef& area) {
-        map.AddArea(QString::fromLatin1(area.Name), area.Rect, CursorPoint, QString::fromLatin1(area.Hint));
+        map.AddArea(QString::fromLatin1(area.Name), area.Rect, CursorPoint, tr(area.Hint));
     };
     ExitMap->SetMapCursor(CursorMove);
     for (const TAreaDef& area : ExitMapAreas)

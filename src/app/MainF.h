@@ -31,6 +31,7 @@
 #include <vector>
 
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class QLineEdit;
 class QTimer;
@@ -94,6 +95,9 @@ public:
     void PanelToSettings();
     void CardsBoxChange();
     void checkAvailableCards();
+    // The language chosen: kept in the settings at once, and the note shown
+    // while it differs from the language being spoken.
+    void LanguageBoxChange();
 
     // --- The board, as the game engine sees it ----------------------------------
     void DrawCard(std::int32_t col, std::int32_t row) override;
@@ -143,6 +147,8 @@ public:
     QComboBox* CardsBox = nullptr;
     QComboBox* PairsBox = nullptr;
     QComboBox* DelayBox = nullptr;
+    QComboBox* LanguageBox = nullptr; // "System", then each language by its own name
+    QLabel* LanguageNote = nullptr;   // "takes effect when the game starts again"
     QCheckBox* SoundCheck = nullptr;
     QCheckBox* MotionCheck = nullptr;
     std::array<QLineEdit*, 4> PlayerEdits {}; // Player1Edit .. Player4Edit

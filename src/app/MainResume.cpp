@@ -8,6 +8,7 @@
 #include "game/CardSetLoader.h"
 #include "game/GameError.h"
 #include "platform/PlatformError.h"
+#include "platform/Translate.h"
 #include "platform/UserFolders.h"
 
 #include <QCoreApplication>
@@ -19,8 +20,6 @@
 #include <ctime>
 
 namespace {
-
-constexpr const char* ResumeText = "Welcome back: click here to resume your game";
 
 // Posted below the paints' priority, so a save never delays what the player sees.
 const QEvent::Type SaveEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -54,7 +53,8 @@ void TMainForm::ShowResumeChoice()
     const bool offered = ResumeOffered();
     Label1->SetPressable(offered);
     if (!CoverPanel->isHidden())
-        SetPlayerLabel(offered ? ResumeText : "Welcome");
+        SetPlayerLabel(offered ? Tr("TMainForm", "Welcome back: click here to resume your game")
+                               : Tr("TMainForm", "Welcome"));
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
@@ -82,9 +82,9 @@ void TMainForm::ResumeSavedGame()
     try {
         std::error_code ec;
         if (!std::filesystem::is_regular_file(file, ec))
-            throw EGameError("its card set " + file + " is gone");
+            throw EGameError(FillIn(Tr("SavedGame", "its card set %1 is gone"), {file}));
         if (CardSetDigest(file) != saved.Digest)
-            throw EGameError("its card set " + file + " has changed since it was saved");
+            throw EGameError(FillIn(Tr("SavedGame", "its card set %1 has changed since it was saved"), {file}));
         set = LoadCardSet(file, saved.FaceEntries, GameEngine->WorkAreaWidth, GameEngine->WorkAreaHeight);
     } catch (const EGameError& error) {
         RefuseOfferedGame(error.what());

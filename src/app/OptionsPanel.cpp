@@ -5,23 +5,29 @@
 
 #include "app/BoardGrid.h"
 #include "app/CardSetLanguage.h"
+#include "app/Language.h"
 #include "app/Settings.h"
 #include "controls/LumImageCtrl.h"
 #include "game/GameError.h"
+#include "platform/Languages.h"
+#include "platform/Translate.h"
 #include "resources/ResourceError.h"
 #include "windows/Image.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QStandardItemModel>
 #include <QTimer>
+
+#include <cstdlib>
 
 namespace {
 
 constexpr int OptionsWidth = 386;
 constexpr int OptionsHeight = 303;
-constexpr const char* NewGameQuestion = "Start a new game? Your unfinished game will be lost.";
 // Long enough for any real name, short enough for the score window's column.
 constexpr int MaxNameLength = 32;
 
@@ -40,19 +46,43 @@ QCheckBox* Tick(QWidget* parent, int left, int top)
     return box;
 }
 
-// Under "Sound", above the note on names; its caption is its own, in the
-// panel's caption colour, since the picture has none for it.
+// In the panel's caption colour and type, for the captions that the panel's
+// picture has none for.
+void PaintedCaptionLook(QWidget* widget, int pixelSize)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::WindowText, QColor(0xe3, 0xea, 0xff));
+    widget->setPalette(colours);
+    QFont bold = widget->font();
+    bold.setBold(true);
+    bold.setPixelSize(pixelSize);
+    widget->setFont(bold);
+}
+
+// Under "Sound", above the note on names.
 QCheckBox* MotionTick(QWidget* parent)
 {
-    auto* box = new QCheckBox(QStringLiteral("Moving cards"), parent);
+    auto* box = new QCheckBox(TMainForm::tr("Moving cards"), parent);
     box->setGeometry(30, 241, 150, 18);
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::WindowText, QColor(0xe3, 0xea, 0xff));
-    box->setPalette(colours);
-    QFont bold = box->font();
-    bold.setBold(true);
-    bold.setPixelSize(12); // as the panel's painted captions
-    box->setFont(bold);
+    PaintedCaptionLook(box, 12); // as the panel's painted captions
+    return box;
+}
+
+// Under the computer's memory: the list of languages with its caption on
+// its left, and the note under them.
+QComboBox* LanguageList(QWidget* parent)
+{
+    auto* caption = new QLabel(TMainForm::tr("Language"), parent);
+    caption->setGeometry(200, 264, 70, 21);
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    PaintedCaptionLook(caption, 12);
+    auto* box = PickList(parent, 272, 264);
+    box->resize(105, 21);
+    //: The language choice that follows the desktop's language.
+    box->addItem(TMainForm::tr("System"), QString());
+    for (const TLanguage& language : Languages())
+        box->addItem(QString::fromUtf8(language.Name), QString::fromLatin1(language.Code));
+    caption->setBuddy(box);
     return box;
 }
 
@@ -69,12 +99,18 @@ void TMainForm::CreateOptionsPanel()
     CardsBox = PickList(OptionsPanel, 30, 68);
     PairsBox = PickList(OptionsPanel, 30, 116);
     for (const std::int32_t count : PairCounts)
-        PairsBox->addItem(QString::number(count));
+        PairsBox->addItem(QLocale().toString(count));
     DelayBox = PickList(OptionsPanel, 30, 164);
     for (const char* delay : DelayTexts)
-        DelayBox->addItem(QString::fromLatin1(delay));
+        DelayBox->addItem(QLocale().toString(QString::fromLatin1(delay).toDouble())); // "1,5" in many languages
     SoundCheck = Tick(OptionsPanel, 30, 221);
     MotionCheck = MotionTick(OptionsPanel);
+    LanguageBox = LanguageList(OptionsPanel);
+    LanguageNote = new QLabel(tr("Takes effect when the game starts again."), OptionsPanel);
+    LanguageNote->setGeometry(200, 286, 180, 14);
+    LanguageNote->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    PaintedCaptionLook(LanguageNote, 10);
+    LanguageNote->hide();
     for (std::size_t i = 0; i < PlayerEdits.size(); ++i) {
         PlayerEdits[i] = new QLineEdit(OptionsPanel);
         PlayerEdits[i]->setGeometry(232, 68 + 24 * static_cast<int>(i), 121, 21);
@@ -87,20 +123,23 @@ void TMainForm::CreateOptionsPanel()
     IQSlider->SetRange(0, 0, 10);
 
     // Their labels are painted on the panel's picture; a screen reader needs them as names.
-    CardsBox->setAccessibleName(QStringLiteral("Cards"));
-    PairsBox->setAccessibleName(QStringLiteral("Pairs"));
-    DelayBox->setAccessibleName(QStringLiteral("Delay"));
-    SoundCheck->setAccessibleName(QStringLiteral("Sound"));
+    CardsBox->setAccessibleName(tr("Cards"));
+    PairsBox->setAccessibleName(tr("Pairs"));
+    DelayBox->setAccessibleName(tr("Delay"));
+    SoundCheck->setAccessibleName(tr("Sound"));
     for (std::size_t i = 0; i < PlayerEdits.size(); ++i)
-        PlayerEdits[i]->setAccessibleName(QStringLiteral("Player %1").arg(i + 1));
-    ComputerCheck->setAccessibleName(QStringLiteral("Computer"));
-    IQSlider->setAccessibleName(QStringLiteral("Computer level"));
+        PlayerEdits[i]->setAccessibleName(tr("Player %1").arg(i + 1));
+    ComputerCheck->setAccessibleName(tr("Computer"));
+    IQSlider->setAccessibleName(tr("Computer level"));
+    LanguageBox->setAccessibleName(tr("Language"));
 
     QWidget::setTabOrder(CardsBox, PairsBox);
     QWidget::setTabOrder(PairsBox, DelayBox);
     QWidget::setTabOrder(DelayBox, SoundCheck);
     QWidget::setTabOrder(SoundCheck, MotionCheck);
-    QWidget::setTabOrder(MotionCheck, PlayerEdits[0]);
+    // The language, a choice of its own, ends the left column's ones.
+    QWidget::setTabOrder(MotionCheck, LanguageBox);
+    QWidget::setTabOrder(LanguageBox, PlayerEdits[0]);
     for (std::size_t i = 1; i < PlayerEdits.size(); ++i)
         QWidget::setTabOrder(PlayerEdits[i - 1], PlayerEdits[i]);
     QWidget::setTabOrder(PlayerEdits[3], ComputerCheck);
@@ -110,6 +149,14 @@ void TMainForm::CreateOptionsPanel()
     // check it, so the chosen set's pictures are checked on Play.
     connect(CardsBox, &QComboBox::activated, this, [this]() { CardsBoxChange(); });
     connect(PairsBox, &QComboBox::activated, this, [this]() { checkAvailableCards(); });
+    connect(LanguageBox, &QComboBox::activated, this, [this]() { LanguageBoxChange(); });
+}
+
+void TMainForm::LanguageBoxChange()
+{
+    GameSettings.Language = LanguageBox->currentData().toString().toStdString();
+    const std::string spoken = ActiveLanguage().empty() ? "en" : ActiveLanguage();
+    LanguageNote->setVisible(ChooseLanguage(GameSettings.Language, std::getenv) != spoken);
 }
 
 void TMainForm::LoadOptions()
@@ -129,7 +176,7 @@ void TMainForm::SaveOptions()
 
 std::string TMainForm::NoCardSetsText() const
 {
-    return "No readable set of cards in " + CardsDir + "!";
+    return FillIn(Tr("TMainForm", "No readable set of cards in %1!"), {CardsDir});
 }
 
 const TCardsObj* TMainForm::SelectedSet() const
@@ -164,9 +211,9 @@ void TMainForm::ShowOptions()
     SetClientSize(490, 450);
     OptionsPanel->show();
     OptionsPanel->raise();
-    SetPlayerLabel("Set Options");
+    SetPlayerLabel(Tr("TMainForm", "Set Options"));
     if (!unsaved.empty())
-        ReportError("Your game could not be saved: " + unsaved);
+        ReportError(FillIn(Tr("TMainForm", "Your game could not be saved: %1"), {unsaved}));
     checkAvailableCards();
 }
 
@@ -197,8 +244,7 @@ void TMainForm::MarkUnusableSet(int item)
         return;
     // Greyed, and passed over by the keys and the list.
     entry->setEnabled(false);
-    entry->setText(CardSetDisplayName(Catalogue[static_cast<std::size_t>(item)], CardsDir)
-                   + QStringLiteral(" (cannot be used)"));
+    entry->setText(tr("%1 (cannot be used)").arg(CardSetDisplayName(Catalogue[static_cast<std::size_t>(item)], CardsDir)));
 }
 
 void TMainForm::SettingsToPanel()
@@ -224,6 +270,9 @@ const TCardsObj* TMainForm::SettingsToControls()
 
     PairsBox->setCurrentIndex(PairCountIndex(GameSettings.PairCount));
     DelayBox->setCurrentIndex(std::clamp(GameSettings.DelayIndex, 0, static_cast<std::int32_t>(DelayTexts.size()) - 1));
+    // A stored language we do not know is "System".
+    LanguageBox->setCurrentIndex(std::max(LanguageBox->findData(QString::fromStdString(GameSettings.Language)), 0));
+    LanguageBoxChange();
     Timer1->setInterval(TurnDelayMs(GameSettings.DelayIndex));
 
     CardsBox->clear();
@@ -271,7 +320,7 @@ void TMainForm::StartGame()
         return;
     }
     // A saved game or one in progress is lost only on the player's word.
-    if ((OfferedGame || GameWorthKeeping()) && !(OnAsk && OnAsk(NewGameQuestion)))
+    if ((OfferedGame || GameWorthKeeping()) && !(OnAsk && OnAsk(Tr("TMainForm", "Start a new game? Your unfinished game will be lost."))))
         return;
     const bool coverShown = CoverPanel->isVisible();
     // A running game's board must keep its shape if the new deal fails.

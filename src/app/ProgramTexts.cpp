@@ -1,5 +1,7 @@
 #include "app/ProgramTexts.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct TTextRow {
@@ -8,13 +10,13 @@ struct TTextRow {
 };
 
 const TTextRow Texts[] = {
-    {TProgramText::ButtonOK, "OK"},
-    {TProgramText::ButtonYes, "Yes"},
-    {TProgramText::ButtonNo, "No"},
-    {TProgramText::OpenLinkFailed, "Unable to connect to %s"},
-    {TProgramText::OpenLinkFailedCaption, "Default web browser not found"},
-    {TProgramText::SendMailFailed, "Unable to send mail to %s"},
-    {TProgramText::SendMailFailedCaption, "Default mail program not found"},
+    {TProgramText::ButtonOK, QT_TRANSLATE_NOOP("ProgramText", "OK")},
+    {TProgramText::ButtonYes, QT_TRANSLATE_NOOP("ProgramText", "Yes")},
+    {TProgramText::ButtonNo, QT_TRANSLATE_NOOP("ProgramText", "No")},
+    {TProgramText::OpenLinkFailed, QT_TRANSLATE_NOOP("ProgramText", "Unable to connect to %1")},
+    {TProgramText::OpenLinkFailedCaption, QT_TRANSLATE_NOOP("ProgramText", "Default web browser not found")},
+    {TProgramText::SendMailFailed, QT_TRANSLATE_NOOP("ProgramText", "Unable to send mail to %1")},
+    {TProgramText::SendMailFailedCaption, QT_TRANSLATE_NOOP("ProgramText", "Default mail program not found")},
 };
 
 } // namespace
@@ -23,15 +25,11 @@ QString ProgramText(TProgramText id)
 {
     for (const TTextRow& row : Texts)
         if (row.Id == id)
-            return QString::fromUtf8(row.Text);
+            return QCoreApplication::translate("ProgramText", row.Text);
     return QString();
 }
 
 QString ProgramText(TProgramText id, const QString& argument)
 {
-    QString text = ProgramText(id);
-    const qsizetype at = text.indexOf(QLatin1String("%s"));
-    if (at >= 0)
-        text.replace(at, 2, argument);
-    return text;
+    return ProgramText(id).arg(argument);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The few texts of the component library's string table that the program
-// shows (the message box's button and the link failures), in their English
-// wording. Only what is read is here.
+// shows (the message box's button and the link failures), in the player's
+// language. Only what is read is here.
 
 #include <QString>
 
@@ -9,12 +9,12 @@ enum class TProgramText {
     ButtonOK,              // the default button's caption
     ButtonYes,             // a question's buttons
     ButtonNo,
-    OpenLinkFailed,        // %s: the link
+    OpenLinkFailed,        // %1: the link
     OpenLinkFailedCaption,
-    SendMailFailed,        // %s: the mail link
+    SendMailFailed,        // %1: the mail link
     SendMailFailedCaption,
 };
 
 QString ProgramText(TProgramText id);
-// The text with its first "%s" replaced by argument.
+// The text with its "%1" replaced by argument.
 QString ProgramText(TProgramText id, const QString& argument);

@@ -1,5 +1,6 @@
 #include "app/ScoreStrip.h"
 
+#include "platform/Translate.h"
 #include "windows/TextFit.h"
 
 #include <QEvent>
@@ -12,9 +13,11 @@
 
 namespace {
 
-QString PairsText(std::int32_t score)
+// "Anna 3 pairs", as a screen reader says an entry.
+QString SpokenEntry(const TPlayer& player)
 {
-    return score == 1 ? QStringLiteral("1 pair") : QStringLiteral("%1 pairs").arg(score);
+    //: Said by a screen reader for each player. %1: the player's name, %n: the pairs found.
+    return QString::fromStdString(FillIn(Tr("TScoreStrip", "%1 %n pair(s)", nullptr, player.Score), {player.Name}));
 }
 
 // Room around an entry's text, for the mark of the player on move.
@@ -58,7 +61,7 @@ TScoreStrip::TScoreStrip(QWidget* bar, const QRect& place, QWidget* board) : QLa
     setGeometry(place);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setTextFormat(Qt::PlainText);
-    setAccessibleDescription(QStringLiteral("Scores"));
+    setAccessibleDescription(tr("Scores"));
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     setFont(small);
@@ -74,10 +77,10 @@ void TScoreStrip::ShowScores(const TPlayers& players, std::int32_t count, std::i
     OnMove = current >= 1 && current <= Shown ? current : 0;
     QStringList entries;
     for (std::int32_t i = 1; i <= Shown; ++i)
-        entries << QString::fromStdString(Players[i].Name) + QLatin1Char(' ') + PairsText(Players[i].Score);
+        entries << SpokenEntry(Players[i]);
     QString spoken = entries.join(QStringLiteral(", "));
     if (OnMove)
-        spoken += QStringLiteral("; ") + QString::fromStdString(Players[OnMove].Name) + QStringLiteral(" to play");
+        spoken = tr("%1; %2 to play").arg(spoken, QString::fromStdString(Players[OnMove].Name));
     // The text is what a screen reader reads; the line itself is painted below.
     setText(spoken);
 

@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "platform/PlatformError.h"
+#include "platform/Translate.h"
 
 #include <filesystem>
 #include <system_error>
@@ -27,6 +28,7 @@ const TSettingDef SettingDefs[] = {
     {"Sound", &TSettings::SoundOn, 1, nullptr},
     {"Level", &TSettings::ComputerLevel, 3, nullptr},
     {"Delay", &TSettings::DelayIndex, 3, nullptr},
+    {"Language", &TSettings::Language, 0, ""},
     {"Cards", TCardsName {}, 0, ""},
     {"CardBuilder", &TSettings::CardBuilderPath, 0, ""},
     {"Motion", &TSettings::MotionOn, 1, nullptr},
@@ -34,8 +36,6 @@ const TSettingDef SettingDefs[] = {
 
 // The four stored names; with the computer playing they belong to records 2..5.
 const char* const PlayerValueNames[] = {"Player1", "Player2", "Player3", "Player4"};
-constexpr const char* DefaultComputerName = "Computer";
-constexpr const char* DefaultPlayerName = "Player";
 
 constexpr const char* CardBuilderFolderValue = "Tessaly";
 constexpr const char* CardBuilderProgram = "tessalyx.exe";
@@ -57,8 +57,8 @@ void ApplyDefaults(TSettings& settings, TPlayers& players, std::string& cardsNam
             cardsName = def.DefaultText;
     }
     settings.SelectedCardSet = 0;
-    players[1].Name = DefaultComputerName;
-    players[2].Name = DefaultPlayerName;
+    players[1].Name = Tr("Players", "Computer");
+    players[2].Name = Tr("Players", "Player");
 }
 
 // Reads the values that exist, in table order, then the four names. Throws
@@ -106,8 +106,9 @@ void WriteGameKey(TRegistryKey& key, const TSettings& settings, const TPlayers& 
         } else if (auto flag = std::get_if<bool TSettings::*>(&def.Field)) {
             key.WriteBool(def.ValueName, settings.*(*flag));
         } else if (auto text = std::get_if<std::string TSettings::*>(&def.Field)) {
-            // An empty editor path is not stored, so a stored one survives.
-            if (!(settings.*(*text)).empty())
+            // An empty editor path is not stored, so a stored one survives;
+            // an empty language ("System") replaces a stored one.
+            if (!(settings.*(*text)).empty() || *text == &TSettings::Language)
                 key.WriteString(def.ValueName, settings.*(*text));
         } else {
             const std::int32_t index = settings.SelectedCardSet;
@@ -138,6 +139,17 @@ void LoadSettings(const TKeyStore& store, const std::string& cardsDir, TSettings
         // A value of the wrong type: what was read before it stays.
     }
     settings.SelectedCardSet = BuildCardSets(cardsDir, cardsName, cardSets);
+}
+
+std::string ReadLanguageSetting(const TKeyStore& store)
+{
+    try {
+        TRegistryKey key(store);
+        if (key.OpenKey(GameKeyPath, false) && key.ValueExists("Language"))
+            return key.ReadString("Language");
+    } catch (const EPlatformError&) {
+    }
+    return "";
 }
 
 void SaveSettings(const TKeyStore& store, const TSettings& settings, const TPlayers& players,

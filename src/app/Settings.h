@@ -26,8 +26,12 @@ inline constexpr const char* InstallKeyPath = "Software\\Orvane\\Install\\";
 void LoadSettings(const TKeyStore& store, const std::string& cardsDir, TSettings& settings, TPlayers& players,
                   TCardSets& cardSets);
 
+// The stored language choice alone, read before any window exists; "" when
+// there is none or it cannot be read.
+std::string ReadLanguageSetting(const TKeyStore& store);
+
 // Writes the settings into the game's key (creating it). With an empty
 // catalogue (or a selection outside it) the "Cards" value cannot be formed:
-// "Pairs" to "Delay" are written and nothing after them.
+// "Pairs" to "Language" are written and nothing after them.
 void SaveSettings(const TKeyStore& store, const TSettings& settings, const TPlayers& players,
                   const TCardSets& cardSets);

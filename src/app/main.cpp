@@ -3,15 +3,19 @@
 
 #include "app/Accessibility.h"
 #include "app/AppWindows.h"
+#include "app/Language.h"
 #include "app/MainF.h"
 #include "app/QuitSignals.h"
+#include "app/Settings.h"
 #include "platform/InstanceLock.h"
+#include "platform/Languages.h"
 #include "resources/LumRes.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QSessionManager>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -40,14 +44,17 @@ int main(int argc, char** argv)
         return 0;
 
     const std::string appDir = ExecutableFolder();
+    InstallLanguage(ChooseLanguage(ReadLanguageSetting(TKeyStore::ForCurrentUser()), std::getenv), appDir);
     std::unique_ptr<TAppWindows> windows;
     try {
         TLumResFileReader skin(appDir + "kobalind.dat");
-        windows = std::make_unique<TAppWindows>(skin, appDir);
+        windows = std::make_unique<TAppWindows>(skin, appDir, ActiveLanguage());
     } catch (const std::exception&) {
         windows.reset();
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Error initializing application"),
-                        QString::fromStdString(appDir + "kobalind.dat is missing or corrupted!"), QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("main", "Error initializing application"),
+                        QCoreApplication::translate("main", "%1 is missing or corrupted!")
+                            .arg(QString::fromStdString(appDir + "kobalind.dat")),
+                        QMessageBox::Ok);
         box.exec();
         return 1;
     }

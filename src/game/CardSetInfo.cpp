@@ -3,11 +3,16 @@
 #include "resources/LittleEndian.h"
 #include "resources/TextCodec.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr std::size_t NameOffset = 16;
 constexpr std::size_t AdLinkOffset = 528;
 constexpr std::size_t ShortStringField = 256;
+constexpr std::size_t KindOffset = 784;
+constexpr std::uint8_t SecondFacesTag[4] = {'D', 'U', 'E', 'T'};
 
 // A length byte and that many characters; the length byte can never point
 // past the 256-byte field.
@@ -42,6 +47,7 @@ TCardSetInfo ParseCardSetInfo(const std::uint8_t* record)
     info.Height = GetInt32LE(record + 4);
     info.FaceCount = GetInt32LE(record + 8);
     info.FaceType = GetInt32LE(record + 12);
+    info.SecondFaces = std::equal(std::begin(SecondFacesTag), std::end(SecondFacesTag), record + KindOffset);
     info.Name = GetShortString(record + NameOffset);
     info.AdLink = GetShortString(record + AdLinkOffset);
     return info;
@@ -63,5 +69,7 @@ std::vector<std::uint8_t> MakeCardSetInfo(const TCardSetInfo& info)
     PutInt32LE(&record[12], info.FaceType);
     PutShortString(&record[NameOffset], info.Name);
     PutShortString(&record[AdLinkOffset], info.AdLink);
+    if (info.SecondFaces)
+        std::copy(std::begin(SecondFacesTag), std::end(SecondFacesTag), &record[KindOffset]);
     return record;
 }

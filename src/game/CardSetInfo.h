@@ -2,8 +2,15 @@
 // The card-set information record: entry 0 of every card-set archive, 792
 // bytes, little-endian: i32 width, i32 height, i32 face count, i32 face type,
 // then three 256-byte short strings (name, an unused one, the ad link) and
-// two unused 32-bit words. Strings are a length byte and Windows-1252 text;
-// here they are UTF-8.
+// two 32-bit words. Strings are a length byte and Windows-1252 text; here
+// they are UTF-8.
+//
+// Pairs whose two cards differ: the first word (offset 784) holds the four
+// bytes "DUET", and the second pictures follow the first ones, entries
+// FaceCount + 3 .. 2 * FaceCount + 2, in the same order (pair k's second
+// picture is FaceCount entries after its first). A reader that knows nothing
+// of this reads a playable set of alike pairs from the same file. Any other
+// bytes there (older sets may hold anything) mean both cards are alike.
 
 #include "resources/LumRes.h"
 
@@ -26,7 +33,14 @@ struct TCardSetInfo {
     std::int32_t FaceType = 0;  // 1 GIF, 2 JPEG, anything else bitmap
     std::string Name;
     std::string AdLink;
+    bool SecondFaces = false; // each pair's second card has a picture of its own
 };
+
+// The entry of a face's second picture, for a set with SecondFaces.
+inline std::int32_t SecondFaceEntry(const TCardSetInfo& info, std::int32_t firstEntry)
+{
+    return firstEntry + info.FaceCount;
+}
 
 // Decodes a whole record; record must hold CardSetInfoSize bytes.
 TCardSetInfo ParseCardSetInfo(const std::uint8_t* record);

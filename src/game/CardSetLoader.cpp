@@ -2,6 +2,7 @@
 
 #include "game/Game.h"
 #include "game/GameError.h"
+#include "platform/Translate.h"
 #include "resources/Bitmap.h"
 #include "resources/GifImage.h"
 #include "resources/JpegImage.h"
@@ -12,9 +13,12 @@
 
 namespace {
 
-// Words for the player, beside the technical reason.
-constexpr const char* Damaged = "its file is damaged";
-constexpr const char* PictureDamaged = "one of its pictures is damaged";
+// Words for the player, in the player's language, beside the technical reason
+// (which stays English, for reports).
+std::string Damaged()
+{
+    return Tr("CardSet", "its file is damaged");
+}
 
 [[noreturn]] void Refuse(const std::string& fileName, const std::string& reason, const std::string& plain)
 {
@@ -27,18 +31,18 @@ void CheckRecord(const std::string& fileName, const TCardSetInfo& info, std::int
     if (info.Width <= 0 || info.Height <= 0)
         Refuse(fileName, "the card pictures have no size (" + std::to_string(info.Width) + " x " +
                              std::to_string(info.Height) + ")",
-               Damaged);
+               Damaged());
     if (info.FaceCount < pairCount)
         Refuse(fileName, "the set holds " + std::to_string(info.FaceCount) + " faces, fewer than the " +
                              std::to_string(pairCount) + " pairs asked for",
-               "it has only " + std::to_string(info.FaceCount) + " pictures, too few for "
-                   + std::to_string(pairCount) + " pairs");
+               FillIn(Tr("CardSet", "it has only %1 pictures, too few for %2 pairs"),
+                      {std::to_string(info.FaceCount), std::to_string(pairCount)}));
     // The record's count must match the archive, or the face list below
     // could be as long as any number a file claims.
     if (info.FaceCount > entryCount - FirstFaceEntry)
         Refuse(fileName, "the set claims " + std::to_string(info.FaceCount) + " faces but holds only " +
                              std::to_string(std::max(entryCount - FirstFaceEntry, 0)),
-               Damaged);
+               Damaged());
 }
 
 std::unique_ptr<TGraphic> LoadPicture(TLumResReader& reader, std::int32_t entry, std::int32_t faceType,
@@ -86,7 +90,7 @@ TCardSet LoadSet(const std::string& fileName, std::int32_t pairCount, std::int32
 {
     TCardSet set;
     std::string step = "the set cannot be read";
-    std::string plain = "its file cannot be read or is damaged";
+    std::string plain = Tr("CardSet", "its file cannot be read or is damaged");
     try {
         TLumResFileReader reader(fileName);
         set.Info = ReadCardSetInfo(reader);
@@ -95,12 +99,12 @@ TCardSet LoadSet(const std::string& fileName, std::int32_t pairCount, std::int32
             ChooseLayoutFor(pairCount, set.Info.Width, set.Info.Height, workAreaWidth, workAreaHeight);
         if (!layout)
             Refuse(fileName, "no board layout holds " + std::to_string(pairCount) + " pairs",
-                   "its cards cannot be laid out for " + std::to_string(pairCount) + " pairs");
+                   FillIn(Tr("CardSet", "its cards cannot be laid out for %1 pairs"), {std::to_string(pairCount)}));
         set.Layout = *layout;
 
         TMemoryStream scratch;
         step = "the advertisement picture";
-        plain = PictureDamaged;
+        plain = Tr("CardSet", "one of its pictures is damaged");
         set.Advert = LoadPicture(reader, AdvertEntry, 0, scratch);
         step = "the card back";
         set.CardBack = LoadPicture(reader, CardBackEntry, 0, scratch);
@@ -140,7 +144,7 @@ TCardSet LoadCardSet(const std::string& fileName, const std::vector<std::int32_t
         for (std::int32_t entry : faceEntries)
             if (entry < FirstFaceEntry || entry >= FirstFaceEntry + info.FaceCount)
                 Refuse(fileName, "the set holds no face in entry " + std::to_string(entry),
-                       "it no longer holds the pictures of the saved game");
+                       Tr("CardSet", "it no longer holds the pictures of the saved game"));
         return faceEntries;
     });
 }

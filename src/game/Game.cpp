@@ -3,6 +3,7 @@
 
 #include "game/CardSetLoader.h"
 #include "game/SavedGame.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 
@@ -189,7 +190,8 @@ void TGame::StopGame()
 std::string TGame::PlayerLine(std::int32_t number) const
 {
     const TPlayer& player = Players[static_cast<std::size_t>(number)];
-    return IsolatedName(player.Name) + " (pairs: " + std::to_string(player.Score) + ")";
+    //: The status line during a game. %1: the player on turn, %2: the pairs that player has found.
+    return FillIn(Tr("Game", "%1 (pairs: %2)"), {IsolatedName(player.Name), std::to_string(player.Score)});
 }
 
 void TGame::DrawBoard()

@@ -1,4 +1,5 @@
 #include "game/Players.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 
@@ -19,12 +20,13 @@ std::int32_t NamePlayers(TPlayers& players, bool computerPlays)
     const std::int32_t examined = computerPlays ? PlayerRecords : PlayerRecords - 1;
     const std::int32_t count = LeadingNames(players, examined);
     if (computerPlays && count == 1) {
-        players[2].Name = "Player";
+        players[2].Name = Tr("Players", "Player");
     } else if (count == 0) {
-        players[1].Name = "Player 1";
-        players[2].Name = "Player 2";
+        //: A player's name when none was typed in. %1: the player's number.
+        players[1].Name = FillIn(Tr("Players", "Player %1"), {"1"});
+        players[2].Name = FillIn(Tr("Players", "Player %1"), {"2"});
     } else if (count == 1) {
-        players[2].Name = "Player 2";
+        players[2].Name = FillIn(Tr("Players", "Player %1"), {"2"});
     }
     return std::max<std::int32_t>(2, LeadingNames(players, examined));
 }

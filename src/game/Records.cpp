@@ -1,4 +1,5 @@
 #include "game/Records.h"
+#include "platform/Translate.h"
 
 #include <charconv>
 #include <filesystem>
@@ -238,20 +239,22 @@ TWonLost WonLostAgainstComputer(const std::vector<TRecord>& records, std::int32_
 
 std::vector<std::string> SummaryLines(const std::vector<TRecord>& records, const TRecord& game)
 {
-    const auto count = [](std::int32_t n, const char* one, const char* many) {
-        return std::to_string(n) + " " + (n == 1 ? one : many);
-    };
     std::vector<std::string> lines;
     if (const std::optional<TBestResult> best = BestResult(records, game.CardSet, game.Pairs)) {
-        std::string line = "Best: " + IsolatedName(best->Name) + ", " + count(best->Score, "pair", "pairs");
+        const std::string name = IsolatedName(best->Name);
         if (best->Moves >= 0)
-            line += " in " + count(best->Moves, "move", "moves");
-        lines.push_back(std::move(line));
+            //: The score window's record line. %1: a player's name, %n: the pairs found, %2: "%n move(s)".
+            lines.push_back(FillIn(Tr("Records", "Best: %1, %n pair(s) in %2", nullptr, best->Score),
+                                   {name, Tr("Records", "%n move(s)", nullptr, best->Moves)}));
+        else
+            lines.push_back(FillIn(Tr("Records", "Best: %1, %n pair(s)", nullptr, best->Score), {name}));
     }
     if (game.ComputerLevel >= 0) {
         const TWonLost wonLost = WonLostAgainstComputer(records, game.ComputerLevel);
-        lines.push_back("Computer memory " + std::to_string(game.ComputerLevel) + " of 10: won "
-                        + std::to_string(wonLost.Won) + ", lost " + std::to_string(wonLost.Lost));
+        //: %1: the computer's memory level, %2 and %3: games won and lost against it at that level.
+        lines.push_back(FillIn(Tr("Records", "Computer memory %1 of 10: won %2, lost %3"),
+                               {std::to_string(game.ComputerLevel), std::to_string(wonLost.Won),
+                                std::to_string(wonLost.Lost)}));
     }
     return lines;
 }

@@ -15,6 +15,7 @@ struct TSettings {
     std::int32_t SelectedCardSet = 0; // index into the card-set catalogue
     std::string CardBuilderPath;      // the card-set editor's executable, only stored
     bool MotionOn = true;             // cards flip and found pairs leave visibly
+    std::string Language;             // "" follows the desktop, else a shipped language's code ("de", "en")
 };
 
 // The turn-back delay in milliseconds for a delay index.

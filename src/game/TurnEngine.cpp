@@ -1,6 +1,7 @@
 // The turns: revealing cards, judging a pair, scoring, passing the turn and
 // the end of the game.
 #include "game/Game.h"
+#include "platform/Translate.h"
 
 void TGame::MGridSelectCell(std::int32_t col, std::int32_t row)
 {
@@ -69,11 +70,12 @@ void TGame::CheckGameEnd()
         draw = draw || (i != best && Players[i].Score == Players[best].Score);
     Winner = draw ? 0 : best;
     if (draw) {
-        WinnerText = "No winner";
-        View.SetPlayerLabel("No winner");
+        WinnerText = Tr("Game", "No winner");
+        View.SetPlayerLabel(WinnerText);
     } else {
         WinnerText = Players[best].Name;
-        View.SetPlayerLabel("The winner is: " + IsolatedName(WinnerText));
+        //: %1: the winner's name.
+        View.SetPlayerLabel(FillIn(Tr("Game", "The winner is: %1"), {IsolatedName(WinnerText)}));
     }
     GameOver = true;
 }

@@ -13,16 +13,17 @@ struct TLine {
     const char* Text;
 };
 
-// Our own texts in the places the window has always had them.
+// Our own texts in the places the window has always had them. Names, links
+// and the copyright line stay as they are in every language.
 constexpr TLine Lines[] = {
     {8, 60, "Orvane Kobalind 2.06"},
-    {1, 80, "Original concept and design by"},
+    {1, 80, QT_TRANSLATE_NOOP("TAboutForm", "Original concept and design by")},
     {12, 94, "Orvane Studio"},
-    {2, 108, "Built for the Linux desktop by the Orvane studio developers"},
+    {2, 108, QT_TRANSLATE_NOOP("TAboutForm", "Built for the Linux desktop by the Orvane studio developers")},
     {3, 122, "http://www.orvane.example"},
     {4, 136, "info@orvane.example"},
-    {5, 170, "Card pictures drawn from the Noto Color Emoji font,"},
-    {6, 182, "used under the SIL Open Font License 1.1"},
+    {5, 170, QT_TRANSLATE_NOOP("TAboutForm", "Card pictures drawn from the Noto Color Emoji font,")},
+    {6, 182, QT_TRANSLATE_NOOP("TAboutForm", "used under the SIL Open Font License 1.1")},
     {7, 196, "https://github.com/googlefonts/noto-emoji"},
     {11, 234, "\xC2\xA9 2003-2026 Orvane Studio"},
 };
@@ -34,9 +35,9 @@ bool IsLink(int number) { return number == 3 || number == 4 || number == 7; }
 TAboutForm::TAboutForm(TLumResReader& skinArchive, QWidget* parent) : TPopUpform(skinArchive, parent)
 {
     LoadTitle(skinArchive, TitleEntry);
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     for (const TLine& line : Lines) {
-        auto* label = new TLabel(QString::fromUtf8(line.Text), this);
+        auto* label = new TLabel(tr(line.Text), this);
         Labels[static_cast<std::size_t>(line.Number)] = label;
         if (line.Number == 11) {
             label->move(20, line.Top);

@@ -10,7 +10,7 @@
 Thelpform::Thelpform(TLumResReader& skinArchive, QWidget* parent) : TPopUpform(skinArchive, parent)
 {
     LoadTitle(skinArchive, TitleEntry);
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     LumRichEdit1 = new TLumRichEditOLE(this);
     LumRichEdit1->setGeometry(18, 52, 357, 167);
     LumRichEdit1->SetReadOnly(true);
@@ -37,7 +37,7 @@ namespace {
 
 // The help's paragraphs, in the player's language; <b>...</b> is a
 // paragraph's heading, drawn red and bold.
-const char* const HelpParagraphs[] = {
+const std::vector<const char*> HelpParagraphs = {
     QT_TRANSLATE_NOOP("Help", "<b>Using the Game</b> is fairly straight forward. The goal is "
                               "to connect pairs of the same illustration by finding and clicking them on the board."),
     QT_TRANSLATE_NOOP("Help", "Up to four players can play against each other or against the computer. Number of players "
@@ -84,6 +84,8 @@ std::string ParagraphRtf(const QString& text, bool first)
 }
 
 } // namespace
+
+const std::vector<const char*>& Thelpform::ParagraphSources() { return HelpParagraphs; }
 
 std::vector<std::string> Thelpform::HelpDocument()
 {

@@ -75,11 +75,11 @@ void TPopUpform::FormCreate(TLumResReader& skinArchive)
     CloseBtn->LoadSkinEntry(stream, CloseButtonEntry);
 
     ExitMap->SetMapCursor(MoveCursorSlot);
-    ExitMap->AddArea(QStringLiteral("exit"), TRect{378, 4, 391, 16}, PointCursorSlot, QStringLiteral("Close"));
+    ExitMap->AddArea(QStringLiteral("exit"), TRect{378, 4, 391, 16}, PointCursorSlot, tr("Close"));
     CloseBtn->SetCursor(PointCursorSlot);
     CloseBtn->SetTabStop(true);
-    CloseBtn->setAccessibleName(QStringLiteral("Close"));
-    ExitMap->setAccessibleName(QStringLiteral("Window buttons"));
+    CloseBtn->setAccessibleName(tr("Close"));
+    ExitMap->setAccessibleName(tr("Window buttons"));
     PopUpBg->SetCursor(MoveCursorSlot);
     TitleImage->SetCursor(MoveCursorSlot);
 

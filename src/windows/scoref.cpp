@@ -4,6 +4,8 @@
 #include "windows/Image.h"
 #include "windows/Label.h"
 
+#include <QLocale>
+
 namespace {
 
 const QColor Yellow(255, 255, 0);
@@ -23,7 +25,7 @@ TScoreForm::TScoreForm(TLumResReader& skinArchive, const TGame& game, QWidget* p
     : TPopUpform(skinArchive, parent), Game(game)
 {
     LoadTitle(skinArchive, TitleEntry);
-    setWindowTitle(QStringLiteral("Score")); // for the window list; the frame shows no caption
+    setWindowTitle(tr("Score")); // for the window list; the frame shows no caption
 
     AdImage = new TImage(this);
     AdImage->SetStretch(true);
@@ -37,9 +39,9 @@ TScoreForm::TScoreForm(TLumResReader& skinArchive, const TGame& game, QWidget* p
         // Names are shown as typed, never read as markup.
         Label(n)->setTextFormat(Qt::PlainText);
     }
-    Label(6)->setText(QStringLiteral("Players:"));
+    Label(6)->setText(tr("Players:"));
     Label(6)->move(32, 60);
-    Label(12)->setText(QStringLiteral("Pairs:"));
+    Label(12)->setText(tr("Pairs:"));
     Label(12)->move(150, 60);
     for (int row = 0; row < 5; ++row) {
         Label(1 + row)->move(NameLeft, RowTops[row]);
@@ -81,9 +83,9 @@ void TScoreForm::FormShow()
         // A long name stops short of the pairs column, the winner line short
         // of the advertisement beside it.
         Label(record)->SetTextWithin(QString::fromStdString(player.Name), PairsLeft - Gap - NameLeft);
-        Label(6 + record)->setText(QString::number(player.Score));
+        Label(6 + record)->setText(QLocale().toString(player.Score));
     }
-    Label(13)->SetTextWithin(QStringLiteral("The winner is: ") + QString::fromStdString(IsolatedName(Game.WinnerText)),
+    Label(13)->SetTextWithin(tr("The winner is: %1").arg(QString::fromStdString(IsolatedName(Game.WinnerText))),
                              AdLeft - Gap - NameLeft);
     AdImage->SetHint(QString::fromStdString(AdLink));
 }

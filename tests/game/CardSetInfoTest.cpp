@@ -1,9 +1,13 @@
 #include "game/CardSetInfo.h"
 
+#include "game/CardSetWriter.h"
+#include "game/GameError.h"
 #include "resources/LumResWriter.h"
 #include "resources/ResourceError.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -91,6 +95,81 @@ TEST(CardSetInfo, ShortEntryLeavesTheRestZeroAndMissingEntryThrows)
     none.Stream = &empty;
     ASSERT_TRUE(none.ReadHeader());
     EXPECT_THROW(ReadCardSetInfo(none), EResourceError);
+}
+
+TCardSetContent Content(int faces, int secondFaces)
+{
+    TCardSetContent content;
+    content.Info = {40, 30, 0, 1, "Pairs", "https://example.org"};
+    content.Advert = {{'B', 'M', 'a'}, TPictureStorage::Bitmap};
+    content.Back = {{'B', 'M', 'b'}, TPictureStorage::Compressed};
+    for (int i = 0; i < faces; ++i)
+        content.Faces.push_back({{'G', 'I', 'F', static_cast<std::uint8_t>(i)}, TPictureStorage::Stored});
+    for (int i = 0; i < secondFaces; ++i)
+        content.SecondFaces.push_back({{'G', 'I', 'F', static_cast<std::uint8_t>(100 + i)}, TPictureStorage::Compressed});
+    return content;
+}
+
+std::vector<std::uint8_t> Entry(TLumResReader& reader, std::int32_t entry)
+{
+    TMemoryStream stream;
+    reader.CopyEntry(entry, stream);
+    return stream.Data();
+}
+
+TEST(CardSetWriter, SecondFacesFollowTheFirstOnesAndOnlyTheirSetsAreMarked)
+{
+    for (const int second : {0, 9}) {
+        TMemoryStream bytes(BuildCardSetArchive(Content(9, second)));
+        TLumResReader reader;
+        reader.Stream = &bytes;
+        ASSERT_TRUE(reader.ReadHeader());
+        ASSERT_EQ(reader.EntryCount(), 3 + 9 + second);
+        const TCardSetInfo info = ReadCardSetInfo(reader);
+        EXPECT_EQ(info.FaceCount, 9); // what a reader of alike pairs plays
+        EXPECT_EQ(info.SecondFaces, second > 0);
+        EXPECT_EQ(Entry(reader, CardBackEntry), (std::vector<std::uint8_t> {'B', 'M', 'b'}));
+        for (std::int32_t i = 0; i < 9; ++i) {
+            EXPECT_EQ(Entry(reader, FirstFaceEntry + i)[3], i);
+            if (second)
+                EXPECT_EQ(Entry(reader, SecondFaceEntry(info, FirstFaceEntry + i))[3], 100 + i);
+        }
+    }
+    // Bytes an older set may hold in the marked word are no mark.
+    std::vector<std::uint8_t> record = MakeCardSetInfo(Content(9, 0).Info);
+    std::copy_n("DUEt", 4, &record[784]);
+    EXPECT_FALSE(ParseCardSetInfo(record.data()).SecondFaces);
+}
+
+TEST(CardSetWriter, RefusesContentNoGameCanPlayAndWritesNothing)
+{
+    TCardSetContent longName = Content(8, 0);
+    longName.Info.Name = std::string(256, 'n');
+    TCardSetContent longLink = Content(8, 0);
+    longLink.Info.AdLink = std::string(255, 'l') + "\xC3\xA9";
+    const struct {
+        TCardSetContent Content;
+        std::string Message;
+    } cases[] = {
+        {Content(7, 0), "a set needs at least 8 faces to be playable, got 7"},
+        {Content(8, 7), "a set of pairs that differ needs one second face per face, got 7 for 8"},
+        {longName, "the name is longer than the 255 characters a card set can hold"},
+        {longLink, "the link is longer than the 255 characters a card set can hold"},
+    };
+    const std::string file = testing::TempDir() + "/refused.crd";
+    for (const auto& c : cases) {
+        try {
+            (void)WriteCardSet(file, c.Content);
+            ADD_FAILURE() << c.Message;
+        } catch (const EGameError& e) {
+            EXPECT_EQ(e.what(), c.Message);
+        }
+        EXPECT_FALSE(std::filesystem::exists(file));
+    }
+    // 255 characters fit, however many bytes they take.
+    TCardSetContent full = Content(8, 8);
+    full.Info.Name = std::string(254, 'n') + "\xC3\xA9";
+    EXPECT_NO_THROW((void)BuildCardSetArchive(full));
 }
 
 } // namespace

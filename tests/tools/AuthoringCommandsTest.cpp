@@ -1,6 +1,5 @@
 // tessaly create, check and preview, called as functions on files made here.
 #include "AuthoringCommands.h"
-#include "CardSetArchive.h"
 #include "CommandTestSupport.h"
 #include "GifEncoder.h"
 #include "JpegWriter.h"

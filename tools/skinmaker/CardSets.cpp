@@ -2,10 +2,10 @@
 
 #include "CardArt.h"
 #include "Captions.h"
-#include "CardSetArchive.h"
 #include "GifFaces.h"
 #include "ImageBytes.h"
 #include "Theme.h"
+#include "game/CardSetWriter.h"
 
 #include "resources/LumResWriter.h"
 
@@ -75,7 +75,7 @@ std::vector<TFace> FacesOf(const TPlan& plan)
     return faces;
 }
 
-TArchivePicture Picture(std::vector<std::uint8_t> bytes, TPictureStorage storage) { return {std::move(bytes), storage}; }
+TCardSetPicture Picture(std::vector<std::uint8_t> bytes, TPictureStorage storage) { return {std::move(bytes), storage}; }
 
 int GlyphSize(QSize card) { return std::min(card.width(), card.height()) * 7 / 10; }
 
@@ -105,12 +105,12 @@ TCardSetFile BuildSet(const TPlan& plan, const TEmojiFont& emoji)
     // Each set stores its pictures a little differently, so every kind of
     // archive entry the game can meet occurs in normal play.
     const bool gif = plan.FaceType == 1, jpeg = plan.FaceType == 2;
-    const TArchivePicture adPicture = Picture(BitmapBytes(ad, 32),
+    const TCardSetPicture adPicture = Picture(BitmapBytes(ad, 32),
                                               gif ? TPictureStorage::Bitmap : TPictureStorage::Compressed);
-    const TArchivePicture backPicture = Picture(BitmapBytes(back, jpeg ? 24 : 8),
+    const TCardSetPicture backPicture = Picture(BitmapBytes(back, jpeg ? 24 : 8),
                                                 gif ? TPictureStorage::Compressed : TPictureStorage::Bitmap);
 
-    std::vector<TArchivePicture> pictures;
+    std::vector<TCardSetPicture> pictures;
     for (std::size_t i = 0; i < faces.size(); ++i) {
         const QImage glyph = emoji.Glyph(faces[i].Emoji, glyphSize);
         if (gif) {
@@ -127,14 +127,17 @@ TCardSetFile BuildSet(const TPlan& plan, const TEmojiFont& emoji)
         }
     }
 
-    TCardSetInfo info;
+    TCardSetContent content;
     // In pixels: a set drawn at twice the resolution is a set of larger cards.
-    info.Width = plan.Size.width() * Theme::Scale();
-    info.Height = plan.Size.height() * Theme::Scale();
-    info.FaceType = plan.FaceType;
-    info.Name = plan.Name;
-    info.AdLink = CardSetLink;
-    return {plan.FileName, BuildCardSetArchive(info, adPicture, backPicture, pictures)};
+    content.Info.Width = plan.Size.width() * Theme::Scale();
+    content.Info.Height = plan.Size.height() * Theme::Scale();
+    content.Info.FaceType = plan.FaceType;
+    content.Info.Name = plan.Name;
+    content.Info.AdLink = CardSetLink;
+    content.Advert = adPicture;
+    content.Back = backPicture;
+    content.Faces = std::move(pictures);
+    return {plan.FileName, BuildCardSetArchive(content)};
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "platform/Translate.h"
 #include "resources/ResourceError.h"
 #include "resources/TextCodec.h"
 
@@ -10,11 +11,12 @@ TArchiveFile::TArchiveFile(const std::string& fileName) : Name(fileName)
     try {
         File = std::make_unique<TFileStream>(fileName);
     } catch (const EResourceError& e) {
-        throw ETessalyError(fileName + ": cannot be opened (" + e.what() + ")");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: cannot be opened (%2)"), {fileName, e.what()}));
     }
     Archive.Stream = File.get();
     if (!Archive.ReadHeader())
-        throw ETessalyError(fileName + ": not a resource archive (the header or entry table is damaged)");
+        throw ETessalyError(
+            FillIn(Tr("tessaly", "%1: not a resource archive (the header or entry table is damaged)"), {fileName}));
 }
 
 std::string EscapeText(std::string_view text, std::initializer_list<TEscape> named, std::string_view hexPrefix)

@@ -20,4 +20,4 @@ int PreviewCommand(const TCommandArgs& args, std::ostream& out);
 // 1 for .gif, 2 for .jpg and .jpeg, 0 for .bmp. Throws ETessalyError otherwise.
 std::int32_t FaceTypeOfFile(const std::string& fileName);
 // "GIF", "JPEG" or "bitmap", as the game reads the type.
-const char* FaceTypeName(std::int32_t faceType);
+std::string FaceTypeName(std::int32_t faceType);

@@ -7,6 +7,7 @@
 #include "game/CardSetInfo.h"
 #include "game/CardSetLoader.h"
 #include "game/PairCounts.h"
+#include "platform/Translate.h"
 #include "resources/ResourceError.h"
 
 #include <cstring>
@@ -15,19 +16,24 @@ namespace {
 
 constexpr std::int32_t MinFaces = PairCounts.front(); // the smallest game
 
+std::string NotPlayable(const std::string& fileName, int problems)
+{
+    return FillIn(Tr("tessaly", "%1: not playable, %2 problem(s)"), {fileName, std::to_string(problems)}) + "\n";
+}
+
 class TChecker {
 public:
     TChecker(const std::string& fileName, std::ostream& out) : Name(fileName), Out(out) {}
 
     void Problem(std::int32_t entry, const std::string& text)
     {
-        Out << Name << ": entry " << entry << ": " << text << "\n";
+        Out << FillIn(Tr("tessaly", "%1: entry %2: %3"), {Name, std::to_string(entry), text}) << "\n";
         ++Problems;
     }
     int ProblemCount() const { return Problems; }
     void Warning(std::int32_t entry, const std::string& text)
     {
-        Out << Name << ": entry " << entry << ": warning: " << text << "\n";
+        Out << FillIn(Tr("tessaly", "%1: entry %2: warning: %3"), {Name, std::to_string(entry), text}) << "\n";
         ++Warnings;
     }
     int WarningCount() const { return Warnings; }
@@ -41,12 +47,12 @@ public:
             reader.LoadEntry(entry, content);
             std::unique_ptr<TGraphic> picture = DecodePicture(faceType, content);
             if (picture->Empty()) {
-                Problem(entry, what + " is an empty picture");
+                Problem(entry, FillIn(Tr("tessaly", "%1 is an empty picture"), {what}));
                 return nullptr;
             }
             return picture;
         } catch (const EResourceError& e) {
-            Problem(entry, what + " does not decode as " + FaceTypeName(faceType) + " (" + e.what() + ")");
+            Problem(entry, FillIn(Tr("tessaly", "%1 does not decode as %2 (%3)"), {what, FaceTypeName(faceType), e.what()}));
             return nullptr;
         }
     }
@@ -54,8 +60,9 @@ public:
     void CheckSize(std::int32_t entry, const TGraphic& picture, const TCardSetInfo& info, const std::string& what)
     {
         if (picture.Width() != info.Width || picture.Height() != info.Height)
-            Problem(entry, what + " is " + std::to_string(picture.Width()) + "x" + std::to_string(picture.Height())
-                               + ", not the set's " + std::to_string(info.Width) + "x" + std::to_string(info.Height));
+            Problem(entry, FillIn(Tr("tessaly", "%1 is %2x%3, not the set's %4x%5"),
+                                  {what, std::to_string(picture.Width()), std::to_string(picture.Height()),
+                                   std::to_string(info.Width), std::to_string(info.Height)}));
     }
 
 private:
@@ -69,20 +76,21 @@ private:
 bool ReadRecord(TLumResReader& reader, TChecker& checker, TCardSetInfo& info)
 {
     if (reader.EntryCount() < 1) {
-        checker.Problem(0, "missing: the archive holds no entries");
+        checker.Problem(0, Tr("tessaly", "missing: the archive holds no entries"));
         return false;
     }
     const TLumResEntry& entry = reader.Entries[0];
     // The game reads the record with a ReadEntry bounded by the stored size,
     // so a record deflated into fewer bytes comes out cut short.
     if (entry.EntryKind < 0 && entry.EntrySize < static_cast<std::int32_t>(CardSetInfoSize)) {
-        checker.Problem(0, "the record is compressed into " + std::to_string(entry.EntrySize)
-                               + " bytes; the game inflates only that many of its " + std::to_string(CardSetInfoSize));
+        checker.Problem(0, FillIn(Tr("tessaly", "the record is compressed into %1 bytes; the game inflates only "
+                                                "that many of its %2"),
+                                  {std::to_string(entry.EntrySize), std::to_string(CardSetInfoSize)}));
         return false;
     }
     if (entry.EntrySize < static_cast<std::int32_t>(CardSetInfoSize)) {
-        checker.Problem(0, "the record is " + std::to_string(entry.EntrySize) + " bytes, not "
-                               + std::to_string(CardSetInfoSize));
+        checker.Problem(0, FillIn(Tr("tessaly", "the record is %1 bytes, not %2"),
+                                  {std::to_string(entry.EntrySize), std::to_string(CardSetInfoSize)}));
         return false;
     }
     std::uint8_t record[CardSetInfoSize];
@@ -90,22 +98,23 @@ bool ReadRecord(TLumResReader& reader, TChecker& checker, TCardSetInfo& info)
     try {
         reader.ReadEntry(0, record, sizeof record);
     } catch (const EResourceError& e) {
-        checker.Problem(0, std::string("the record cannot be read (") + e.what() + ")");
+        checker.Problem(0, FillIn(Tr("tessaly", "the record cannot be read (%1)"), {e.what()}));
         return false;
     }
     info = ParseCardSetInfo(record);
     bool usable = true;
     if (info.Width <= 0 || info.Height <= 0) {
-        checker.Problem(0, "the card size " + std::to_string(info.Width) + "x" + std::to_string(info.Height)
-                               + " is not positive");
+        checker.Problem(0, FillIn(Tr("tessaly", "the card size %1x%2 is not positive"),
+                                  {std::to_string(info.Width), std::to_string(info.Height)}));
         usable = false;
     }
     if (info.FaceCount < MinFaces)
-        checker.Problem(0, "the set has " + std::to_string(info.FaceCount) + " faces, fewer than the "
-                               + std::to_string(MinFaces) + " a game needs");
+        checker.Problem(0, FillIn(Tr("tessaly", "the set has %1 faces, fewer than the %2 a game needs"),
+                                  {std::to_string(info.FaceCount), std::to_string(MinFaces)}));
     if (info.FaceCount > reader.EntryCount() - FirstFaceEntry) {
-        checker.Problem(0, "the record names " + std::to_string(info.FaceCount) + " faces but the archive holds "
-                               + std::to_string(std::max(reader.EntryCount() - FirstFaceEntry, 0)));
+        checker.Problem(0, FillIn(Tr("tessaly", "the record names %1 faces but the archive holds %2"),
+                                  {std::to_string(info.FaceCount),
+                                   std::to_string(std::max(reader.EntryCount() - FirstFaceEntry, 0))}));
         info.FaceCount = std::max(reader.EntryCount() - FirstFaceEntry, 0);
     }
     return usable;
@@ -116,30 +125,31 @@ bool ReadRecord(TLumResReader& reader, TChecker& checker, TCardSetInfo& info)
 int CheckCommand(const TCommandArgs& args, std::ostream& out)
 {
     if (args.size() != 1)
-        throw ETessalyError("usage: tessaly check FILE.crd");
+        throw ETessalyError(FillIn(Tr("tessaly", "usage: %1"), {"tessaly check FILE.crd"}));
     TArchiveFile archive(args[0]);
     TLumResReader& reader = archive.Reader();
     TChecker checker(archive.FileName(), out);
 
     TCardSetInfo info;
     if (!ReadRecord(reader, checker, info)) {
-        out << archive.FileName() << ": not playable, " << checker.ProblemCount() << " problem(s)\n";
+        out << NotPlayable(archive.FileName(), checker.ProblemCount());
         return 1;
     }
     if (reader.EntryCount() > AdvertEntry)
-        checker.Decode(reader, AdvertEntry, 0, "the advertisement picture");
+        checker.Decode(reader, AdvertEntry, 0, Tr("tessaly", "the advertisement picture"));
     else
-        checker.Problem(AdvertEntry, "missing: there is no advertisement picture");
+        checker.Problem(AdvertEntry, Tr("tessaly", "missing: there is no advertisement picture"));
     if (reader.EntryCount() > CardBackEntry) {
-        if (auto back = checker.Decode(reader, CardBackEntry, 0, "the card back"))
-            checker.CheckSize(CardBackEntry, *back, info, "the card back");
+        const std::string what = Tr("tessaly", "the card back");
+        if (auto back = checker.Decode(reader, CardBackEntry, 0, what))
+            checker.CheckSize(CardBackEntry, *back, info, what);
     } else {
-        checker.Problem(CardBackEntry, "missing: there is no card back");
+        checker.Problem(CardBackEntry, Tr("tessaly", "missing: there is no card back"));
     }
     std::vector<std::int32_t> bandEntries;
     std::vector<std::vector<std::uint8_t>> bands;
     for (std::int32_t entry = FirstFaceEntry; entry < FirstFaceEntry + info.FaceCount; ++entry) {
-        const std::string what = "face " + std::to_string(entry - FirstFaceEntry + 1);
+        const std::string what = FillIn(Tr("tessaly", "face %1"), {std::to_string(entry - FirstFaceEntry + 1)});
         if (auto face = checker.Decode(reader, entry, info.FaceType, what)) {
             checker.CheckSize(entry, *face, info, what);
             bandEntries.push_back(entry);
@@ -147,17 +157,22 @@ int CheckCommand(const TCommandArgs& args, std::ostream& out)
         }
     }
     for (const std::size_t odd : OddBorders(bands))
-        checker.Warning(bandEntries[odd], "face " + std::to_string(bandEntries[odd] - FirstFaceEntry + 1)
-                                              + " has a border unlike the set's other faces");
+        checker.Warning(bandEntries[odd], FillIn(Tr("tessaly", "face %1 has a border unlike the set's other faces"),
+                                                 {std::to_string(bandEntries[odd] - FirstFaceEntry + 1)}));
 
     if (checker.ProblemCount() > 0) {
-        out << archive.FileName() << ": not playable, " << checker.ProblemCount() << " problem(s)\n";
+        out << NotPlayable(archive.FileName(), checker.ProblemCount());
         return 1;
     }
-    out << archive.FileName() << ": playable, " << info.FaceCount << " " << FaceTypeName(info.FaceType)
-        << " faces of " << info.Width << "x" << info.Height;
+    const std::string faces = std::to_string(info.FaceCount);
+    const std::string size[] = {std::to_string(info.Width), std::to_string(info.Height)};
     if (checker.WarningCount() > 0)
-        out << ", " << checker.WarningCount() << " warning(s)";
+        out << FillIn(Tr("tessaly", "%1: playable, %2 %3 faces of %4x%5, %6 warning(s)"),
+                      {archive.FileName(), faces, FaceTypeName(info.FaceType), size[0], size[1],
+                       std::to_string(checker.WarningCount())});
+    else
+        out << FillIn(Tr("tessaly", "%1: playable, %2 %3 faces of %4x%5"),
+                      {archive.FileName(), faces, FaceTypeName(info.FaceType), size[0], size[1]});
     out << "\n";
     return 0;
 }

@@ -1,18 +1,15 @@
 // tessaly create: a card set from face pictures of one kind and size.
 #include "AuthoringCommands.h"
 
-#include "CardSetArchive.h"
 #include "game/CardSetLoader.h"
-#include "game/PairCounts.h"
-#include "platform/AtomicFile.h"
-#include "platform/PlatformError.h"
+#include "game/CardSetWriter.h"
+#include "game/GameError.h"
+#include "platform/Translate.h"
 #include "resources/ResourceError.h"
 
 #include <iostream>
 
 namespace {
-
-constexpr std::size_t MinFaces = PairCounts.front(); // the smallest game
 
 struct TCreateOptions {
     std::string Name, Link, Back, Ad, Out;
@@ -20,7 +17,11 @@ struct TCreateOptions {
     std::vector<std::string> Faces;
 };
 
-const char* const Usage = "usage: tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...";
+std::string Usage()
+{
+    return FillIn(Tr("tessaly", "usage: %1"),
+                  {"tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE..."});
+}
 
 TCreateOptions ParseOptions(const TCommandArgs& args)
 {
@@ -35,18 +36,18 @@ TCreateOptions ParseOptions(const TCommandArgs& args)
                                              : nullptr;
         if (value) {
             if (i + 1 >= args.size())
-                throw ETessalyError(arg + " needs a value; " + Usage);
+                throw ETessalyError(FillIn(Tr("tessaly", "%1 needs a value; %2"), {arg, Usage()}));
             *value = args[++i];
         } else if (arg == "--compress") {
             options.Compress = true;
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            throw ETessalyError("unknown option " + arg + "; " + Usage);
+            throw ETessalyError(FillIn(Tr("tessaly", "unknown option %1; %2"), {arg, Usage()}));
         } else {
             positional.push_back(arg);
         }
     }
     if (options.Name.empty() || options.Back.empty() || options.Ad.empty() || positional.size() < 2)
-        throw ETessalyError(Usage);
+        throw ETessalyError(Usage());
     options.Out = positional.front();
     options.Faces.assign(positional.begin() + 1, positional.end());
     return options;
@@ -68,21 +69,12 @@ TLoaded Load(const std::string& fileName, std::int32_t faceType)
         loaded.Width = picture->Width();
         loaded.Height = picture->Height();
     } catch (const EResourceError& e) {
-        throw ETessalyError(fileName + ": not a readable " + FaceTypeName(faceType) + " picture (" + e.what() + ")");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: not a readable %2 picture (%3)"),
+                                   {fileName, FaceTypeName(faceType), e.what()}));
     }
     if (loaded.Width < 1 || loaded.Height < 1)
-        throw ETessalyError(fileName + ": the picture is empty");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: the picture is empty"), {fileName}));
     return loaded;
-}
-
-// The record keeps 255 characters of each text; a longer one would be cut.
-void CheckTextLength(const std::string& option, const std::string& text)
-{
-    std::size_t characters = 0;
-    for (const char c : text)
-        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    if (characters > 255)
-        throw ETessalyError(option + " is longer than the 255 characters a card set can hold");
 }
 
 std::string SizeText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
@@ -92,21 +84,16 @@ std::string SizeText(int width, int height) { return std::to_string(width) + "x"
 int CreateCommand(const TCommandArgs& args, std::ostream& out)
 {
     const TCreateOptions options = ParseOptions(args);
-    CheckTextLength("--name", options.Name);
-    CheckTextLength("--link", options.Link);
-    if (options.Faces.size() < MinFaces)
-        throw ETessalyError("a set needs at least " + std::to_string(MinFaces) + " faces to be playable, got "
-                            + std::to_string(options.Faces.size()));
-
     const std::int32_t faceType = FaceTypeOfFile(options.Faces.front());
     for (const std::string& face : options.Faces) {
         const std::int32_t type = FaceTypeOfFile(face);
         if (type != faceType)
-            throw ETessalyError("faces mix picture kinds: " + options.Faces.front() + " is " + FaceTypeName(faceType)
-                                + " but " + face + " is " + FaceTypeName(type));
+            throw ETessalyError(FillIn(Tr("tessaly", "faces mix picture kinds: %1 is %2 but %3 is %4"),
+                                       {options.Faces.front(), FaceTypeName(faceType), face, FaceTypeName(type)}));
     }
 
-    std::vector<TArchivePicture> faces;
+    TCardSetContent content;
+    std::vector<TCardSetPicture>& faces = content.Faces;
     int width = 0, height = 0;
     for (const std::string& face : options.Faces) {
         TLoaded loaded = Load(face, faceType);
@@ -114,8 +101,9 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
             width = loaded.Width;
             height = loaded.Height;
         } else if (loaded.Width != width || loaded.Height != height) {
-            throw ETessalyError("faces differ in size: " + options.Faces.front() + " is " + SizeText(width, height)
-                                + " but " + face + " is " + SizeText(loaded.Width, loaded.Height));
+            throw ETessalyError(FillIn(Tr("tessaly", "faces differ in size: %1 is %2 but %3 is %4"),
+                                       {options.Faces.front(), SizeText(width, height), face,
+                                        SizeText(loaded.Width, loaded.Height)}));
         }
         const TPictureStorage storage = options.Compress ? TPictureStorage::Compressed
                                         : faceType == 0  ? TPictureStorage::Bitmap
@@ -127,29 +115,27 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
     const TPictureStorage bitmapStorage = options.Compress ? TPictureStorage::Compressed : TPictureStorage::Bitmap;
     TLoaded back = Load(options.Back, 0);
     if (back.Width != width || back.Height != height)
-        throw ETessalyError(options.Back + ": the card back is " + SizeText(back.Width, back.Height)
-                            + " but the faces are " + SizeText(width, height));
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: the card back is %2 but the faces are %3"),
+                                   {options.Back, SizeText(back.Width, back.Height), SizeText(width, height)}));
     TLoaded ad = Load(options.Ad, 0);
 
-    TCardSetInfo info;
-    info.Width = width;
-    info.Height = height;
-    info.FaceType = faceType;
-    info.Name = options.Name;
-    info.AdLink = options.Link;
-    const std::vector<std::uint8_t> bytes =
-        BuildCardSetArchive(info, {std::move(ad.Bytes), bitmapStorage}, {std::move(back.Bytes), bitmapStorage}, faces);
-    // A new file renamed over the old: a game reading the set meanwhile, or a
-    // failure halfway, never meets a half-written archive.
+    content.Info.Width = width;
+    content.Info.Height = height;
+    content.Info.FaceType = faceType;
+    content.Info.Name = options.Name;
+    content.Info.AdLink = options.Link;
+    content.Advert = {std::move(ad.Bytes), bitmapStorage};
+    content.Back = {std::move(back.Bytes), bitmapStorage};
     TWriteOutcome written;
     try {
-        written = WriteFileAtomically(options.Out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-    } catch (const EPlatformError& e) {
-        throw ETessalyError(options.Out + ": cannot be written (" + e.what() + ")");
+        written = WriteCardSet(options.Out, content);
+    } catch (const EGameError& e) {
+        throw ETessalyError(e.what());
     }
     if (!written.Durable)
-        std::cerr << "tessaly: warning: " << written.Warning << "\n";
-    out << options.Out << ": " << faces.size() << " " << FaceTypeName(faceType) << " faces of "
-        << SizeText(width, height) << "\n";
+        std::cerr << FillIn(Tr("tessaly", "tessaly: warning: %1"), {written.Warning}) << "\n";
+    out << FillIn(Tr("tessaly", "%1: %2 %3 faces of %4"),
+                  {options.Out, std::to_string(faces.size()), FaceTypeName(faceType), SizeText(width, height)})
+        << "\n";
     return 0;
 }

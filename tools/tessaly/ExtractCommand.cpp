@@ -1,6 +1,7 @@
 // tessaly extract: one entry's content, exactly as the game reads it.
 #include "Commands.h"
 
+#include "platform/Translate.h"
 #include "resources/ResourceError.h"
 
 #include <charconv>
@@ -13,7 +14,7 @@ std::int32_t ParseEntryNumber(const std::string& fileName, const std::string& te
     std::int32_t value = -1;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < 0)
-        throw ETessalyError(fileName + ": '" + text + "' is not an entry number");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: '%2' is not an entry number"), {fileName, text}));
     return value;
 }
 
@@ -22,7 +23,7 @@ std::int32_t ParseEntryNumber(const std::string& fileName, const std::string& te
 int ExtractCommand(const TCommandArgs& args, std::ostream& out)
 {
     if (args.size() != 3)
-        throw ETessalyError("usage: tessaly extract FILE N OUT");
+        throw ETessalyError(FillIn(Tr("tessaly", "usage: %1"), {"tessaly extract FILE N OUT"}));
     const std::string& fileName = args[0];
     const std::string& target = args[2];
     TArchiveFile archive(fileName);
@@ -44,6 +45,6 @@ int ExtractCommand(const TCommandArgs& args, std::ostream& out)
     }
     std::ofstream file(target, std::ios::binary | std::ios::trunc);
     if (!file.write(bytes, size) || !file.flush())
-        throw ETessalyError(target + ": cannot be written");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: cannot be written"), {target}));
     return 0;
 }

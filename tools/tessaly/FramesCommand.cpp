@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "PngWriter.h"
 
+#include "platform/Translate.h"
 #include "resources/Bitmap.h"
 #include "resources/GifCompositor.h"
 #include "resources/GifImage.h"
@@ -81,7 +82,7 @@ void WriteStill(const TGraphic& picture, const std::string& folder, std::ostream
 int FramesCommand(const TCommandArgs& args, std::ostream& out)
 {
     if (args.size() != 4 || args[0] != "--type" || (args[1] != "gif" && args[1] != "jpeg" && args[1] != "bmp"))
-        throw ETessalyError("usage: tessaly frames --type gif|jpeg|bmp FILE OUTDIR");
+        throw ETessalyError(FillIn(Tr("tessaly", "usage: %1"), {"tessaly frames --type gif|jpeg|bmp FILE OUTDIR"}));
     const std::string& kind = args[1];
     const std::string& fileName = args[2];
     const std::string& folder = args[3];
@@ -103,7 +104,7 @@ int FramesCommand(const TCommandArgs& args, std::ostream& out)
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error)
-        throw ETessalyError(folder + ": cannot be created");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: cannot be created"), {folder}));
     if (kind == "gif")
         WriteGifFrames(static_cast<const TGIFImage&>(*picture), folder, out);
     else

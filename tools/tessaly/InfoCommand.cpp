@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "game/CardSetInfo.h"
+#include "platform/Translate.h"
 #include "resources/ResourceError.h"
 
 #include <optional>
@@ -44,16 +45,21 @@ void WriteJson(TLumResReader& reader, const std::optional<TCardSetInfo>& record,
 void WriteText(const std::string& fileName, TLumResReader& reader, const std::optional<TCardSetInfo>& record,
                std::ostream& out)
 {
-    out << fileName << ": tag " << reader.Tag << ", " << reader.EntryCount() << " entries\n";
+    out << FillIn(Tr("tessaly", "%1: tag %2, %3 entries"),
+                  {fileName, std::to_string(reader.Tag), std::to_string(reader.EntryCount())})
+        << "\n";
     out << "index\tkind\tsize\toffset\n";
     for (std::int32_t i = 0; i < reader.EntryCount(); ++i) {
         out << i << '\t' << reader.Entries[i].EntryKind << '\t' << reader.Entries[i].EntrySize << '\t'
             << reader.Offsets[i] << '\n';
     }
     if (record) {
-        out << "card set: " << record->Width << " x " << record->Height << " pixels, " << record->FaceCount
-            << " faces, face type " << record->FaceType << "\n";
-        out << "name: " << record->Name << "\nlink: " << record->AdLink << "\n";
+        out << FillIn(Tr("tessaly", "card set: %1 x %2 pixels, %3 faces, face type %4"),
+                      {std::to_string(record->Width), std::to_string(record->Height),
+                       std::to_string(record->FaceCount), std::to_string(record->FaceType)})
+            << "\n";
+        out << FillIn(Tr("tessaly", "name: %1"), {record->Name}) << "\n"
+            << FillIn(Tr("tessaly", "link: %1"), {record->AdLink}) << "\n";
     }
 }
 
@@ -63,7 +69,7 @@ int InfoCommand(const TCommandArgs& args, std::ostream& out)
 {
     const bool json = !args.empty() && args[0] == "--json";
     if (args.size() != (json ? 2u : 1u))
-        throw ETessalyError("usage: tessaly info [--json] FILE");
+        throw ETessalyError(FillIn(Tr("tessaly", "usage: %1"), {"tessaly info [--json] FILE"}));
     TArchiveFile archive(args.back());
     const std::optional<TCardSetInfo> record = CardSetRecord(archive.Reader());
     if (json)

@@ -1,5 +1,6 @@
 // Face types by file name, and their names.
 #include "AuthoringCommands.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,15 +16,15 @@ std::int32_t FaceTypeOfFile(const std::string& fileName)
         return 2;
     if (ext == ".bmp")
         return 0;
-    throw ETessalyError(fileName + ": unknown picture kind (use .gif, .jpg, .jpeg or .bmp)");
+    throw ETessalyError(FillIn(Tr("tessaly", "%1: unknown picture kind (use .gif, .jpg, .jpeg or .bmp)"), {fileName}));
 }
 
-const char* FaceTypeName(std::int32_t faceType)
+std::string FaceTypeName(std::int32_t faceType)
 {
     switch (faceType) {
     case 1: return "GIF";
     case 2: return "JPEG";
-    default: return "bitmap";
+    default: return Tr("tessaly", "bitmap");
     }
 }
 

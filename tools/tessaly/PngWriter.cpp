@@ -3,6 +3,7 @@
 #include "PngWriter.h"
 
 #include "Commands.h"
+#include "platform/Translate.h"
 
 #include <zlib.h>
 
@@ -46,7 +47,7 @@ void WritePng(const std::string& fileName, const TPixelBuffer& pixels)
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     TBytes packed(packedSize);
     if (compress2(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_SPEED) != Z_OK)
-        throw ETessalyError(fileName + ": cannot be compressed");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: cannot be compressed"), {fileName}));
     packed.resize(packedSize);
 
     TBytes header;
@@ -62,5 +63,5 @@ void WritePng(const std::string& fileName, const TPixelBuffer& pixels)
     std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
     if (!out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size())) ||
         !out.flush())
-        throw ETessalyError(fileName + ": cannot be written");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: cannot be written"), {fileName}));
 }

@@ -1,9 +1,10 @@
 // tessaly preview: the boards the game would deal from a set on a screen.
 #include "AuthoringCommands.h"
 
-#include "game/PairCounts.h"
 #include "game/CardSetInfo.h"
 #include "game/Layout.h"
+#include "game/PairCounts.h"
+#include "platform/Translate.h"
 
 #include <cstdio>
 
@@ -26,20 +27,21 @@ bool ParseScreen(const std::string& text, std::int32_t& width, std::int32_t& hei
 
 int PreviewCommand(const TCommandArgs& args, std::ostream& out)
 {
-    const char* const usage = "usage: tessaly preview FILE.crd --screen WxH";
+    const std::string usage = FillIn(Tr("tessaly", "usage: %1"), {"tessaly preview FILE.crd --screen WxH"});
     if (args.size() != 3 || (args[0] != "--screen" && args[1] != "--screen"))
         throw ETessalyError(usage);
     const std::string& fileName = args[0] == "--screen" ? args[2] : args[0];
     const std::string& screen = args[0] == "--screen" ? args[1] : args[2];
     std::int32_t workWidth = 0, workHeight = 0;
     if (!ParseScreen(screen, workWidth, workHeight))
-        throw ETessalyError("--screen " + screen + ": expected WIDTHxHEIGHT larger than the window frame (10x91)");
+        throw ETessalyError(
+            FillIn(Tr("tessaly", "--screen %1: expected WIDTHxHEIGHT larger than the window frame (10x91)"), {screen}));
 
     TArchiveFile archive(fileName);
     const TCardSetInfo info = ReadCardSetInfo(archive.Reader());
     if (info.Width <= 0 || info.Height <= 0)
-        throw ETessalyError(fileName + ": the card size " + std::to_string(info.Width) + "x"
-                            + std::to_string(info.Height) + " is not positive");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: the card size %2x%3 is not positive"),
+                                   {fileName, std::to_string(info.Width), std::to_string(info.Height)}));
 
     int shown = 0;
     for (const std::int32_t pairs : PairCounts) {
@@ -53,7 +55,7 @@ int PreviewCommand(const TCommandArgs& args, std::ostream& out)
         ++shown;
     }
     if (shown == 0)
-        throw ETessalyError(fileName + ": the set has " + std::to_string(info.FaceCount)
-                            + " faces, fewer than the smallest pair count (8)");
+        throw ETessalyError(FillIn(Tr("tessaly", "%1: the set has %2 faces, fewer than the smallest pair count (8)"),
+                                   {fileName, std::to_string(info.FaceCount)}));
     return 0;
 }

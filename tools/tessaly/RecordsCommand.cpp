@@ -5,12 +5,14 @@
 #include "game/Records.h"
 #include "platform/AtomicFile.h"
 #include "platform/PlatformError.h"
+#include "platform/Translate.h"
 #include "platform/UserFolders.h"
 
 #include <filesystem>
 
-const char* const RecordsTextEscapes =
-    "in the text form \\\\ is a backslash, \\t a tab, \\n and \\r line breaks, \\, a comma, \\xHH another control character";
+const char* const RecordsTextEscapes = TrNoop(
+    "tessaly",
+    "in the text form \\\\ is a backslash, \\t a tab, \\n and \\r line breaks, \\, a comma, \\xHH another control character");
 
 namespace {
 
@@ -67,7 +69,7 @@ int RecordsCommand(const TCommandArgs& args, std::ostream& out)
     const bool json = !args.empty() && args[0] == "--json";
     const std::size_t named = json ? 1 : 0;
     if (args.size() > named + 1)
-        throw ETessalyError("usage: tessaly records [--json] [FILE]");
+        throw ETessalyError(FillIn(Tr("tessaly", "usage: %1"), {"tessaly records [--json] [FILE]"}));
     const std::filesystem::path file = args.size() > named ? std::filesystem::path(args.back()) : RecordsFile();
     std::vector<TRecord> records;
     std::error_code ec;

@@ -1,6 +1,10 @@
 // tessaly: the card-set tool. tessaly COMMAND ARGS...
 #include "AuthoringCommands.h"
 #include "Commands.h"
+#include "platform/Translate.h"
+#if KOBALIND_TESSALY_CATALOGUES
+#include "Catalogue.h"
+#endif
 
 #include <cstring>
 #include <iostream>
@@ -17,21 +21,21 @@ struct TCommand {
 
 // One line per command.
 const TCommand Commands[] = {
-    {"info", "info [--json] FILE", "List what a card set or skin file holds: its name, link and pictures.",
+    {"info", "info [--json] FILE", TrNoop("tessaly", "List what a card set or skin file holds: its name, link and pictures."),
      InfoCommand},
-    {"extract", "extract FILE N OUT", "Copy entry number N (a picture or the set's text) out of a card set or skin file; OUT \"-\" prints it.",
+    {"extract", "extract FILE N OUT", TrNoop("tessaly", "Copy entry number N (a picture or the set's text) out of a card set or skin file; OUT \"-\" prints it."),
      ExtractCommand},
     {"create", "create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...",
-     "Make a new card set from your own pictures: one picture per card face (GIF, JPEG or BMP), "
-     "a card back and an advertisement picture.",
+     TrNoop("tessaly", "Make a new card set from your own pictures: one picture per card face (GIF, JPEG or BMP), "
+                       "a card back and an advertisement picture."),
      CreateCommand},
-    {"check", "check FILE.crd", "Tell whether the game can play a card set, and what is wrong with it if not.",
+    {"check", "check FILE.crd", TrNoop("tessaly", "Tell whether the game can play a card set, and what is wrong with it if not."),
      CheckCommand},
-    {"preview", "preview FILE.crd --screen WxH", "Show which boards a card set fills on a screen of that size.",
+    {"preview", "preview FILE.crd --screen WxH", TrNoop("tessaly", "Show which boards a card set fills on a screen of that size."),
      PreviewCommand},
-    {"frames", "frames --type gif|jpeg|bmp FILE OUTDIR", "Save every frame of a card picture as PNG files, as the game shows them.",
+    {"frames", "frames --type gif|jpeg|bmp FILE OUTDIR", TrNoop("tessaly", "Save every frame of a card picture as PNG files, as the game shows them."),
      FramesCommand},
-    {"records", "records [--json] [FILE]", "List the finished games the game has recorded, oldest first.",
+    {"records", "records [--json] [FILE]", TrNoop("tessaly", "List the finished games the game has recorded, oldest first."),
      RecordsCommand, RecordsTextEscapes},
 };
 
@@ -42,14 +46,14 @@ bool IsHelp(const char* arg)
 
 void PrintHelp(std::ostream& out)
 {
-    out << "usage: tessaly COMMAND ARGS...\n"
-           "Makes and inspects the card sets of the pairs game Orvane Kobalind.\n\n";
+    out << FillIn(Tr("tessaly", "usage: %1"), {"tessaly COMMAND ARGS..."}) << '\n'
+        << Tr("tessaly", "Makes and inspects the card sets of the pairs game Orvane Kobalind.") << "\n\n";
     for (const TCommand& command : Commands) {
-        out << "  tessaly " << command.Usage << "\n      " << command.Summary << '\n';
+        out << "  tessaly " << command.Usage << "\n      " << Tr("tessaly", command.Summary) << '\n';
         if (command.Note)
-            out << "      " << command.Note << '\n';
+            out << "      " << Tr("tessaly", command.Note) << '\n';
     }
-    out << "\n'tessaly COMMAND --help' explains one command; 'man tessaly' tells more.\n";
+    out << '\n' << Tr("tessaly", "'tessaly COMMAND --help' explains one command; 'man tessaly' tells more.") << '\n';
 }
 
 int Usage()
@@ -62,6 +66,9 @@ int Usage()
 
 int main(int argc, char** argv)
 {
+#if KOBALIND_TESSALY_CATALOGUES
+    SpeakDesktopLanguage();
+#endif
     if (argc < 2)
         return Usage();
     if (IsHelp(argv[1])) {
@@ -72,18 +79,19 @@ int main(int argc, char** argv)
         if (std::strcmp(argv[1], command.Name) != 0)
             continue;
         if (argc == 3 && IsHelp(argv[2])) {
-            std::cout << "usage: tessaly " << command.Usage << '\n' << command.Summary << '\n';
+            std::cout << FillIn(Tr("tessaly", "usage: %1"), {std::string("tessaly ") + command.Usage}) << '\n'
+                      << Tr("tessaly", command.Summary) << '\n';
             if (command.Note)
-                std::cout << command.Note << '\n';
+                std::cout << Tr("tessaly", command.Note) << '\n';
             return 0;
         }
         try {
             return command.Run(TCommandArgs(argv + 2, argv + argc), std::cout);
         } catch (const std::exception& e) {
-            std::cerr << "tessaly: " << e.what() << '\n';
+            std::cerr << FillIn(Tr("tessaly", "tessaly: %1"), {e.what()}) << '\n';
             return 1;
         }
     }
-    std::cerr << "tessaly: unknown command '" << argv[1] << "'\n";
+    std::cerr << FillIn(Tr("tessaly", "tessaly: unknown command '%1'"), {argv[1]}) << '\n';
     return Usage();
 }
