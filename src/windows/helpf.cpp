@@ -38,6 +38,7 @@ namespace {
 // The help's paragraphs, in the player's language; <b>...</b> is a
 // paragraph's heading, drawn red and bold.
 const std::vector<const char*> HelpParagraphs = {
+    //: <b> and </b> enclose the paragraph's heading: keep both.
     QT_TRANSLATE_NOOP("Help", "<b>Using the Game</b> is fairly straight forward. The goal is "
                               "to connect pairs of the same illustration by finding and clicking them on the board."),
     QT_TRANSLATE_NOOP("Help", "Up to four players can play against each other or against the computer. Number of players "
@@ -45,13 +46,16 @@ const std::vector<const char*> HelpParagraphs = {
                               "options include selection of number of pairs displayed at once, that is in range of 8 up "
                               "to 60 different illustrations. You can change the delay, time during which the card will "
                               "stay displayed when clicked."),
+    //: <b> and </b> enclose the paragraph's heading: keep both.
     QT_TRANSLATE_NOOP("Help", "<b>Keyboard</b>: Tab moves between the board and the buttons, and Enter or Space presses "
                               "a button. On the board the arrow keys move the frame from card to card (Home, End, Page Up and "
                               "Page Down jump to the edges), and Enter or Space turns the framed card. F1 opens this help, "
                               "Escape closes it."),
+    //: <b> and </b> enclose the paragraph's heading: keep both.
     QT_TRANSLATE_NOOP("Help", "<b>Resuming</b>: a game that is not finished when the program closes is kept. The next "
                               "time, the welcome screen offers it in the line at the bottom: click the line, or Tab to it and "
                               "press Enter, to play on."),
+    //: <b> and </b> enclose the paragraph's heading: keep both.
     QT_TRANSLATE_NOOP("Help", "<b>Records</b>: every finished game is recorded. The score window shows the best result "
                               "with the same cards and number of pairs, and how many games were won and lost against the "
                               "computer at its memory setting."),

@@ -139,6 +139,7 @@ TMainFrame DrawMainFrame()
 
 QImage DrawNotice()
 {
+    //: %1 is the program's name and version.
     const QString text = Translated(QT_TRANSLATE_NOOP("Skin", "%1  ·  About & credits")).arg("Orvane Kobalind 2.06");
     const QFont font = UiFont(10, false);
     constexpr int padding = 8;
