@@ -532,7 +532,7 @@ do not take part.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Takes effect when the game starts again.</source>
+        <source>Takes effect at the next start.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
