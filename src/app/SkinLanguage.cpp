@@ -7,10 +7,14 @@
 #include <filesystem>
 #include <stdexcept>
 
+namespace {
+
 std::string OverlayFileName(const std::string& appDir, const std::string& language, const char* suffix)
 {
     return appDir + "kobalind_" + language + suffix;
 }
+
+} // namespace
 
 TLanguageSkin::TLanguageSkin(TLumResReader& skin, const std::string& appDir, const std::string& language)
     : Skin(&skin)

@@ -38,6 +38,3 @@ private:
     TMemoryStream LaidBytes;
     TLumResReader Laid;
 };
-
-// The overlay's file name for a language, "kobalind_" + language + suffix.
-std::string OverlayFileName(const std::string& appDir, const std::string& language, const char* suffix);
