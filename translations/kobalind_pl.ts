@@ -107,6 +107,10 @@ Details: %3</source>
         <source>Sports &amp; Travel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Shadows</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
