@@ -99,27 +99,27 @@ Details: %3</translation>
     <name>CardSets</name>
     <message>
         <source>Card art: Noto Color Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder: Noto Color Emoji</translation>
     </message>
     <message>
         <source>click to visit the project</source>
-        <translation type="unfinished"></translation>
+        <translation>zur Projektseite klicken</translation>
     </message>
     <message>
         <source>Animal Parade</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierparade</translation>
     </message>
     <message>
         <source>Kitchen Feast</source>
-        <translation type="unfinished"></translation>
+        <translation>Küchenfest</translation>
     </message>
     <message>
         <source>Sports &amp; Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sport &amp; Reisen</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten</translation>
     </message>
 </context>
 <context>
@@ -180,26 +180,26 @@ Details: %3</translation>
     <message>
         <source>&lt;b&gt;Using the Game&lt;/b&gt; is fairly straight forward. The goal is to connect pairs of the same illustration by finding and clicking them on the board.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Das Spielen&lt;/b&gt; ist ganz einfach. Ziel ist es, Paare mit demselben Bild zu finden und sie auf dem Spielfeld anzuklicken.</translation>
     </message>
     <message>
         <source>Up to four players can play against each other or against the computer. Number of players is set simply by entering the players names in the list within OPTIONS screen. Other options include selection of number of pairs displayed at once, that is in range of 8 up to 60 different illustrations. You can change the delay, time during which the card will stay displayed when clicked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zu vier Spieler können gegeneinander oder gegen den Computer spielen. Wie viele mitspielen, legst du ganz einfach fest, indem du ihre Namen in die Liste unter OPTIONEN einträgst. Dort kannst du außerdem wählen, wie viele Paare auf einmal ausgelegt werden: 8 bis 60 verschiedene Bilder. Du kannst auch die Wartezeit ändern, also wie lange eine angeklickte Karte offen liegen bleibt.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Keyboard&lt;/b&gt;: Tab moves between the board and the buttons, and Enter or Space presses a button. On the board the arrow keys move the frame from card to card (Home, End, Page Up and Page Down jump to the edges), and Enter or Space turns the framed card. F1 opens this help, Escape closes it.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Tastatur&lt;/b&gt;: Mit Tab wechselst du zwischen dem Spielfeld und den Schaltflächen, mit Eingabe oder Leertaste drückst du eine Schaltfläche. Auf dem Spielfeld bewegen die Pfeiltasten den Rahmen von Karte zu Karte (Pos1, Ende, Bild auf und Bild ab springen an die Ränder), und mit Eingabe oder Leertaste deckst du die Karte im Rahmen auf. F1 öffnet diese Hilfe, Esc schließt sie.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resuming&lt;/b&gt;: a game that is not finished when the program closes is kept. The next time, the welcome screen offers it in the line at the bottom: click the line, or Tab to it and press Enter, to play on.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Weiterspielen&lt;/b&gt;: Ein Spiel, das beim Beenden des Programms noch nicht fertig ist, wird aufbewahrt. Beim nächsten Mal bietet der Startbildschirm es in der Zeile unten an: Klick auf die Zeile oder geh mit Tab dorthin und drück Eingabe, dann spielst du weiter.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Records&lt;/b&gt;: every finished game is recorded. The score window shows the best result with the same cards and number of pairs, and how many games were won and lost against the computer at its memory setting.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rekorde&lt;/b&gt;: Jedes beendete Spiel wird aufgezeichnet. Das Fenster mit dem Punktestand zeigt das beste Ergebnis mit denselben Karten und derselben Zahl von Paaren und wie viele Spiele gegen den Computer bei dieser Gedächtnisstufe gewonnen und verloren wurden.</translation>
     </message>
 </context>
 <context>
@@ -321,97 +321,98 @@ Details: %3</translation>
     <name>Skin</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>the game of pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel mit den Paaren</translation>
     </message>
     <message>
         <source>%1  ·  About &amp; credits</source>
         <extracomment>%1 is the program&apos;s name and version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  ·  Info &amp; Mitwirkende</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>find the pairs, beat your friends</source>
-        <translation type="unfinished"></translation>
+        <translation>finde die Paare, schlag deine Freunde</translation>
     </message>
     <message>
         <source>Press Play to start, or Options to choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Drück auf Start zum Spielen oder auf Optionen,</translation>
     </message>
     <message>
         <source>the cards, the players and the computer&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>um Karten, Spieler und Computergedächtnis zu wählen.</translation>
     </message>
     <message>
         <source>Card art: Noto Color Emoji (SIL Open Font License) — click to visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenbilder: Noto Color Emoji (SIL Open Font License) – zum Besuchen klicken</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz</translation>
     </message>
     <message>
         <source>Pairs on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare auf dem Feld</translation>
     </message>
     <message>
         <source>Turn-back delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartezeit (Sekunden)</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Computer plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer spielt</translation>
     </message>
     <message>
         <source>Computer memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Computergedächtnis</translation>
     </message>
     <message>
         <source>weak</source>
-        <translation type="unfinished"></translation>
+        <translation>schwach</translation>
     </message>
     <message>
         <source>strong</source>
-        <translation type="unfinished"></translation>
+        <translation>stark</translation>
     </message>
     <message>
         <source>Names left empty
 do not take part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer keinen Namen hat,
+spielt nicht mit.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand</translation>
     </message>
 </context>
 <context>

@@ -99,27 +99,27 @@ Détails&#xa0;: %3</translation>
     <name>CardSets</name>
     <message>
         <source>Card art: Noto Color Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Images&#xa0;: Noto Color Emoji</translation>
     </message>
     <message>
         <source>click to visit the project</source>
-        <translation type="unfinished"></translation>
+        <translation>clique pour voir le projet</translation>
     </message>
     <message>
         <source>Animal Parade</source>
-        <translation type="unfinished"></translation>
+        <translation>Parade animale</translation>
     </message>
     <message>
         <source>Kitchen Feast</source>
-        <translation type="unfinished"></translation>
+        <translation>Grand festin</translation>
     </message>
     <message>
         <source>Sports &amp; Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sport et voyage</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombres</translation>
     </message>
 </context>
 <context>
@@ -180,26 +180,26 @@ Détails&#xa0;: %3</translation>
     <message>
         <source>&lt;b&gt;Using the Game&lt;/b&gt; is fairly straight forward. The goal is to connect pairs of the same illustration by finding and clicking them on the board.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Jouer&lt;/b&gt; est très simple. Le but est de trouver les paires d&apos;illustrations identiques en cliquant dessus sur le plateau.</translation>
     </message>
     <message>
         <source>Up to four players can play against each other or against the computer. Number of players is set simply by entering the players names in the list within OPTIONS screen. Other options include selection of number of pairs displayed at once, that is in range of 8 up to 60 different illustrations. You can change the delay, time during which the card will stay displayed when clicked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jusqu&apos;à quatre joueurs peuvent jouer les uns contre les autres ou contre l&apos;ordinateur. Pour choisir le nombre de joueurs, il suffit d&apos;écrire leurs noms dans la liste de l&apos;écran OPTIONS. Les options permettent aussi de choisir combien de paires sont posées à la fois, de 8 à 60 illustrations différentes. Tu peux aussi changer le délai, c&apos;est-à-dire le temps pendant lequel une carte reste visible quand on clique dessus.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Keyboard&lt;/b&gt;: Tab moves between the board and the buttons, and Enter or Space presses a button. On the board the arrow keys move the frame from card to card (Home, End, Page Up and Page Down jump to the edges), and Enter or Space turns the framed card. F1 opens this help, Escape closes it.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Clavier&lt;/b&gt;&#xa0;: Tab passe du plateau aux boutons, et Entrée ou Espace appuie sur un bouton. Sur le plateau, les flèches déplacent le cadre de carte en carte (Début, Fin, Pg préc et Pg suiv sautent jusqu&apos;aux bords), et Entrée ou Espace retourne la carte encadrée. F1 ouvre cette aide, Échap la ferme.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resuming&lt;/b&gt;: a game that is not finished when the program closes is kept. The next time, the welcome screen offers it in the line at the bottom: click the line, or Tab to it and press Enter, to play on.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Reprendre&lt;/b&gt;&#xa0;: une partie qui n&apos;est pas finie quand le programme se ferme est gardée. La fois suivante, l&apos;écran d&apos;accueil la propose dans la ligne du bas&#xa0;: clique sur cette ligne, ou va dessus avec Tab et appuie sur Entrée, pour continuer à jouer.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Records&lt;/b&gt;: every finished game is recorded. The score window shows the best result with the same cards and number of pairs, and how many games were won and lost against the computer at its memory setting.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Records&lt;/b&gt;&#xa0;: chaque partie terminée est enregistrée. La fenêtre des scores montre le meilleur résultat avec les mêmes cartes et le même nombre de paires, et combien de parties ont été gagnées et perdues contre l&apos;ordinateur avec ce réglage de sa mémoire.</translation>
     </message>
 </context>
 <context>
@@ -321,97 +321,98 @@ Détails&#xa0;: %3</translation>
     <name>Skin</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortir</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>the game of pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu des paires</translation>
     </message>
     <message>
         <source>%1  ·  About &amp; credits</source>
         <extracomment>%1 is the program&apos;s name and version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  ·  À propos et crédits</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>find the pairs, beat your friends</source>
-        <translation type="unfinished"></translation>
+        <translation>trouve les paires, bats tes amis</translation>
     </message>
     <message>
         <source>Press Play to start, or Options to choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuie sur Jouer pour commencer, ou sur Options pour</translation>
     </message>
     <message>
         <source>the cards, the players and the computer&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>choisir les cartes, les joueurs et la mémoire de l&apos;ordinateur.</translation>
     </message>
     <message>
         <source>Card art: Noto Color Emoji (SIL Open Font License) — click to visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Images&#xa0;: Noto Color Emoji (SIL Open Font License) — clique pour visiter</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de cartes</translation>
     </message>
     <message>
         <source>Pairs on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires sur le plateau</translation>
     </message>
     <message>
         <source>Turn-back delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de retour (s)</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Computer plays</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur joue</translation>
     </message>
     <message>
         <source>Computer memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>weak</source>
-        <translation type="unfinished"></translation>
+        <translation>faible</translation>
     </message>
     <message>
         <source>strong</source>
-        <translation type="unfinished"></translation>
+        <translation>forte</translation>
     </message>
     <message>
         <source>Names left empty
 do not take part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un joueur sans nom
+ne joue pas.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores</translation>
     </message>
 </context>
 <context>
