@@ -96,7 +96,7 @@ Details: %3</translation>
     </message>
     <message>
         <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name braucht in UTF-8 %1 Bytes, mehr als die %2, die ein Kartensatz für einen Namen außerhalb von Windows-1252 fassen kann</translation>
     </message>
 </context>
 <context>

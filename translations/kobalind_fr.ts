@@ -96,7 +96,7 @@ Détails&#xa0;: %3</translation>
     </message>
     <message>
         <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom occupe %1 octets en UTF-8, plus que les %2 que peut contenir un jeu de cartes pour un nom hors de Windows-1252</translation>
     </message>
 </context>
 <context>
