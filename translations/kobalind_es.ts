@@ -392,7 +392,7 @@ Detalles: %3</translation>
         <translation>Sistema</translation>
     </message>
     <message>
-        <source>Takes effect when the game starts again.</source>
+        <source>Takes effect at the next start.</source>
         <translation>Se aplica al reiniciar el juego.</translation>
     </message>
 </context>

@@ -392,7 +392,7 @@ Dettagli: %3</translation>
         <translation>Sistema</translation>
     </message>
     <message>
-        <source>Takes effect when the game starts again.</source>
+        <source>Takes effect at the next start.</source>
         <translation>Vale dal prossimo avvio.</translation>
     </message>
 </context>
