@@ -256,7 +256,7 @@ Detalles: %3</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Acerca de</translation>
+        <translation>Créditos</translation>
     </message>
 </context>
 <context>
@@ -300,7 +300,7 @@ Detalles: %3</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Acerca de</translation>
+        <translation>Créditos</translation>
     </message>
     <message>
         <source>Options</source>
