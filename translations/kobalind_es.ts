@@ -140,12 +140,12 @@ Detalles: %3</translation>
     <message>
         <source>pair %1, second picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pareja %1, segunda imagen</translation>
     </message>
     <message>
         <source>pair %1, first picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pareja %1, primera imagen</translation>
     </message>
 </context>
 <context>
@@ -407,7 +407,7 @@ Detalles: %3</translation>
     </message>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: segunda imagen de la cara %2: %3</translation>
     </message>
 </context>
 <context>
@@ -713,39 +713,39 @@ Detalles: %3</translation>
     </message>
     <message>
         <source>the record marks pairs that differ, but the archive holds %1 second pictures for its %2 faces</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro indica parejas distintas, pero el archivo contiene %1 segundas imágenes para sus %2 caras</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>segunda imagen de la cara %1</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture has a border unlike the set&apos;s other second pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>la segunda imagen de la cara %1 tiene un borde distinto al de las demás segundas imágenes de la baraja</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture, %6 warning(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se puede jugar, %2 caras %3 de %4x%5, cada una con una segunda imagen, avisos: %6</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se puede jugar, %2 caras %3 de %4x%5, cada una con una segunda imagen</translation>
     </message>
     <message>
         <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs: %1 no es FIRST:SECOND, es decir, dos archivos de imagen unidos por dos puntos</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 caras %3 de %4, cada una con una segunda imagen</translation>
     </message>
     <message>
         <source>second pictures: entries %1 to %2, face N&apos;s at entry N + %3</source>
-        <translation type="unfinished"></translation>
+        <translation>segundas imágenes: entradas %1 a %2, la de la cara N en la entrada N + %3</translation>
     </message>
     <message>
         <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --pairs, cada FACE es FIRST:SECOND, dos imágenes para las dos cartas de una pareja (por ejemplo, una palabra y su dibujo); las cartas se siguen emparejando por pareja.</translation>
     </message>
 </context>
 </TS>

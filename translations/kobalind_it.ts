@@ -140,12 +140,12 @@ Dettagli: %3</translation>
     <message>
         <source>pair %1, second picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>coppia %1, seconda immagine</translation>
     </message>
     <message>
         <source>pair %1, first picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>coppia %1, prima immagine</translation>
     </message>
 </context>
 <context>
@@ -407,7 +407,7 @@ Dettagli: %3</translation>
     </message>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: seconda immagine della faccia %2: %3</translation>
     </message>
 </context>
 <context>
@@ -713,39 +713,39 @@ Dettagli: %3</translation>
     </message>
     <message>
         <source>the record marks pairs that differ, but the archive holds %1 second pictures for its %2 faces</source>
-        <translation type="unfinished"></translation>
+        <translation>il record indica coppie diverse, ma l&apos;archivio contiene %1 seconde immagini per le sue %2 facce</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>seconda immagine della faccia %1</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture has a border unlike the set&apos;s other second pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>la seconda immagine della faccia %1 ha un bordo diverso dalle altre seconde immagini del mazzo</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture, %6 warning(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: giocabile, %2 facce %3 da %4x%5, ognuna con una seconda immagine, avvisi: %6</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: giocabile, %2 facce %3 da %4x%5, ognuna con una seconda immagine</translation>
     </message>
     <message>
         <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs: %1 non è FIRST:SECOND, cioè due file di immagine uniti da due punti</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 facce %3 da %4, ognuna con una seconda immagine</translation>
     </message>
     <message>
         <source>second pictures: entries %1 to %2, face N&apos;s at entry N + %3</source>
-        <translation type="unfinished"></translation>
+        <translation>seconde immagini: voci da %1 a %2, quella della faccia N alla voce N + %3</translation>
     </message>
     <message>
         <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --pairs ogni FACE è FIRST:SECOND, due immagini per le due carte di una coppia (per esempio una parola e la sua immagine); le carte si abbinano comunque per coppia.</translation>
     </message>
 </context>
 </TS>
