@@ -247,6 +247,23 @@ Detalles: %3</translation>
     </message>
 </context>
 <context>
+    <name>SetFromPictures</name>
+    <message>
+        <source>It cannot be read as a picture (%1).</source>
+        <comment>%1: the reader&apos;s reason</comment>
+        <translation>No se puede leer como imagen (%1).</translation>
+    </message>
+    <message>
+        <source>The other picture of its pair, %1, cannot be read.</source>
+        <translation>La otra imagen de su pareja, %1, no se puede leer.</translation>
+    </message>
+    <message>
+        <source>It shows the same as %1.</source>
+        <comment>%1: an earlier picture&apos;s file name</comment>
+        <translation>Muestra lo mismo que %1.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
@@ -373,10 +390,6 @@ Detalles: %3</translation>
         <translation>Nivel del ordenador</translation>
     </message>
     <message>
-        <source>No readable set of cards in %1!</source>
-        <translation>¡No hay ninguna baraja que se pueda leer en %1!</translation>
-    </message>
-    <message>
         <source>Set Options</source>
         <translation>Elige las opciones</translation>
     </message>
@@ -408,6 +421,18 @@ Detalles: %3</translation>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
         <translation>%1: segunda imagen de la cara %2: %3</translation>
+    </message>
+    <message>
+        <source>New set from pictures...</source>
+        <translation>Baraja con tus fotos...</translation>
+    </message>
+    <message>
+        <source>No readable set of cards in %1 or %2!</source>
+        <translation>¡No hay ninguna baraja que se pueda leer en %1 ni en %2!</translation>
+    </message>
+    <message>
+        <source>The new set in %1 cannot be read.</source>
+        <translation>La baraja nueva de %1 no se puede leer.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +482,93 @@ Detalles: %3</translation>
     <message>
         <source>%1; %2 to play</source>
         <translation>%1; turno de %2</translation>
+    </message>
+</context>
+<context>
+    <name>TSetMaker</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a picture&apos;s file name and why it was left out</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <comment>pictures left out</comment>
+        <translation>
+            <numerusform>y %n más.</numerusform>
+            <numerusform>y %n más.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New set from pictures</source>
+        <translation>Nueva baraja con tus fotos</translation>
+    </message>
+    <message>
+        <source>Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other kinds this computer reads. Each picture makes one pair and is cut to the shape of a card. Two pictures named like dog.a.jpg and dog.b.jpg make one pair whose two cards differ. A set needs at least %1 pictures.</source>
+        <translation>Crea una baraja con tus propias imágenes: PNG, JPEG, GIF, BMP y los demás tipos que puede leer este ordenador. Cada imagen forma una pareja y se recorta con la forma de una carta. Dos imágenes con nombres como perro.a.jpg y perro.b.jpg forman una pareja de dos cartas distintas. Una baraja necesita al menos %1 imágenes.</translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation>Elegir una carpeta...</translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation>Elegir imágenes...</translation>
+    </message>
+    <message>
+        <source>Folder of pictures</source>
+        <translation>Carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>You already have a set saved as %1. Replace it with the new set?</source>
+        <translation>Ya tienes una baraja guardada como %1. ¿Quieres sustituirla por la nueva?</translation>
+    </message>
+    <message>
+        <source>Pictures found: %1. A set needs at least %2.</source>
+        <translation>Imágenes encontradas: %1. Una baraja necesita al menos %2.</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation>Nombre de la baraja:</translation>
+    </message>
+    <message>
+        <source>Reading the pictures...</source>
+        <translation>Leyendo las imágenes...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Writing the set...</source>
+        <translation>Guardando la baraja...</translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation>No se ha podido crear la baraja: %1</translation>
+    </message>
+    <message>
+        <source>Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.</source>
+        <translation>Imágenes que se pueden usar: %1. Una baraja necesita al menos %2 imágenes distintas, así que no se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Descartadas:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The set &quot;%1&quot; has %n pairs.</source>
+        <translation>
+            <numerusform>La baraja «%1» tiene %n pareja.</numerusform>
+            <numerusform>La baraja «%1» tiene %n parejas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

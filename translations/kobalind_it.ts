@@ -247,6 +247,23 @@ Dettagli: %3</translation>
     </message>
 </context>
 <context>
+    <name>SetFromPictures</name>
+    <message>
+        <source>It cannot be read as a picture (%1).</source>
+        <comment>%1: the reader&apos;s reason</comment>
+        <translation>Non si può leggere come immagine (%1).</translation>
+    </message>
+    <message>
+        <source>The other picture of its pair, %1, cannot be read.</source>
+        <translation>L&apos;altra immagine della sua coppia, %1, non si può leggere.</translation>
+    </message>
+    <message>
+        <source>It shows the same as %1.</source>
+        <comment>%1: an earlier picture&apos;s file name</comment>
+        <translation>Mostra la stessa cosa di %1.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
@@ -373,10 +390,6 @@ Dettagli: %3</translation>
         <translation>Livello del computer</translation>
     </message>
     <message>
-        <source>No readable set of cards in %1!</source>
-        <translation>Nessun mazzo leggibile in %1!</translation>
-    </message>
-    <message>
         <source>Set Options</source>
         <translation>Scegli le opzioni</translation>
     </message>
@@ -408,6 +421,18 @@ Dettagli: %3</translation>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
         <translation>%1: seconda immagine della faccia %2: %3</translation>
+    </message>
+    <message>
+        <source>New set from pictures...</source>
+        <translation>Mazzo con le tue foto...</translation>
+    </message>
+    <message>
+        <source>No readable set of cards in %1 or %2!</source>
+        <translation>Nessun mazzo leggibile in %1 o in %2!</translation>
+    </message>
+    <message>
+        <source>The new set in %1 cannot be read.</source>
+        <translation>Il nuovo mazzo in %1 non si può leggere.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +482,93 @@ Dettagli: %3</translation>
     <message>
         <source>%1; %2 to play</source>
         <translation>%1; tocca a %2</translation>
+    </message>
+</context>
+<context>
+    <name>TSetMaker</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Immagini (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a picture&apos;s file name and why it was left out</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <comment>pictures left out</comment>
+        <translation>
+            <numerusform>e %n altra.</numerusform>
+            <numerusform>e altre %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New set from pictures</source>
+        <translation>Nuovo mazzo con le tue foto</translation>
+    </message>
+    <message>
+        <source>Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other kinds this computer reads. Each picture makes one pair and is cut to the shape of a card. Two pictures named like dog.a.jpg and dog.b.jpg make one pair whose two cards differ. A set needs at least %1 pictures.</source>
+        <translation>Crea un mazzo con le tue immagini: PNG, JPEG, GIF, BMP e gli altri formati che questo computer sa leggere. Ogni immagine forma una coppia e viene ritagliata a forma di carta. Due immagini con nomi come cane.a.jpg e cane.b.jpg formano una coppia di due carte diverse. Un mazzo ha bisogno di almeno %1 immagini.</translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation>Scegli una cartella...</translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation>Scegli le immagini...</translation>
+    </message>
+    <message>
+        <source>Folder of pictures</source>
+        <translation>Cartella di immagini</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Immagini</translation>
+    </message>
+    <message>
+        <source>You already have a set saved as %1. Replace it with the new set?</source>
+        <translation>Hai già un mazzo salvato come %1. Vuoi sostituirlo con quello nuovo?</translation>
+    </message>
+    <message>
+        <source>Pictures found: %1. A set needs at least %2.</source>
+        <translation>Immagini trovate: %1. Un mazzo ne richiede almeno %2.</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation>Nome del mazzo:</translation>
+    </message>
+    <message>
+        <source>Reading the pictures...</source>
+        <translation>Lettura delle immagini...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Writing the set...</source>
+        <translation>Salvataggio del mazzo...</translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation>Impossibile creare il mazzo: %1</translation>
+    </message>
+    <message>
+        <source>Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.</source>
+        <translation>Immagini utilizzabili: %1. Un mazzo richiede almeno %2 immagini diverse, quindi non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Escluse:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The set &quot;%1&quot; has %n pairs.</source>
+        <translation>
+            <numerusform>Il mazzo &quot;%1&quot; ha %n coppia.</numerusform>
+            <numerusform>Il mazzo &quot;%1&quot; ha %n coppie.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
