@@ -99,27 +99,27 @@ Detalles: %3</translation>
     <name>CardSets</name>
     <message>
         <source>Card art: Noto Color Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujos: Noto Color Emoji</translation>
     </message>
     <message>
         <source>click to visit the project</source>
-        <translation type="unfinished"></translation>
+        <translation>haz clic para ver el proyecto</translation>
     </message>
     <message>
         <source>Animal Parade</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfile de animales</translation>
     </message>
     <message>
         <source>Kitchen Feast</source>
-        <translation type="unfinished"></translation>
+        <translation>Festín en la cocina</translation>
     </message>
     <message>
         <source>Sports &amp; Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Deportes y viajes</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombras</translation>
     </message>
 </context>
 <context>
@@ -180,26 +180,26 @@ Detalles: %3</translation>
     <message>
         <source>&lt;b&gt;Using the Game&lt;/b&gt; is fairly straight forward. The goal is to connect pairs of the same illustration by finding and clicking them on the board.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Jugar&lt;/b&gt; es muy sencillo. Hay que encontrar en el tablero las parejas de cartas con la misma imagen y hacer clic en ellas.</translation>
     </message>
     <message>
         <source>Up to four players can play against each other or against the computer. Number of players is set simply by entering the players names in the list within OPTIONS screen. Other options include selection of number of pairs displayed at once, that is in range of 8 up to 60 different illustrations. You can change the delay, time during which the card will stay displayed when clicked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pueden jugar hasta cuatro jugadores, entre sí o contra el ordenador. Para elegir cuántos juegan, basta con escribir sus nombres en la lista de la pantalla OPCIONES. Allí también puedes elegir cuántas parejas hay en el tablero, de 8 a 60 imágenes distintas, y cambiar la espera: el tiempo que una carta sigue a la vista después de hacer clic en ella.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Keyboard&lt;/b&gt;: Tab moves between the board and the buttons, and Enter or Space presses a button. On the board the arrow keys move the frame from card to card (Home, End, Page Up and Page Down jump to the edges), and Enter or Space turns the framed card. F1 opens this help, Escape closes it.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Teclado&lt;/b&gt;: Tab pasa del tablero a los botones y al revés, e Intro o la barra espaciadora pulsan un botón. En el tablero, las flechas mueven el marco de carta en carta (Inicio, Fin, Re Pág y Av Pág saltan a los bordes), e Intro o la barra espaciadora destapan la carta del marco. F1 abre esta ayuda y Esc la cierra.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resuming&lt;/b&gt;: a game that is not finished when the program closes is kept. The next time, the welcome screen offers it in the line at the bottom: click the line, or Tab to it and press Enter, to play on.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Continuar una partida&lt;/b&gt;: si el juego se cierra antes de que acabe una partida, la partida se guarda. La próxima vez, la pantalla de bienvenida te la ofrece en la línea de abajo: haz clic en esa línea, o llega a ella con Tab y pulsa Intro, para seguir jugando.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Records&lt;/b&gt;: every finished game is recorded. The score window shows the best result with the same cards and number of pairs, and how many games were won and lost against the computer at its memory setting.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Récords&lt;/b&gt;: cada partida terminada queda registrada. La ventana de puntuación muestra el mejor resultado con la misma baraja y el mismo número de parejas, y cuántas partidas se han ganado y perdido contra el ordenador con su nivel de memoria.</translation>
     </message>
 </context>
 <context>
@@ -321,97 +321,98 @@ Detalles: %3</translation>
     <name>Skin</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>the game of pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego de las parejas</translation>
     </message>
     <message>
         <source>%1  ·  About &amp; credits</source>
         <extracomment>%1 is the program&apos;s name and version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  ·  Información y créditos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>find the pairs, beat your friends</source>
-        <translation type="unfinished"></translation>
+        <translation>encuentra las parejas y gana a tus amigos</translation>
     </message>
     <message>
         <source>Press Play to start, or Options to choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa Jugar para empezar, u Opciones para elegir</translation>
     </message>
     <message>
         <source>the cards, the players and the computer&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>la baraja, los jugadores y la memoria del ordenador.</translation>
     </message>
     <message>
         <source>Card art: Noto Color Emoji (SIL Open Font License) — click to visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujos: Noto Color Emoji (SIL Open Font License) — haz clic para visitar la web</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Baraja</translation>
     </message>
     <message>
         <source>Pairs on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Parejas en el tablero</translation>
     </message>
     <message>
         <source>Turn-back delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera (segundos)</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>Computer plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el ordenador</translation>
     </message>
     <message>
         <source>Computer memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria del ordenador</translation>
     </message>
     <message>
         <source>weak</source>
-        <translation type="unfinished"></translation>
+        <translation>poca</translation>
     </message>
     <message>
         <source>strong</source>
-        <translation type="unfinished"></translation>
+        <translation>mucha</translation>
     </message>
     <message>
         <source>Names left empty
 do not take part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quien no tenga nombre
+no juega.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones</translation>
     </message>
 </context>
 <context>

@@ -99,27 +99,27 @@ Dettagli: %3</translation>
     <name>CardSets</name>
     <message>
         <source>Card art: Noto Color Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegni: Noto Color Emoji</translation>
     </message>
     <message>
         <source>click to visit the project</source>
-        <translation type="unfinished"></translation>
+        <translation>fai clic per visitare il progetto</translation>
     </message>
     <message>
         <source>Animal Parade</source>
-        <translation type="unfinished"></translation>
+        <translation>Parata di animali</translation>
     </message>
     <message>
         <source>Kitchen Feast</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa in cucina</translation>
     </message>
     <message>
         <source>Sports &amp; Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sport e viaggi</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre</translation>
     </message>
 </context>
 <context>
@@ -180,26 +180,26 @@ Dettagli: %3</translation>
     <message>
         <source>&lt;b&gt;Using the Game&lt;/b&gt; is fairly straight forward. The goal is to connect pairs of the same illustration by finding and clicking them on the board.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Giocare&lt;/b&gt; è molto semplice. Lo scopo è trovare sul tabellone le coppie di carte con la stessa immagine e fare clic su di esse.</translation>
     </message>
     <message>
         <source>Up to four players can play against each other or against the computer. Number of players is set simply by entering the players names in the list within OPTIONS screen. Other options include selection of number of pairs displayed at once, that is in range of 8 up to 60 different illustrations. You can change the delay, time during which the card will stay displayed when clicked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Possono giocare fino a quattro giocatori, tra loro o contro il computer. Per scegliere quanti giocano basta scrivere i loro nomi nell&apos;elenco della schermata OPZIONI. Lì puoi anche scegliere quante coppie ci sono sul tabellone, da 8 a 60 immagini diverse, e cambiare l&apos;attesa: il tempo in cui una carta resta scoperta dopo il clic.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Keyboard&lt;/b&gt;: Tab moves between the board and the buttons, and Enter or Space presses a button. On the board the arrow keys move the frame from card to card (Home, End, Page Up and Page Down jump to the edges), and Enter or Space turns the framed card. F1 opens this help, Escape closes it.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Tastiera&lt;/b&gt;: Tab passa dal tabellone ai pulsanti e viceversa, e Invio o la barra spaziatrice premono un pulsante. Sul tabellone i tasti freccia spostano la cornice da una carta all&apos;altra (Home, Fine, Pag Su e Pag Giù saltano ai bordi), e Invio o la barra spaziatrice girano la carta nella cornice. F1 apre questo aiuto, Esc lo chiude.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resuming&lt;/b&gt;: a game that is not finished when the program closes is kept. The next time, the welcome screen offers it in the line at the bottom: click the line, or Tab to it and press Enter, to play on.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Riprendere una partita&lt;/b&gt;: se il gioco si chiude prima della fine di una partita, la partita viene conservata. La volta successiva, la schermata di benvenuto te la propone nella riga in basso: fai clic sulla riga, oppure raggiungila con Tab e premi Invio, per continuare a giocare.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Records&lt;/b&gt;: every finished game is recorded. The score window shows the best result with the same cards and number of pairs, and how many games were won and lost against the computer at its memory setting.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Record&lt;/b&gt;: ogni partita finita viene registrata. La finestra dei punteggi mostra il miglior risultato con lo stesso mazzo e lo stesso numero di coppie, e quante partite sono state vinte e perse contro il computer al suo livello di memoria.</translation>
     </message>
 </context>
 <context>
@@ -321,97 +321,98 @@ Dettagli: %3</translation>
     <name>Skin</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca</translation>
     </message>
     <message>
         <source>the game of pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>il gioco delle coppie</translation>
     </message>
     <message>
         <source>%1  ·  About &amp; credits</source>
         <extracomment>%1 is the program&apos;s name and version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  ·  Informazioni e riconoscimenti</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>find the pairs, beat your friends</source>
-        <translation type="unfinished"></translation>
+        <translation>trova le coppie, batti i tuoi amici</translation>
     </message>
     <message>
         <source>Press Play to start, or Options to choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi Gioca per iniziare, o Opzioni per scegliere</translation>
     </message>
     <message>
         <source>the cards, the players and the computer&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>il mazzo, i giocatori e la memoria del computer.</translation>
     </message>
     <message>
         <source>Card art: Noto Color Emoji (SIL Open Font License) — click to visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegni: Noto Color Emoji (SIL Open Font License) — fai clic per visitare il sito</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazzo</translation>
     </message>
     <message>
         <source>Pairs on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Coppie sul tabellone</translation>
     </message>
     <message>
         <source>Turn-back delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Attesa (secondi)</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>Computer plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca il computer</translation>
     </message>
     <message>
         <source>Computer memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria del computer</translation>
     </message>
     <message>
         <source>weak</source>
-        <translation type="unfinished"></translation>
+        <translation>poca</translation>
     </message>
     <message>
         <source>strong</source>
-        <translation type="unfinished"></translation>
+        <translation>tanta</translation>
     </message>
     <message>
         <source>Names left empty
 do not take part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chi non ha un nome
+non gioca.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggi</translation>
     </message>
 </context>
 <context>
