@@ -276,7 +276,7 @@ Detalles: %3</translation>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation>Memoria del ordenador %1 de 10: ganadas %2, perdidas %3</translation>
+        <translation>Ordenador, memoria %1/10: ganadas %2, perdidas %3</translation>
     </message>
 </context>
 <context>
