@@ -96,7 +96,7 @@ Detalles: %3</translation>
     </message>
     <message>
         <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre ocupa %1 bytes en UTF-8, más de los %2 que admite una baraja para un nombre fuera de Windows-1252</translation>
     </message>
 </context>
 <context>

@@ -96,7 +96,7 @@ Dettagli: %3</translation>
     </message>
     <message>
         <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome occupa %1 byte in UTF-8, più dei %2 che un mazzo può contenere per un nome fuori da Windows-1252</translation>
     </message>
 </context>
 <context>
