@@ -1001,7 +1001,7 @@ no juega.</translation>
     </message>
     <message>
         <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
-        <translation>--pairs: %1 no es FIRST:SECOND, es decir, dos archivos de imagen unidos por dos puntos</translation>
+        <translation>--pairs: %1 no es FIRST:SECOND (dos archivos de imagen unidos por dos puntos)</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4, each with a second picture</source>
@@ -1013,7 +1013,7 @@ no juega.</translation>
     </message>
     <message>
         <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
-        <translation>Con --pairs, cada FACE es FIRST:SECOND, dos imágenes para las dos cartas de una pareja (por ejemplo, una palabra y su dibujo); las cartas se siguen emparejando por pareja.</translation>
+        <translation>Con --pairs, cada FACE es FIRST:SECOND, dos imágenes para las dos cartas de una pareja (por ejemplo, una palabra y su dibujo); las cartas se emparejan igual que siempre.</translation>
     </message>
 </context>
 </TS>

@@ -318,7 +318,7 @@ Dettagli: %3</translation>
     <message>
         <source>It shows the same as %1.</source>
         <comment>%1: an earlier picture&apos;s file name</comment>
-        <translation>Mostra la stessa cosa di %1.</translation>
+        <translation>Mostra la stessa immagine di %1.</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ non gioca.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation>Ferma</translation>
+        <translation>Interrompi</translation>
     </message>
     <message>
         <source>Writing the set...</source>
@@ -1001,7 +1001,7 @@ non gioca.</translation>
     </message>
     <message>
         <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
-        <translation>--pairs: %1 non è FIRST:SECOND, cioè due file di immagine uniti da due punti</translation>
+        <translation>--pairs: %1 non è FIRST:SECOND (due file di immagine uniti da due punti)</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4, each with a second picture</source>
@@ -1013,7 +1013,7 @@ non gioca.</translation>
     </message>
     <message>
         <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
-        <translation>Con --pairs ogni FACE è FIRST:SECOND, due immagini per le due carte di una coppia (per esempio una parola e la sua immagine); le carte si abbinano comunque per coppia.</translation>
+        <translation>Con --pairs ogni FACE è FIRST:SECOND, due immagini per le due carte di una coppia (per esempio una parola e la sua immagine); le carte si abbinano per coppia come sempre.</translation>
     </message>
 </context>
 </TS>
