@@ -7,18 +7,26 @@
         <source>This set of cards does not contain enough images!
 
 It has %n picture(s), enough for %1 pairs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Deze kaartenset bevat niet genoeg afbeeldingen!
+
+Er is %n afbeelding, genoeg voor %1 paren.</numerusform>
+            <numerusform>Deze kaartenset bevat niet genoeg afbeeldingen!
+
+Er zijn %n afbeeldingen, genoeg voor %1 paren.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This set of cards does not contain enough images!
 
 It has %n picture(s), and a game needs at least %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Deze kaartenset bevat niet genoeg afbeeldingen!
+
+Er is %n afbeelding, en een spel heeft er minstens %1 nodig.</numerusform>
+            <numerusform>Deze kaartenset bevat niet genoeg afbeeldingen!
+
+Er zijn %n afbeeldingen, en een spel heeft er minstens %1 nodig.</numerusform>
         </translation>
     </message>
     <message>
@@ -26,61 +34,65 @@ It has %n picture(s), and a game needs at least %1.</source>
 
 Details: %2</source>
         <extracomment>%1: the card set&apos;s name, %2: the technical reason, which stays English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De kaartenset “%1” kan niet worden gebruikt.
+
+Details: %2</translation>
     </message>
     <message>
         <source>The set of cards &quot;%1&quot; cannot be used: %2.
 
 Details: %3</source>
         <extracomment>%1: the card set&apos;s name, %2: why (a text of the CardSet context), %3: the technical reason, which stays English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De kaartenset “%1” kan niet worden gebruikt: %2.
+
+Details: %3</translation>
     </message>
     <message>
         <source>its file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is beschadigd</translation>
     </message>
     <message>
         <source>it has only %1 pictures, too few for %2 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>er zijn maar %1 afbeeldingen, te weinig voor %2 paren</translation>
     </message>
     <message>
         <source>its file cannot be read or is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand kan niet worden gelezen of is beschadigd</translation>
     </message>
     <message>
         <source>its cards cannot be laid out for %1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>de kaarten kunnen niet voor %1 paren worden neergelegd</translation>
     </message>
     <message>
         <source>one of its pictures is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>een van de afbeeldingen is beschadigd</translation>
     </message>
     <message>
         <source>it no longer holds the pictures of the saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>de afbeeldingen van het opgeslagen spel zitten er niet meer in</translation>
     </message>
 </context>
 <context>
     <name>CardSetWriter</name>
     <message>
         <source>a set needs at least %1 faces to be playable, got %2</source>
-        <translation type="unfinished"></translation>
+        <translation>een set heeft minstens %1 kaartafbeeldingen nodig om speelbaar te zijn, maar heeft er %2</translation>
     </message>
     <message>
         <source>a set of pairs that differ needs one second face per face, got %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>een set met paren van twee verschillende kaarten heeft bij elke kaartafbeelding een tweede nodig, maar heeft er %1 bij %2</translation>
     </message>
     <message>
         <source>the name is longer than the 255 characters a card set can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam is langer dan de 255 tekens die een kaartenset kan bevatten</translation>
     </message>
     <message>
         <source>the link is longer than the 255 characters a card set can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>de link is langer dan de 255 tekens die een kaartenset kan bevatten</translation>
     </message>
     <message>
         <source>%1: cannot be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kan niet worden geschreven (%2)</translation>
     </message>
 </context>
 <context>
@@ -88,16 +100,16 @@ Details: %3</source>
     <message>
         <source>%1 (pairs: %2)</source>
         <extracomment>The status line during a game. %1: the player on turn, %2: the pairs that player has found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (paren: %2)</translation>
     </message>
     <message>
         <source>No winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen winnaar</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
         <extracomment>%1: the winner&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De winnaar is: %1</translation>
     </message>
 </context>
 <context>
@@ -105,72 +117,72 @@ Details: %3</source>
     <message>
         <source>row %1, column %2</source>
         <extracomment>Said by a screen reader: where a card lies on the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rij %1, kolom %2</translation>
     </message>
     <message>
         <source>pair %1</source>
         <extracomment>Said by a screen reader: what a face-up card shows (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>paar %1</translation>
     </message>
     <message>
         <source>%1 turns %2: %3</source>
         <extracomment>Said by a screen reader. %1: a player&apos;s name, %2: &quot;row %1, column %2&quot;, %3: &quot;pair %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 draait de kaart op %2 om: %3</translation>
     </message>
     <message>
         <source>%1 finds a pair (pairs: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vindt een paar (paren: %2)</translation>
     </message>
     <message>
         <source>%1&apos;s turn (pairs: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is aan de beurt (paren: %2)</translation>
     </message>
 </context>
 <context>
     <name>Players</name>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler</translation>
     </message>
     <message>
         <source>Player %1</source>
         <extracomment>A player&apos;s name when none was typed in. %1: the player&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1</translation>
     </message>
 </context>
 <context>
     <name>ProgramText</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Unable to connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan geen verbinding maken met %1</translation>
     </message>
     <message>
         <source>Default web browser not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaardwebbrowser niet gevonden</translation>
     </message>
     <message>
         <source>Unable to send mail to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan geen e-mail sturen naar %1</translation>
     </message>
     <message>
         <source>Default mail program not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard-e-mailprogramma niet gevonden</translation>
     </message>
 </context>
 <context>
@@ -178,29 +190,29 @@ Details: %3</source>
     <message numerus="yes">
         <source>Best: %1, %n pair(s) in %2</source>
         <extracomment>The score window&apos;s record line. %1: a player&apos;s name, %n: the pairs found, %2: &quot;%n move(s)&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Record: %1, %n paar in %2</numerusform>
+            <numerusform>Record: %1, %n paren in %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n move(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zet</numerusform>
+            <numerusform>%n zetten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Best: %1, %n pair(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Record: %1, %n paar</numerusform>
+            <numerusform>Record: %1, %n paren</numerusform>
         </translation>
     </message>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geheugen van de computer %1 van 10: %2 gewonnen, %3 verloren</translation>
     </message>
 </context>
 <context>
@@ -208,43 +220,43 @@ Details: %3</source>
     <message>
         <source>The saved game cannot be resumed: %1. It could not be moved aside (%2) and stays as %3.</source>
         <extracomment>%1: the reason, %2: the system&apos;s error, %3: the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het opgeslagen spel kan niet worden hervat: %1. Het kon niet opzij worden gezet (%2) en blijft staan als %3.</translation>
     </message>
     <message>
         <source>The saved game cannot be resumed: %1. It was kept as %2.</source>
         <extracomment>%1: the reason, %2: the file it was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het opgeslagen spel kan niet worden hervat: %1. Het is bewaard als %2.</translation>
     </message>
     <message>
         <source>its card set %1 is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>de kaartenset %1 bestaat niet meer</translation>
     </message>
     <message>
         <source>its card set %1 has changed since it was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>de kaartenset %1 is veranderd sinds het spel werd opgeslagen</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijk idee en ontwerp door</translation>
     </message>
     <message>
         <source>Built for the Linux desktop by the Orvane studio developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor de Linux-desktop gemaakt door de ontwikkelaars van studio Orvane</translation>
     </message>
     <message>
         <source>Card pictures drawn from the Noto Color Emoji font,</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaartafbeeldingen afkomstig uit het lettertype Noto Color Emoji,</translation>
     </message>
     <message>
         <source>used under the SIL Open Font License 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>gebruikt onder de SIL Open Font License 1.1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
 </context>
 <context>
@@ -252,166 +264,166 @@ Details: %3</source>
     <message>
         <source>%1, empty</source>
         <extracomment>Said by a screen reader for a board cell. %1: &quot;row %1, column %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, leeg</translation>
     </message>
     <message>
         <source>%1, taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, weggenomen</translation>
     </message>
     <message>
         <source>%1, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, omgekeerd</translation>
     </message>
     <message>
         <source>%1, face up: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, open: %2</translation>
     </message>
     <message>
         <source>%1: face %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kaartafbeelding %2: %3</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimaliseren</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Speelbord</translation>
     </message>
     <message>
         <source>Game buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelknoppen</translation>
     </message>
     <message>
         <source>Window buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Vensterknoppen</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorblad</translation>
     </message>
     <message>
         <source>Welcome back: click here to resume your game</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom terug: klik hier om verder te spelen</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom</translation>
     </message>
     <message>
         <source>Moving cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegende kaarten</translation>
     </message>
     <message>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaarten</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paren</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachttijd</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluid</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Computer level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau van de computer</translation>
     </message>
     <message>
         <source>No readable set of cards in %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen leesbare kaartenset in %1!</translation>
     </message>
     <message>
         <source>Set Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties instellen</translation>
     </message>
     <message>
         <source>Your game could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Je spel kon niet worden opgeslagen: %1</translation>
     </message>
     <message>
         <source>%1 (cannot be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (niet bruikbaar)</translation>
     </message>
     <message>
         <source>Start a new game? Your unfinished game will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuw spel beginnen? Je onafgemaakte spel gaat dan verloren.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal</translation>
     </message>
     <message>
         <source>System</source>
         <extracomment>The language choice that follows the desktop&apos;s language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systeem</translation>
     </message>
     <message>
         <source>Takes effect when the game starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkt pas als het spel opnieuw start.</translation>
     </message>
 </context>
 <context>
     <name>TPopUpform</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Window buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Vensterknoppen</translation>
     </message>
 </context>
 <context>
     <name>TScoreForm</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers:</translation>
     </message>
     <message>
         <source>Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paren:</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De winnaar is: %1</translation>
     </message>
 </context>
 <context>
@@ -419,271 +431,271 @@ Details: %3</source>
     <message numerus="yes">
         <source>%1 %n pair(s)</source>
         <extracomment>Said by a screen reader for each player. %1: the player&apos;s name, %n: the pairs found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %n paar</numerusform>
+            <numerusform>%1 %n paren</numerusform>
         </translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores</translation>
     </message>
     <message>
         <source>%1; %2 to play</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2 is aan de beurt</translation>
     </message>
 </context>
 <context>
     <name>Thelpform</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Error initializing application</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het starten van het programma</translation>
     </message>
     <message>
         <source>%1 is missing or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ontbreekt of is beschadigd!</translation>
     </message>
 </context>
 <context>
     <name>tessaly</name>
     <message>
         <source>%1: cannot be opened (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kan niet worden geopend (%2)</translation>
     </message>
     <message>
         <source>%1: not a resource archive (the header or entry table is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: geen bronarchief (de header of de itemtabel is beschadigd)</translation>
     </message>
     <message>
         <source>%1: not playable, %2 problem(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: niet speelbaar, problemen: %2</translation>
     </message>
     <message>
         <source>%1: entry %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: item %2: %3</translation>
     </message>
     <message>
         <source>%1: entry %2: warning: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: item %2: waarschuwing: %3</translation>
     </message>
     <message>
         <source>%1 is an empty picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een lege afbeelding</translation>
     </message>
     <message>
         <source>%1 does not decode as %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet als %2 worden gedecodeerd (%3)</translation>
     </message>
     <message>
         <source>%1 is %2x%3, not the set&apos;s %4x%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is %2x%3 en niet %4x%5 zoals de rest van de set</translation>
     </message>
     <message>
         <source>missing: the archive holds no entries</source>
-        <translation type="unfinished"></translation>
+        <translation>ontbreekt: het archief bevat geen items</translation>
     </message>
     <message>
         <source>the record is compressed into %1 bytes; the game inflates only that many of its %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het record is gecomprimeerd tot %1 bytes; het spel pakt maar zoveel bytes van de %2 uit</translation>
     </message>
     <message>
         <source>the record is %1 bytes, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het record is %1 bytes, niet %2</translation>
     </message>
     <message>
         <source>the record cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>het record kan niet worden gelezen (%1)</translation>
     </message>
     <message>
         <source>the card size %1x%2 is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>de kaartgrootte %1x%2 is niet positief</translation>
     </message>
     <message>
         <source>the set has %1 faces, fewer than the %2 a game needs</source>
-        <translation type="unfinished"></translation>
+        <translation>de set heeft %1 kaartafbeeldingen, minder dan de %2 die een spel nodig heeft</translation>
     </message>
     <message>
         <source>the record names %1 faces but the archive holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het record noemt %1 kaartafbeeldingen, maar het archief bevat er %2</translation>
     </message>
     <message>
         <source>usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gebruik: %1</translation>
     </message>
     <message>
         <source>the advertisement picture</source>
-        <translation type="unfinished"></translation>
+        <translation>de reclameafbeelding</translation>
     </message>
     <message>
         <source>missing: there is no advertisement picture</source>
-        <translation type="unfinished"></translation>
+        <translation>ontbreekt: er is geen reclameafbeelding</translation>
     </message>
     <message>
         <source>the card back</source>
-        <translation type="unfinished"></translation>
+        <translation>de achterkant</translation>
     </message>
     <message>
         <source>missing: there is no card back</source>
-        <translation type="unfinished"></translation>
+        <translation>ontbreekt: er is geen achterkant</translation>
     </message>
     <message>
         <source>face %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kaartafbeelding %1</translation>
     </message>
     <message>
         <source>face %1 has a border unlike the set&apos;s other faces</source>
-        <translation type="unfinished"></translation>
+        <translation>kaartafbeelding %1 heeft een andere rand dan de andere kaartafbeeldingen van de set</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, %6 warning(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: speelbaar, %2 kaartafbeeldingen (%3) van %4x%5, waarschuwingen: %6</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: speelbaar, %2 kaartafbeeldingen (%3) van %4x%5</translation>
     </message>
     <message>
         <source>%1 needs a value; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft een waarde nodig; %2</translation>
     </message>
     <message>
         <source>unknown option %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende optie %1; %2</translation>
     </message>
     <message>
         <source>%1: not a readable %2 picture (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: geen leesbare afbeelding van het type %2 (%3)</translation>
     </message>
     <message>
         <source>%1: the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de afbeelding is leeg</translation>
     </message>
     <message>
         <source>faces mix picture kinds: %1 is %2 but %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>de kaartafbeeldingen zijn van verschillende types: %1 is %2, maar %3 is %4</translation>
     </message>
     <message>
         <source>faces differ in size: %1 is %2 but %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>de kaartafbeeldingen verschillen in grootte: %1 is %2, maar %3 is %4</translation>
     </message>
     <message>
         <source>%1: the card back is %2 but the faces are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de achterkant is %2, maar de kaartafbeeldingen zijn %3</translation>
     </message>
     <message>
         <source>tessaly: warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: waarschuwing: %1</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 kaartafbeeldingen (%3) van %4</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not an entry number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; is geen itemnummer</translation>
     </message>
     <message>
         <source>%1: cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kan niet worden geschreven</translation>
     </message>
     <message>
         <source>%1: cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kan niet worden aangemaakt</translation>
     </message>
     <message>
         <source>%1: tag %2, %3 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tag %2, %3 items</translation>
     </message>
     <message>
         <source>card set: %1 x %2 pixels, %3 faces, face type %4</source>
-        <translation type="unfinished"></translation>
+        <translation>kaartenset: %1 x %2 pixels, %3 kaartafbeeldingen, afbeeldingstype %4</translation>
     </message>
     <message>
         <source>name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>naam: %1</translation>
     </message>
     <message>
         <source>link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>link: %1</translation>
     </message>
     <message>
         <source>List what a card set or skin file holds: its name, link and pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont wat een kaartenset- of skinbestand bevat: de naam, de link en de afbeeldingen.</translation>
     </message>
     <message>
         <source>Copy entry number N (a picture or the set&apos;s text) out of a card set or skin file; OUT &quot;-&quot; prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieert item nummer N (een afbeelding of de tekst van de set) uit een kaartenset- of skinbestand; met OUT &quot;-&quot; wordt het naar de standaarduitvoer geschreven.</translation>
     </message>
     <message>
         <source>Make a new card set from your own pictures: one picture per card face (GIF, JPEG or BMP), a card back and an advertisement picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maakt een nieuwe kaartenset van je eigen afbeeldingen: één bestand per kaartafbeelding (GIF, JPEG of BMP), een achterkant en een reclameafbeelding.</translation>
     </message>
     <message>
         <source>Tell whether the game can play a card set, and what is wrong with it if not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertelt of het spel met een kaartenset kan spelen, en zo niet, wat er mis mee is.</translation>
     </message>
     <message>
         <source>Show which boards a card set fills on a screen of that size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont welke speelborden een kaartenset vult op een scherm van die grootte.</translation>
     </message>
     <message>
         <source>Save every frame of a card picture as PNG files, as the game shows them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slaat elk frame van een kaartafbeelding op als PNG-bestand, zoals het spel ze toont.</translation>
     </message>
     <message>
         <source>List the finished games the game has recorded, oldest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont de gespeelde spellen die het spel heeft bijgehouden, de oudste eerst.</translation>
     </message>
     <message>
         <source>Makes and inspects the card sets of the pairs game Orvane Kobalind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maakt en controleert de kaartensets van het memoryspel Orvane Kobalind.</translation>
     </message>
     <message>
         <source>&apos;tessaly COMMAND --help&apos; explains one command; &apos;man tessaly&apos; tells more.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;tessaly COMMAND --help&apos; legt één opdracht uit; &apos;man tessaly&apos; vertelt meer.</translation>
     </message>
     <message>
         <source>tessaly: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: %1</translation>
     </message>
     <message>
         <source>tessaly: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: onbekende opdracht &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1: unknown picture kind (use .gif, .jpg, .jpeg or .bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: onbekend type afbeelding (gebruik .gif, .jpg, .jpeg of .bmp)</translation>
     </message>
     <message>
         <source>bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>bitmap</translation>
     </message>
     <message>
         <source>%1: cannot be compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kan niet worden gecomprimeerd</translation>
     </message>
     <message>
         <source>--screen %1: expected WIDTHxHEIGHT larger than the window frame (10x91)</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen %1: verwacht WIDTHxHEIGHT, groter dan het vensterkader (10x91)</translation>
     </message>
     <message>
         <source>%1: the card size %2x%3 is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de kaartgrootte %2x%3 is niet positief</translation>
     </message>
     <message>
         <source>%1: the set has %2 faces, fewer than the smallest pair count (8)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de set heeft %2 kaartafbeeldingen, minder dan het kleinste aantal paren (8)</translation>
     </message>
     <message>
         <source>in the text form \\ is a backslash, \t a tab, \n and \r line breaks, \, a comma, \xHH another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>in de tekstvorm is \\ een backslash, \t een tab, \n en \r regeleinden, \, een komma, \xHH een ander stuurteken</translation>
     </message>
 </context>
 </TS>
