@@ -7,20 +7,32 @@
         <source>This set of cards does not contain enough images!
 
 It has %n picture(s), enough for %1 pairs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ten zestaw kart nie ma wystarczającej liczby obrazków!
+
+Ma %n obrazek, więc największa możliwa liczba par to %1.</numerusform>
+            <numerusform>Ten zestaw kart nie ma wystarczającej liczby obrazków!
+
+Ma %n obrazki, więc największa możliwa liczba par to %1.</numerusform>
+            <numerusform>Ten zestaw kart nie ma wystarczającej liczby obrazków!
+
+Ma %n obrazków, więc największa możliwa liczba par to %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This set of cards does not contain enough images!
 
 It has %n picture(s), and a game needs at least %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ten zestaw kart nie ma wystarczającej liczby obrazków!
+
+Ma %n obrazek, a do gry potrzeba co najmniej %1.</numerusform>
+            <numerusform>Ten zestaw kart nie ma wystarczającej liczby obrazków!
+
+Ma %n obrazki, a do gry potrzeba co najmniej %1.</numerusform>
+            <numerusform>Ten zestaw kart nie ma wystarczającej liczby obrazków!
+
+Ma %n obrazków, a do gry potrzeba co najmniej %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -28,61 +40,65 @@ It has %n picture(s), and a game needs at least %1.</source>
 
 Details: %2</source>
         <extracomment>%1: the card set&apos;s name, %2: the technical reason, which stays English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można użyć zestawu kart „%1”.
+
+Szczegóły: %2</translation>
     </message>
     <message>
         <source>The set of cards &quot;%1&quot; cannot be used: %2.
 
 Details: %3</source>
         <extracomment>%1: the card set&apos;s name, %2: why (a text of the CardSet context), %3: the technical reason, which stays English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można użyć zestawu kart „%1”: %2.
+
+Szczegóły: %3</translation>
     </message>
     <message>
         <source>its file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>jego plik jest uszkodzony</translation>
     </message>
     <message>
         <source>it has only %1 pictures, too few for %2 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>liczba obrazków (%1) jest za mała dla liczby par (%2)</translation>
     </message>
     <message>
         <source>its file cannot be read or is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać jego pliku albo plik jest uszkodzony</translation>
     </message>
     <message>
         <source>its cards cannot be laid out for %1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>nie da się rozłożyć jego kart przy liczbie par %1</translation>
     </message>
     <message>
         <source>one of its pictures is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>jeden z jego obrazków jest uszkodzony</translation>
     </message>
     <message>
         <source>it no longer holds the pictures of the saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>nie zawiera już obrazków z zapisanej gry</translation>
     </message>
 </context>
 <context>
     <name>CardSetWriter</name>
     <message>
         <source>a set needs at least %1 faces to be playable, got %2</source>
-        <translation type="unfinished"></translation>
+        <translation>zestaw nadaje się do gry dopiero od %1 obrazków kart, a ma ich %2</translation>
     </message>
     <message>
         <source>a set of pairs that differ needs one second face per face, got %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>zestaw z parami różnych kart potrzebuje drugiego obrazka do każdego obrazka karty, a ma ich %1 na %2</translation>
     </message>
     <message>
         <source>the name is longer than the 255 characters a card set can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa ma więcej niż 255 znaków, a tyle najwyżej mieści zestaw kart</translation>
     </message>
     <message>
         <source>the link is longer than the 255 characters a card set can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>link ma więcej niż 255 znaków, a tyle najwyżej mieści zestaw kart</translation>
     </message>
     <message>
         <source>%1: cannot be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie można zapisać (%2)</translation>
     </message>
 </context>
 <context>
@@ -90,16 +106,16 @@ Details: %3</source>
     <message>
         <source>%1 (pairs: %2)</source>
         <extracomment>The status line during a game. %1: the player on turn, %2: the pairs that player has found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (pary: %2)</translation>
     </message>
     <message>
         <source>No winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikt nie wygrał</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
         <extracomment>%1: the winner&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wygrywa: %1</translation>
     </message>
 </context>
 <context>
@@ -107,72 +123,72 @@ Details: %3</source>
     <message>
         <source>row %1, column %2</source>
         <extracomment>Said by a screen reader: where a card lies on the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1, kolumna %2</translation>
     </message>
     <message>
         <source>pair %1</source>
         <extracomment>Said by a screen reader: what a face-up card shows (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>para %1</translation>
     </message>
     <message>
         <source>%1 turns %2: %3</source>
         <extracomment>Said by a screen reader. %1: a player&apos;s name, %2: &quot;row %1, column %2&quot;, %3: &quot;pair %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 odkrywa kartę (%2): %3</translation>
     </message>
     <message>
         <source>%1 finds a pair (pairs: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 znajduje parę (pary: %2)</translation>
     </message>
     <message>
         <source>%1&apos;s turn (pairs: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolej: %1 (pary: %2)</translation>
     </message>
 </context>
 <context>
     <name>Players</name>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz</translation>
     </message>
     <message>
         <source>Player %1</source>
         <extracomment>A player&apos;s name when none was typed in. %1: the player&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gracz %1</translation>
     </message>
 </context>
 <context>
     <name>ProgramText</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>Unable to connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można połączyć się z adresem %1</translation>
     </message>
     <message>
         <source>Default web browser not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono domyślnej przeglądarki internetowej</translation>
     </message>
     <message>
         <source>Unable to send mail to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wysłać wiadomości na adres %1</translation>
     </message>
     <message>
         <source>Default mail program not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono domyślnego programu pocztowego</translation>
     </message>
 </context>
 <context>
@@ -180,32 +196,32 @@ Details: %3</source>
     <message numerus="yes">
         <source>Best: %1, %n pair(s) in %2</source>
         <extracomment>The score window&apos;s record line. %1: a player&apos;s name, %n: the pairs found, %2: &quot;%n move(s)&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rekord: %1, %n para, %2</numerusform>
+            <numerusform>Rekord: %1, %n pary, %2</numerusform>
+            <numerusform>Rekord: %1, %n par, %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n move(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ruch</numerusform>
+            <numerusform>%n ruchy</numerusform>
+            <numerusform>%n ruchów</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Best: %1, %n pair(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rekord: %1, %n para</numerusform>
+            <numerusform>Rekord: %1, %n pary</numerusform>
+            <numerusform>Rekord: %1, %n par</numerusform>
         </translation>
     </message>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pamięć komputera %1 z 10: wygrane %2, przegrane %3</translation>
     </message>
 </context>
 <context>
@@ -213,43 +229,43 @@ Details: %3</source>
     <message>
         <source>The saved game cannot be resumed: %1. It could not be moved aside (%2) and stays as %3.</source>
         <extracomment>%1: the reason, %2: the system&apos;s error, %3: the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wznowić zapisanej gry: %1. Nie udało się jej odłożyć na bok (%2), więc zostaje w pliku %3.</translation>
     </message>
     <message>
         <source>The saved game cannot be resumed: %1. It was kept as %2.</source>
         <extracomment>%1: the reason, %2: the file it was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wznowić zapisanej gry: %1. Zachowano ją w pliku %2.</translation>
     </message>
     <message>
         <source>its card set %1 is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>jej zestaw kart %1 już nie istnieje</translation>
     </message>
     <message>
         <source>its card set %1 has changed since it was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>jej zestaw kart %1 zmienił się od zapisania gry</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
-        <translation type="unfinished"></translation>
+        <translation>Oryginalny pomysł i projekt:</translation>
     </message>
     <message>
         <source>Built for the Linux desktop by the Orvane studio developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersję na pulpit Linuksa przygotowali programiści studia Orvane</translation>
     </message>
     <message>
         <source>Card pictures drawn from the Noto Color Emoji font,</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazki kart pochodzą z czcionki Noto Color Emoji,</translation>
     </message>
     <message>
         <source>used under the SIL Open Font License 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>używanej na licencji SIL Open Font License 1.1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
 </context>
 <context>
@@ -257,166 +273,166 @@ Details: %3</source>
     <message>
         <source>%1, empty</source>
         <extracomment>Said by a screen reader for a board cell. %1: &quot;row %1, column %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, puste pole</translation>
     </message>
     <message>
         <source>%1, taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, karta zabrana</translation>
     </message>
     <message>
         <source>%1, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, karta zakryta</translation>
     </message>
     <message>
         <source>%1, face up: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, karta odkryta: %2</translation>
     </message>
     <message>
         <source>%1: face %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: obrazek karty %2: %3</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalizuj</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Graj</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plansza</translation>
     </message>
     <message>
         <source>Game buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyciski gry</translation>
     </message>
     <message>
         <source>Window buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyciski okna</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Okładka</translation>
     </message>
     <message>
         <source>Welcome back: click here to resume your game</source>
-        <translation type="unfinished"></translation>
+        <translation>Witaj ponownie: kliknij tutaj, aby wrócić do gry</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Witaj</translation>
     </message>
     <message>
         <source>Moving cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruchome karty</translation>
     </message>
     <message>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Karty</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pary</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz %1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer</translation>
     </message>
     <message>
         <source>Computer level</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom komputera</translation>
     </message>
     <message>
         <source>No readable set of cards in %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>W folderze %1 nie ma żadnego czytelnego zestawu kart!</translation>
     </message>
     <message>
         <source>Set Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw opcje</translation>
     </message>
     <message>
         <source>Your game could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać gry: %1</translation>
     </message>
     <message>
         <source>%1 (cannot be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nie można użyć)</translation>
     </message>
     <message>
         <source>Start a new game? Your unfinished game will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zacząć nową grę? Niedokończona gra zostanie utracona.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język</translation>
     </message>
     <message>
         <source>System</source>
         <extracomment>The language choice that follows the desktop&apos;s language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systemowy</translation>
     </message>
     <message>
         <source>Takes effect when the game starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiana zadziała po ponownym uruchomieniu gry.</translation>
     </message>
 </context>
 <context>
     <name>TPopUpform</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Window buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyciski okna</translation>
     </message>
 </context>
 <context>
     <name>TScoreForm</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki</translation>
     </message>
     <message>
         <source>Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracze:</translation>
     </message>
     <message>
         <source>Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pary:</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygrywa: %1</translation>
     </message>
 </context>
 <context>
@@ -424,272 +440,272 @@ Details: %3</source>
     <message numerus="yes">
         <source>%1 %n pair(s)</source>
         <extracomment>Said by a screen reader for each player. %1: the player&apos;s name, %n: the pairs found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %n para</numerusform>
+            <numerusform>%1 %n pary</numerusform>
+            <numerusform>%1 %n par</numerusform>
         </translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki</translation>
     </message>
     <message>
         <source>%1; %2 to play</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; kolej: %2</translation>
     </message>
 </context>
 <context>
     <name>Thelpform</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Error initializing application</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd podczas uruchamiania programu</translation>
     </message>
     <message>
         <source>%1 is missing or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 nie istnieje lub jest uszkodzony!</translation>
     </message>
 </context>
 <context>
     <name>tessaly</name>
     <message>
         <source>%1: cannot be opened (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie można otworzyć (%2)</translation>
     </message>
     <message>
         <source>%1: not a resource archive (the header or entry table is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: to nie jest archiwum zasobów (nagłówek lub tabela wpisów jest uszkodzona)</translation>
     </message>
     <message>
         <source>%1: not playable, %2 problem(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie nadaje się do gry, problemy: %2</translation>
     </message>
     <message>
         <source>%1: entry %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: wpis %2: %3</translation>
     </message>
     <message>
         <source>%1: entry %2: warning: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: wpis %2: ostrzeżenie: %3</translation>
     </message>
     <message>
         <source>%1 is an empty picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to pusty obrazek</translation>
     </message>
     <message>
         <source>%1 does not decode as %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie da się zdekodować %1 jako %2 (%3)</translation>
     </message>
     <message>
         <source>%1 is %2x%3, not the set&apos;s %4x%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ma wymiary %2x%3, a nie %4x%5 jak cały zestaw</translation>
     </message>
     <message>
         <source>missing: the archive holds no entries</source>
-        <translation type="unfinished"></translation>
+        <translation>brak: archiwum nie zawiera żadnych wpisów</translation>
     </message>
     <message>
         <source>the record is compressed into %1 bytes; the game inflates only that many of its %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rekord jest skompresowany do %1 B; gra rozpakowuje tylko tyle bajtów z jego %2</translation>
     </message>
     <message>
         <source>the record is %1 bytes, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rekord ma %1 B zamiast %2</translation>
     </message>
     <message>
         <source>the record cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać rekordu (%1)</translation>
     </message>
     <message>
         <source>the card size %1x%2 is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>rozmiar karty %1x%2 nie jest dodatni</translation>
     </message>
     <message>
         <source>the set has %1 faces, fewer than the %2 a game needs</source>
-        <translation type="unfinished"></translation>
+        <translation>liczba obrazków kart w zestawie (%1) jest mniejsza niż minimum do gry (%2)</translation>
     </message>
     <message>
         <source>the record names %1 faces but the archive holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rekord podaje liczbę obrazków kart %1, a archiwum zawiera ich %2</translation>
     </message>
     <message>
         <source>usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>użycie: %1</translation>
     </message>
     <message>
         <source>the advertisement picture</source>
-        <translation type="unfinished"></translation>
+        <translation>obrazek reklamowy</translation>
     </message>
     <message>
         <source>missing: there is no advertisement picture</source>
-        <translation type="unfinished"></translation>
+        <translation>brak: nie ma obrazka reklamowego</translation>
     </message>
     <message>
         <source>the card back</source>
-        <translation type="unfinished"></translation>
+        <translation>tył karty</translation>
     </message>
     <message>
         <source>missing: there is no card back</source>
-        <translation type="unfinished"></translation>
+        <translation>brak: nie ma tyłu karty</translation>
     </message>
     <message>
         <source>face %1</source>
-        <translation type="unfinished"></translation>
+        <translation>obrazek karty %1</translation>
     </message>
     <message>
         <source>face %1 has a border unlike the set&apos;s other faces</source>
-        <translation type="unfinished"></translation>
+        <translation>obrazek karty %1 ma inną ramkę niż pozostałe obrazki w zestawie</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, %6 warning(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nadaje się do gry, obrazki kart: %2 (%3, %4x%5), ostrzeżenia: %6</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nadaje się do gry, obrazki kart: %2 (%3, %4x%5)</translation>
     </message>
     <message>
         <source>%1 needs a value; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga wartości; %2</translation>
     </message>
     <message>
         <source>unknown option %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana opcja %1; %2</translation>
     </message>
     <message>
         <source>%1: not a readable %2 picture (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: to nie jest czytelny obrazek typu %2 (%3)</translation>
     </message>
     <message>
         <source>%1: the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: obrazek jest pusty</translation>
     </message>
     <message>
         <source>faces mix picture kinds: %1 is %2 but %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>obrazki kart są różnych typów: %1 to %2, a %3 to %4</translation>
     </message>
     <message>
         <source>faces differ in size: %1 is %2 but %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>obrazki kart mają różne wymiary: %1 ma %2, a %3 ma %4</translation>
     </message>
     <message>
         <source>%1: the card back is %2 but the faces are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tył karty ma wymiary %2, a obrazki kart %3</translation>
     </message>
     <message>
         <source>tessaly: warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: ostrzeżenie: %1</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: obrazki kart: %2 (%3, %4)</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not an entry number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; nie jest numerem wpisu</translation>
     </message>
     <message>
         <source>%1: cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie można zapisać</translation>
     </message>
     <message>
         <source>%1: cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie można utworzyć</translation>
     </message>
     <message>
         <source>%1: tag %2, %3 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: znacznik %2, wpisy: %3</translation>
     </message>
     <message>
         <source>card set: %1 x %2 pixels, %3 faces, face type %4</source>
-        <translation type="unfinished"></translation>
+        <translation>zestaw kart: %1 x %2 px, obrazki kart: %3, typ obrazków: %4</translation>
     </message>
     <message>
         <source>name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa: %1</translation>
     </message>
     <message>
         <source>link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>link: %1</translation>
     </message>
     <message>
         <source>List what a card set or skin file holds: its name, link and pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla zawartość pliku zestawu kart lub skórki: nazwę, link i obrazki.</translation>
     </message>
     <message>
         <source>Copy entry number N (a picture or the set&apos;s text) out of a card set or skin file; OUT &quot;-&quot; prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuje wpis numer N (obrazek lub tekst zestawu) z pliku zestawu kart lub skórki; przy OUT „-” wypisuje go na standardowe wyjście.</translation>
     </message>
     <message>
         <source>Make a new card set from your own pictures: one picture per card face (GIF, JPEG or BMP), a card back and an advertisement picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzy nowy zestaw kart z własnych obrazków: po jednym pliku na każdy obrazek karty (GIF, JPEG lub BMP), tył karty i obrazek reklamowy.</translation>
     </message>
     <message>
         <source>Tell whether the game can play a card set, and what is wrong with it if not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdza, czy zestaw kart nadaje się do gry, a jeśli nie, to co jest z nim nie tak.</translation>
     </message>
     <message>
         <source>Show which boards a card set fills on a screen of that size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje, które plansze wypełnia zestaw kart na ekranie o tym rozmiarze.</translation>
     </message>
     <message>
         <source>Save every frame of a card picture as PNG files, as the game shows them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje każdą klatkę obrazka karty jako plik PNG, tak jak pokazuje je gra.</translation>
     </message>
     <message>
         <source>List the finished games the game has recorded, oldest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla zapisane przez grę ukończone rozgrywki, od najstarszej.</translation>
     </message>
     <message>
         <source>Makes and inspects the card sets of the pairs game Orvane Kobalind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzy i sprawdza zestawy kart do gry w pary Orvane Kobalind.</translation>
     </message>
     <message>
         <source>&apos;tessaly COMMAND --help&apos; explains one command; &apos;man tessaly&apos; tells more.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;tessaly COMMAND --help&apos; opisuje jedno polecenie; &apos;man tessaly&apos; podaje więcej informacji.</translation>
     </message>
     <message>
         <source>tessaly: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: %1</translation>
     </message>
     <message>
         <source>tessaly: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: nieznane polecenie &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1: unknown picture kind (use .gif, .jpg, .jpeg or .bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nieznany typ obrazka (użyj .gif, .jpg, .jpeg lub .bmp)</translation>
     </message>
     <message>
         <source>bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>bitmapa</translation>
     </message>
     <message>
         <source>%1: cannot be compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie można skompresować</translation>
     </message>
     <message>
         <source>--screen %1: expected WIDTHxHEIGHT larger than the window frame (10x91)</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen %1: oczekiwano wartości WIDTHxHEIGHT większej niż ramka okna (10x91)</translation>
     </message>
     <message>
         <source>%1: the card size %2x%3 is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: rozmiar karty %2x%3 nie jest dodatni</translation>
     </message>
     <message>
         <source>%1: the set has %2 faces, fewer than the smallest pair count (8)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: liczba obrazków kart w zestawie (%2) jest mniejsza niż najmniejsza liczba par (8)</translation>
     </message>
     <message>
         <source>in the text form \\ is a backslash, \t a tab, \n and \r line breaks, \, a comma, \xHH another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>w postaci tekstowej \\ to ukośnik wsteczny, \t tabulator, \n i \r końce wiersza, \, przecinek, \xHH inny znak sterujący</translation>
     </message>
 </context>
 </TS>
