@@ -392,8 +392,8 @@ Details: %3</translation>
         <translation>Systeem</translation>
     </message>
     <message>
-        <source>Takes effect when the game starts again.</source>
-        <translation>Werkt pas als het spel opnieuw start.</translation>
+        <source>Takes effect at the next start.</source>
+        <translation>Werkt pas bij de volgende start.</translation>
     </message>
 </context>
 <context>

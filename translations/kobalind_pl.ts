@@ -401,8 +401,8 @@ Szczegóły: %3</translation>
         <translation>Systemowy</translation>
     </message>
     <message>
-        <source>Takes effect when the game starts again.</source>
-        <translation>Zmiana zadziała po ponownym uruchomieniu gry.</translation>
+        <source>Takes effect at the next start.</source>
+        <translation>Zmiana zadziała przy następnym uruchomieniu gry.</translation>
     </message>
 </context>
 <context>
