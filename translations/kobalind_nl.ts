@@ -332,7 +332,7 @@ Details: %3</translation>
     </message>
     <message>
         <source>Moving cards</source>
-        <translation>Bewegende kaarten</translation>
+        <translation>Kaarten bewegen</translation>
     </message>
     <message>
         <source>Cards</source>

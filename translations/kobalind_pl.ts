@@ -402,7 +402,7 @@ Szczegóły: %3</translation>
     </message>
     <message>
         <source>Takes effect at the next start.</source>
-        <translation>Zmiana zadziała przy następnym uruchomieniu gry.</translation>
+        <translation>Zadziała przy następnym starcie.</translation>
     </message>
 </context>
 <context>
