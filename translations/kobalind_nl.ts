@@ -140,12 +140,12 @@ Details: %3</translation>
     <message>
         <source>pair %1, second picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>paar %1, tweede afbeelding</translation>
     </message>
     <message>
         <source>pair %1, first picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>paar %1, eerste afbeelding</translation>
     </message>
 </context>
 <context>
@@ -407,7 +407,7 @@ Details: %3</translation>
     </message>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tweede afbeelding bij kaartafbeelding %2: %3</translation>
     </message>
 </context>
 <context>
@@ -713,39 +713,39 @@ Details: %3</translation>
     </message>
     <message>
         <source>the record marks pairs that differ, but the archive holds %1 second pictures for its %2 faces</source>
-        <translation type="unfinished"></translation>
+        <translation>het record geeft paren met verschillende kaarten aan, maar het archief bevat %1 tweede afbeeldingen bij de %2 kaartafbeeldingen</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>tweede afbeelding bij kaartafbeelding %1</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture has a border unlike the set&apos;s other second pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>de tweede afbeelding bij kaartafbeelding %1 heeft een andere rand dan de andere tweede afbeeldingen van de set</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture, %6 warning(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: speelbaar, %2 kaartafbeeldingen (%3) van %4x%5, elk met een tweede afbeelding, waarschuwingen: %6</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: speelbaar, %2 kaartafbeeldingen (%3) van %4x%5, elk met een tweede afbeelding</translation>
     </message>
     <message>
         <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs: %1 is geen FIRST:SECOND, twee afbeeldingsbestanden verbonden door één dubbele punt</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 kaartafbeeldingen (%3) van %4, elk met een tweede afbeelding</translation>
     </message>
     <message>
         <source>second pictures: entries %1 to %2, face N&apos;s at entry N + %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tweede afbeeldingen: items %1 tot en met %2, die bij kaartafbeelding N in item N + %3</translation>
     </message>
     <message>
         <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met --pairs is elke FACE FIRST:SECOND: twee afbeeldingen voor de twee kaarten van één paar (bijvoorbeeld een woord en de bijbehorende afbeelding); de kaarten horen nog steeds per paar bij elkaar.</translation>
     </message>
 </context>
 </TS>

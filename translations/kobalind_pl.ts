@@ -146,12 +146,12 @@ Szczegóły: %3</translation>
     <message>
         <source>pair %1, second picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>para %1, drugi obrazek</translation>
     </message>
     <message>
         <source>pair %1, first picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>para %1, pierwszy obrazek</translation>
     </message>
 </context>
 <context>
@@ -416,7 +416,7 @@ Szczegóły: %3</translation>
     </message>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: drugi obrazek karty %2: %3</translation>
     </message>
 </context>
 <context>
@@ -723,39 +723,39 @@ Szczegóły: %3</translation>
     </message>
     <message>
         <source>the record marks pairs that differ, but the archive holds %1 second pictures for its %2 faces</source>
-        <translation type="unfinished"></translation>
+        <translation>rekord oznacza pary różnych kart, ale archiwum zawiera drugich obrazków: %1, a obrazków kart: %2</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>drugi obrazek karty %1</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture has a border unlike the set&apos;s other second pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>drugi obrazek karty %1 ma inną ramkę niż pozostałe drugie obrazki w zestawie</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture, %6 warning(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nadaje się do gry, obrazki kart: %2 (%3, %4x%5), każdy z drugim obrazkiem, ostrzeżenia: %6</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nadaje się do gry, obrazki kart: %2 (%3, %4x%5), każdy z drugim obrazkiem</translation>
     </message>
     <message>
         <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs: %1 nie ma postaci FIRST:SECOND, czyli dwóch plików obrazków połączonych jednym dwukropkiem</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: obrazki kart: %2 (%3, %4), każdy z drugim obrazkiem</translation>
     </message>
     <message>
         <source>second pictures: entries %1 to %2, face N&apos;s at entry N + %3</source>
-        <translation type="unfinished"></translation>
+        <translation>drugie obrazki: wpisy od %1 do %2, drugi obrazek karty N we wpisie N + %3</translation>
     </message>
     <message>
         <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z opcją --pairs każdy FACE ma postać FIRST:SECOND: dwa obrazki dla dwóch kart jednej pary (na przykład słowo i jego obrazek); karty nadal łączą się w pary tak jak wcześniej.</translation>
     </message>
 </context>
 </TS>
