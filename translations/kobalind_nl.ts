@@ -247,6 +247,23 @@ Details: %3</translation>
     </message>
 </context>
 <context>
+    <name>SetFromPictures</name>
+    <message>
+        <source>It cannot be read as a picture (%1).</source>
+        <comment>%1: the reader&apos;s reason</comment>
+        <translation>Dit bestand kan niet als afbeelding worden gelezen (%1).</translation>
+    </message>
+    <message>
+        <source>The other picture of its pair, %1, cannot be read.</source>
+        <translation>De andere afbeelding van dit paar, %1, kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>It shows the same as %1.</source>
+        <comment>%1: an earlier picture&apos;s file name</comment>
+        <translation>Deze afbeelding is hetzelfde als %1.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
@@ -373,10 +390,6 @@ Details: %3</translation>
         <translation>Niveau van de computer</translation>
     </message>
     <message>
-        <source>No readable set of cards in %1!</source>
-        <translation>Geen leesbare kaartenset in %1!</translation>
-    </message>
-    <message>
         <source>Set Options</source>
         <translation>Opties instellen</translation>
     </message>
@@ -408,6 +421,18 @@ Details: %3</translation>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
         <translation>%1: tweede afbeelding bij kaartafbeelding %2: %3</translation>
+    </message>
+    <message>
+        <source>New set from pictures...</source>
+        <translation>Eigen kaarten maken...</translation>
+    </message>
+    <message>
+        <source>No readable set of cards in %1 or %2!</source>
+        <translation>Geen leesbare kaartenset in %1 of %2!</translation>
+    </message>
+    <message>
+        <source>The new set in %1 cannot be read.</source>
+        <translation>De nieuwe kaartenset in %1 kan niet worden gelezen.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +482,93 @@ Details: %3</translation>
     <message>
         <source>%1; %2 to play</source>
         <translation>%1; %2 is aan de beurt</translation>
+    </message>
+</context>
+<context>
+    <name>TSetMaker</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Afbeeldingen (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a picture&apos;s file name and why it was left out</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <comment>pictures left out</comment>
+        <translation>
+            <numerusform>en nog %n afbeelding.</numerusform>
+            <numerusform>en nog %n afbeeldingen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New set from pictures</source>
+        <translation>Nieuwe kaartenset van afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other kinds this computer reads. Each picture makes one pair and is cut to the shape of a card. Two pictures named like dog.a.jpg and dog.b.jpg make one pair whose two cards differ. A set needs at least %1 pictures.</source>
+        <translation>Maak een kaartenset van je eigen afbeeldingen: PNG, JPEG, GIF, BMP en de andere soorten die deze computer kan lezen. Elke afbeelding wordt één paar en wordt bijgesneden tot de vorm van een kaart. Twee afbeeldingen met namen als hond.a.jpg en hond.b.jpg worden één paar waarvan de twee kaarten verschillen. Een kaartenset heeft minstens %1 afbeeldingen nodig.</translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation>Kies een map...</translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation>Kies afbeeldingen...</translation>
+    </message>
+    <message>
+        <source>Folder of pictures</source>
+        <translation>Map met afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Afbeeldingen</translation>
+    </message>
+    <message>
+        <source>You already have a set saved as %1. Replace it with the new set?</source>
+        <translation>Je hebt al een kaartenset opgeslagen als %1. Wil je die vervangen door de nieuwe kaartenset?</translation>
+    </message>
+    <message>
+        <source>Pictures found: %1. A set needs at least %2.</source>
+        <translation>Gevonden afbeeldingen: %1. Een kaartenset heeft er minstens %2 nodig.</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation>Naam van de kaartenset:</translation>
+    </message>
+    <message>
+        <source>Reading the pictures...</source>
+        <translation>De afbeeldingen worden gelezen...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Writing the set...</source>
+        <translation>De kaartenset wordt opgeslagen...</translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation>De kaartenset kon niet worden gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.</source>
+        <translation>Bruikbare afbeeldingen: %1. Een kaartenset heeft minstens %2 verschillende afbeeldingen nodig, dus er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Weggelaten:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The set &quot;%1&quot; has %n pairs.</source>
+        <translation>
+            <numerusform>De kaartenset “%1” heeft %n paar.</numerusform>
+            <numerusform>De kaartenset “%1” heeft %n paren.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

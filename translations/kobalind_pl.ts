@@ -256,6 +256,23 @@ Szczegóły: %3</translation>
     </message>
 </context>
 <context>
+    <name>SetFromPictures</name>
+    <message>
+        <source>It cannot be read as a picture (%1).</source>
+        <comment>%1: the reader&apos;s reason</comment>
+        <translation>Nie można odczytać tego pliku jako obrazka (%1).</translation>
+    </message>
+    <message>
+        <source>The other picture of its pair, %1, cannot be read.</source>
+        <translation>Nie można odczytać drugiego obrazka z tej pary (%1).</translation>
+    </message>
+    <message>
+        <source>It shows the same as %1.</source>
+        <comment>%1: an earlier picture&apos;s file name</comment>
+        <translation>Ten obrazek pokazuje to samo co %1.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
@@ -382,10 +399,6 @@ Szczegóły: %3</translation>
         <translation>Poziom komputera</translation>
     </message>
     <message>
-        <source>No readable set of cards in %1!</source>
-        <translation>W folderze %1 nie ma żadnego czytelnego zestawu kart!</translation>
-    </message>
-    <message>
         <source>Set Options</source>
         <translation>Ustaw opcje</translation>
     </message>
@@ -417,6 +430,18 @@ Szczegóły: %3</translation>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
         <translation>%1: drugi obrazek karty %2: %3</translation>
+    </message>
+    <message>
+        <source>New set from pictures...</source>
+        <translation>Zestaw z obrazków...</translation>
+    </message>
+    <message>
+        <source>No readable set of cards in %1 or %2!</source>
+        <translation>Ani w %1, ani w %2 nie ma żadnego czytelnego zestawu kart!</translation>
+    </message>
+    <message>
+        <source>The new set in %1 cannot be read.</source>
+        <translation>Nie można odczytać nowego zestawu kart z pliku %1.</translation>
     </message>
 </context>
 <context>
@@ -467,6 +492,95 @@ Szczegóły: %3</translation>
     <message>
         <source>%1; %2 to play</source>
         <translation>%1; kolej: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TSetMaker</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Obrazki (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a picture&apos;s file name and why it was left out</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <comment>pictures left out</comment>
+        <translation>
+            <numerusform>i jeszcze %n obrazek.</numerusform>
+            <numerusform>i jeszcze %n obrazki.</numerusform>
+            <numerusform>i jeszcze %n obrazków.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New set from pictures</source>
+        <translation>Nowy zestaw z obrazków</translation>
+    </message>
+    <message>
+        <source>Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other kinds this computer reads. Each picture makes one pair and is cut to the shape of a card. Two pictures named like dog.a.jpg and dog.b.jpg make one pair whose two cards differ. A set needs at least %1 pictures.</source>
+        <translation>Zrób zestaw kart z własnych obrazków: PNG, JPEG, GIF, BMP i innych, które ten komputer potrafi odczytać. Z każdego obrazka powstaje jedna para, a obrazek zostaje przycięty do kształtu karty. Dwa obrazki nazwane na przykład pies.a.jpg i pies.b.jpg tworzą jedną parę, w której obie karty są różne. Zestaw potrzebuje co najmniej %1 obrazków.</translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation>Wybierz folder...</translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation>Wybierz obrazki...</translation>
+    </message>
+    <message>
+        <source>Folder of pictures</source>
+        <translation>Folder z obrazkami</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Obrazki</translation>
+    </message>
+    <message>
+        <source>You already have a set saved as %1. Replace it with the new set?</source>
+        <translation>Masz już zestaw zapisany jako %1. Zastąpić go nowym zestawem?</translation>
+    </message>
+    <message>
+        <source>Pictures found: %1. A set needs at least %2.</source>
+        <translation>Znalezione obrazki: %1. Zestaw potrzebuje co najmniej %2.</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation>Nazwa zestawu:</translation>
+    </message>
+    <message>
+        <source>Reading the pictures...</source>
+        <translation>Wczytywanie obrazków...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Writing the set...</source>
+        <translation>Zapisywanie zestawu...</translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation>Nie udało się utworzyć zestawu: %1</translation>
+    </message>
+    <message>
+        <source>Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.</source>
+        <translation>Obrazki, których można użyć: %1. Zestaw potrzebuje co najmniej %2 różnych obrazków, więc nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Pominięte:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The set &quot;%1&quot; has %n pairs.</source>
+        <translation>
+            <numerusform>Zestaw „%1” ma %n parę.</numerusform>
+            <numerusform>Zestaw „%1” ma %n pary.</numerusform>
+            <numerusform>Zestaw „%1” ma %n par.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
