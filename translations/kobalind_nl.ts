@@ -99,27 +99,27 @@ Details: %3</translation>
     <name>CardSets</name>
     <message>
         <source>Card art: Noto Color Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatjes: Noto Color Emoji</translation>
     </message>
     <message>
         <source>click to visit the project</source>
-        <translation type="unfinished"></translation>
+        <translation>klik om het project te bezoeken</translation>
     </message>
     <message>
         <source>Animal Parade</source>
-        <translation type="unfinished"></translation>
+        <translation>Dierenparade</translation>
     </message>
     <message>
         <source>Kitchen Feast</source>
-        <translation type="unfinished"></translation>
+        <translation>Keukenfeest</translation>
     </message>
     <message>
         <source>Sports &amp; Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sport &amp; reizen</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaduwen</translation>
     </message>
 </context>
 <context>
@@ -180,26 +180,26 @@ Details: %3</translation>
     <message>
         <source>&lt;b&gt;Using the Game&lt;/b&gt; is fairly straight forward. The goal is to connect pairs of the same illustration by finding and clicking them on the board.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Het spel spelen&lt;/b&gt; is heel eenvoudig. Het doel is om paren met dezelfde afbeelding te vinden en ze op het speelbord aan te klikken.</translation>
     </message>
     <message>
         <source>Up to four players can play against each other or against the computer. Number of players is set simply by entering the players names in the list within OPTIONS screen. Other options include selection of number of pairs displayed at once, that is in range of 8 up to 60 different illustrations. You can change the delay, time during which the card will stay displayed when clicked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot vier spelers kunnen tegen elkaar of tegen de computer spelen. Het aantal spelers stel je in door hun namen in te vullen in de lijst in het scherm OPTIES. Bij de andere opties kies je hoeveel paren er tegelijk op het bord liggen: van 8 tot 60 verschillende afbeeldingen. Je kunt ook de wachttijd veranderen: zo lang blijft een aangeklikte kaart open liggen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Keyboard&lt;/b&gt;: Tab moves between the board and the buttons, and Enter or Space presses a button. On the board the arrow keys move the frame from card to card (Home, End, Page Up and Page Down jump to the edges), and Enter or Space turns the framed card. F1 opens this help, Escape closes it.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Toetsenbord&lt;/b&gt;: met Tab ga je heen en weer tussen het speelbord en de knoppen, en met Enter of de spatiebalk druk je op een knop. Op het speelbord verplaatsen de pijltjestoetsen het kader van kaart naar kaart (Home, End, Page Up en Page Down springen naar de randen), en met Enter of de spatiebalk draai je de kaart in het kader om. F1 opent deze hulp, Esc sluit hem.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resuming&lt;/b&gt;: a game that is not finished when the program closes is kept. The next time, the welcome screen offers it in the line at the bottom: click the line, or Tab to it and press Enter, to play on.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Verder spelen&lt;/b&gt;: een spel dat nog niet af is als het programma sluit, wordt bewaard. De volgende keer biedt het welkomstscherm het aan in de regel onderaan: klik op die regel, of ga er met Tab naartoe en druk op Enter, om verder te spelen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Records&lt;/b&gt;: every finished game is recorded. The score window shows the best result with the same cards and number of pairs, and how many games were won and lost against the computer at its memory setting.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Records&lt;/b&gt;: elk uitgespeeld spel wordt bijgehouden. Het scorevenster toont het beste resultaat met dezelfde kaarten en hetzelfde aantal paren, en hoeveel spellen er tegen de computer zijn gewonnen en verloren bij de ingestelde sterkte van zijn geheugen.</translation>
     </message>
 </context>
 <context>
@@ -276,7 +276,7 @@ Details: %3</translation>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation>Geheugen van de computer %1 van 10: %2 gewonnen, %3 verloren</translation>
+        <translation>Computergeheugen %1 van 10: %2 gewonnen, %3 verloren</translation>
     </message>
 </context>
 <context>
@@ -321,97 +321,98 @@ Details: %3</translation>
     <name>Skin</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelen</translation>
     </message>
     <message>
         <source>the game of pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>het paartjesspel</translation>
     </message>
     <message>
         <source>%1  ·  About &amp; credits</source>
         <extracomment>%1 is the program&apos;s name and version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  ·  Info en makers</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>find the pairs, beat your friends</source>
-        <translation type="unfinished"></translation>
+        <translation>zoek de paren, versla je vrienden</translation>
     </message>
     <message>
         <source>Press Play to start, or Options to choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk op Spelen om te beginnen, of kies bij Opties</translation>
     </message>
     <message>
         <source>the cards, the players and the computer&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>de kaarten, de spelers en het computergeheugen.</translation>
     </message>
     <message>
         <source>Card art: Noto Color Emoji (SIL Open Font License) — click to visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatjes: Noto Color Emoji (SIL Open Font License) — klik om te bezoeken</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaartenset</translation>
     </message>
     <message>
         <source>Pairs on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Paren op het bord</translation>
     </message>
     <message>
         <source>Turn-back delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachttijd (s)</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluid</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers</translation>
     </message>
     <message>
         <source>Computer plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Met computer</translation>
     </message>
     <message>
         <source>Computer memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Computergeheugen</translation>
     </message>
     <message>
         <source>weak</source>
-        <translation type="unfinished"></translation>
+        <translation>zwak</translation>
     </message>
     <message>
         <source>strong</source>
-        <translation type="unfinished"></translation>
+        <translation>sterk</translation>
     </message>
     <message>
         <source>Names left empty
 do not take part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lege namen
+doen niet mee.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores</translation>
     </message>
 </context>
 <context>
@@ -470,7 +471,7 @@ do not take part.</source>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Afsluiten</translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Play</source>
@@ -932,7 +933,7 @@ do not take part.</source>
     </message>
     <message>
         <source>Makes and inspects the card sets of the pairs game Orvane Kobalind.</source>
-        <translation>Maakt en controleert de kaartensets van het memoryspel Orvane Kobalind.</translation>
+        <translation>Maakt en controleert de kaartensets van het paartjesspel Orvane Kobalind.</translation>
     </message>
     <message>
         <source>&apos;tessaly COMMAND --help&apos; explains one command; &apos;man tessaly&apos; tells more.</source>

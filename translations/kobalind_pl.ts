@@ -105,27 +105,27 @@ Szczegóły: %3</translation>
     <name>CardSets</name>
     <message>
         <source>Card art: Noto Color Emoji</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafika: Noto Color Emoji</translation>
     </message>
     <message>
         <source>click to visit the project</source>
-        <translation type="unfinished"></translation>
+        <translation>kliknij, aby odwiedzić projekt</translation>
     </message>
     <message>
         <source>Animal Parade</source>
-        <translation type="unfinished"></translation>
+        <translation>Parada zwierząt</translation>
     </message>
     <message>
         <source>Kitchen Feast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuchenna uczta</translation>
     </message>
     <message>
         <source>Sports &amp; Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sport i podróże</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Cienie</translation>
     </message>
 </context>
 <context>
@@ -186,26 +186,26 @@ Szczegóły: %3</translation>
     <message>
         <source>&lt;b&gt;Using the Game&lt;/b&gt; is fairly straight forward. The goal is to connect pairs of the same illustration by finding and clicking them on the board.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Obsługa gry&lt;/b&gt; jest bardzo prosta. Celem jest łączenie w pary jednakowych obrazków: odszukaj je na planszy i kliknij.</translation>
     </message>
     <message>
         <source>Up to four players can play against each other or against the computer. Number of players is set simply by entering the players names in the list within OPTIONS screen. Other options include selection of number of pairs displayed at once, that is in range of 8 up to 60 different illustrations. You can change the delay, time during which the card will stay displayed when clicked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Może grać do czterech graczy, przeciwko sobie albo przeciwko komputerowi. Liczbę graczy ustawiasz, po prostu wpisując ich imiona na liście na ekranie OPCJE. Inne opcje to między innymi liczba par na planszy: od 8 do 60 różnych obrazków. Możesz też zmienić opóźnienie, czyli czas, przez który kliknięta karta pozostaje odkryta.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Keyboard&lt;/b&gt;: Tab moves between the board and the buttons, and Enter or Space presses a button. On the board the arrow keys move the frame from card to card (Home, End, Page Up and Page Down jump to the edges), and Enter or Space turns the framed card. F1 opens this help, Escape closes it.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Klawiatura&lt;/b&gt;: klawisz Tab przenosi między planszą a przyciskami, a Enter lub spacja naciska przycisk. Na planszy klawisze strzałek przesuwają ramkę od karty do karty (Home, End, Page Up i Page Down przeskakują do krawędzi), a Enter lub spacja odkrywa kartę w ramce. F1 otwiera tę pomoc, a Esc ją zamyka.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Resuming&lt;/b&gt;: a game that is not finished when the program closes is kept. The next time, the welcome screen offers it in the line at the bottom: click the line, or Tab to it and press Enter, to play on.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Wznawianie gry&lt;/b&gt;: gra, która nie została ukończona przed zamknięciem programu, zostaje zachowana. Przy następnym uruchomieniu ekran powitalny zaproponuje ją w wierszu na dole: kliknij ten wiersz albo przejdź do niego klawiszem Tab i naciśnij Enter, aby grać dalej.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Records&lt;/b&gt;: every finished game is recorded. The score window shows the best result with the same cards and number of pairs, and how many games were won and lost against the computer at its memory setting.</source>
         <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rekordy&lt;/b&gt;: każda ukończona gra zostaje zapisana. Okno wyników pokazuje najlepszy wynik z tymi samymi kartami i tą samą liczbą par oraz liczbę gier wygranych i przegranych z komputerem przy bieżącym ustawieniu jego pamięci.</translation>
     </message>
 </context>
 <context>
@@ -330,97 +330,98 @@ Szczegóły: %3</translation>
     <name>Skin</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O grze</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Graj</translation>
     </message>
     <message>
         <source>the game of pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>gra w pary</translation>
     </message>
     <message>
         <source>%1  ·  About &amp; credits</source>
         <extracomment>%1 is the program&apos;s name and version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  ·  O grze i autorach</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>find the pairs, beat your friends</source>
-        <translation type="unfinished"></translation>
+        <translation>znajdź pary, pokonaj przyjaciół</translation>
     </message>
     <message>
         <source>Press Play to start, or Options to choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij Graj, aby zacząć, albo Opcje, aby wybrać</translation>
     </message>
     <message>
         <source>the cards, the players and the computer&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>karty, graczy i pamięć komputera.</translation>
     </message>
     <message>
         <source>Card art: Noto Color Emoji (SIL Open Font License) — click to visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafika: Noto Color Emoji (SIL Open Font License) — kliknij, aby odwiedzić</translation>
     </message>
     <message>
         <source>Card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Zestaw kart</translation>
     </message>
     <message>
         <source>Pairs on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Pary na planszy</translation>
     </message>
     <message>
         <source>Turn-back delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie (s)</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracze</translation>
     </message>
     <message>
         <source>Computer plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer gra</translation>
     </message>
     <message>
         <source>Computer memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamięć komputera</translation>
     </message>
     <message>
         <source>weak</source>
-        <translation type="unfinished"></translation>
+        <translation>słaba</translation>
     </message>
     <message>
         <source>strong</source>
-        <translation type="unfinished"></translation>
+        <translation>mocna</translation>
     </message>
     <message>
         <source>Names left empty
 do not take part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracze bez imion
+nie biorą udziału.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki</translation>
     </message>
 </context>
 <context>
@@ -443,7 +444,7 @@ do not take part.</source>
     </message>
     <message>
         <source>About</source>
-        <translation>O programie</translation>
+        <translation>O grze</translation>
     </message>
 </context>
 <context>
@@ -479,7 +480,7 @@ do not take part.</source>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Zakończ</translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <source>Play</source>
@@ -487,7 +488,7 @@ do not take part.</source>
     </message>
     <message>
         <source>About</source>
-        <translation>O programie</translation>
+        <translation>O grze</translation>
     </message>
     <message>
         <source>Options</source>
