@@ -329,7 +329,7 @@ Details: %3</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Stop</translation>
+        <translation>Einde</translation>
     </message>
     <message>
         <source>Play</source>
@@ -471,7 +471,7 @@ doen niet mee.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Stop</translation>
+        <translation>Einde</translation>
     </message>
     <message>
         <source>Play</source>
