@@ -96,7 +96,7 @@ Details: %3</translation>
     </message>
     <message>
         <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam neemt in UTF-8 %1 bytes in beslag, meer dan de %2 die een kaartenset kan bevatten voor een naam buiten Windows-1252</translation>
     </message>
 </context>
 <context>

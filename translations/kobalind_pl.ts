@@ -102,7 +102,7 @@ Szczegóły: %3</translation>
     </message>
     <message>
         <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa zajmuje w UTF-8 %1 B, więcej niż %2 B, które zestaw kart mieści dla nazwy spoza Windows-1252</translation>
     </message>
 </context>
 <context>
