@@ -7,18 +7,26 @@
         <source>This set of cards does not contain enough images!
 
 It has %n picture(s), enough for %1 pairs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Este conjunto de cartas não tem figuras suficientes!
+
+Ele tem %n figura, o que dá para no máximo %1 pares.</numerusform>
+            <numerusform>Este conjunto de cartas não tem figuras suficientes!
+
+Ele tem %n figuras, o que dá para no máximo %1 pares.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This set of cards does not contain enough images!
 
 It has %n picture(s), and a game needs at least %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Este conjunto de cartas não tem figuras suficientes!
+
+Ele tem %n figura, e uma partida precisa de pelo menos %1.</numerusform>
+            <numerusform>Este conjunto de cartas não tem figuras suficientes!
+
+Ele tem %n figuras, e uma partida precisa de pelo menos %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -26,61 +34,65 @@ It has %n picture(s), and a game needs at least %1.</source>
 
 Details: %2</source>
         <extracomment>%1: the card set&apos;s name, %2: the technical reason, which stays English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O conjunto de cartas &quot;%1&quot; não pode ser usado.
+
+Detalhes: %2</translation>
     </message>
     <message>
         <source>The set of cards &quot;%1&quot; cannot be used: %2.
 
 Details: %3</source>
         <extracomment>%1: the card set&apos;s name, %2: why (a text of the CardSet context), %3: the technical reason, which stays English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O conjunto de cartas &quot;%1&quot; não pode ser usado: %2.
+
+Detalhes: %3</translation>
     </message>
     <message>
         <source>its file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo dele está danificado</translation>
     </message>
     <message>
         <source>it has only %1 pictures, too few for %2 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>ele só tem %1 figuras, poucas demais para %2 pares</translation>
     </message>
     <message>
         <source>its file cannot be read or is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo dele não pode ser lido ou está danificado</translation>
     </message>
     <message>
         <source>its cards cannot be laid out for %1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível dispor as cartas dele para %1 pares</translation>
     </message>
     <message>
         <source>one of its pictures is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>uma das figuras dele está danificada</translation>
     </message>
     <message>
         <source>it no longer holds the pictures of the saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>ele não tem mais as figuras da partida salva</translation>
     </message>
 </context>
 <context>
     <name>CardSetWriter</name>
     <message>
         <source>a set needs at least %1 faces to be playable, got %2</source>
-        <translation type="unfinished"></translation>
+        <translation>um conjunto precisa de pelo menos %1 faces para ser jogável, mas recebeu %2</translation>
     </message>
     <message>
         <source>a set of pairs that differ needs one second face per face, got %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>um conjunto em que as cartas de cada par são diferentes precisa de uma segunda face para cada face, mas recebeu %1 para %2</translation>
     </message>
     <message>
         <source>the name is longer than the 255 characters a card set can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome é maior que os 255 caracteres que um conjunto de cartas comporta</translation>
     </message>
     <message>
         <source>the link is longer than the 255 characters a card set can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>o link é maior que os 255 caracteres que um conjunto de cartas comporta</translation>
     </message>
     <message>
         <source>%1: cannot be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não foi possível gravar (%2)</translation>
     </message>
 </context>
 <context>
@@ -88,16 +100,16 @@ Details: %3</source>
     <message>
         <source>%1 (pairs: %2)</source>
         <extracomment>The status line during a game. %1: the player on turn, %2: the pairs that player has found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (pares: %2)</translation>
     </message>
     <message>
         <source>No winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Empate</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
         <extracomment>%1: the winner&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quem venceu: %1</translation>
     </message>
 </context>
 <context>
@@ -105,72 +117,72 @@ Details: %3</source>
     <message>
         <source>row %1, column %2</source>
         <extracomment>Said by a screen reader: where a card lies on the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>linha %1, coluna %2</translation>
     </message>
     <message>
         <source>pair %1</source>
         <extracomment>Said by a screen reader: what a face-up card shows (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>par %1</translation>
     </message>
     <message>
         <source>%1 turns %2: %3</source>
         <extracomment>Said by a screen reader. %1: a player&apos;s name, %2: &quot;row %1, column %2&quot;, %3: &quot;pair %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 vira uma carta, %2: %3</translation>
     </message>
     <message>
         <source>%1 finds a pair (pairs: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encontra um par (pares: %2)</translation>
     </message>
     <message>
         <source>%1&apos;s turn (pairs: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vez de %1 (pares: %2)</translation>
     </message>
 </context>
 <context>
     <name>Players</name>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computador</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogador</translation>
     </message>
     <message>
         <source>Player %1</source>
         <extracomment>A player&apos;s name when none was typed in. %1: the player&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jogador %1</translation>
     </message>
 </context>
 <context>
     <name>ProgramText</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>Unable to connect to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar a %1</translation>
     </message>
     <message>
         <source>Default web browser not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegador padrão não encontrado</translation>
     </message>
     <message>
         <source>Unable to send mail to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível enviar e-mail para %1</translation>
     </message>
     <message>
         <source>Default mail program not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa de e-mail padrão não encontrado</translation>
     </message>
 </context>
 <context>
@@ -178,29 +190,29 @@ Details: %3</source>
     <message numerus="yes">
         <source>Best: %1, %n pair(s) in %2</source>
         <extracomment>The score window&apos;s record line. %1: a player&apos;s name, %n: the pairs found, %2: &quot;%n move(s)&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Recorde: %1, %n par em %2</numerusform>
+            <numerusform>Recorde: %1, %n pares em %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n move(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jogada</numerusform>
+            <numerusform>%n jogadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Best: %1, %n pair(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Recorde: %1, %n par</numerusform>
+            <numerusform>Recorde: %1, %n pares</numerusform>
         </translation>
     </message>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Memória do computador %1 de 10: vitórias %2, derrotas %3</translation>
     </message>
 </context>
 <context>
@@ -208,43 +220,43 @@ Details: %3</source>
     <message>
         <source>The saved game cannot be resumed: %1. It could not be moved aside (%2) and stays as %3.</source>
         <extracomment>%1: the reason, %2: the system&apos;s error, %3: the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A partida salva não pode ser retomada: %1. Não foi possível movê-la (%2), e ela continua como %3.</translation>
     </message>
     <message>
         <source>The saved game cannot be resumed: %1. It was kept as %2.</source>
         <extracomment>%1: the reason, %2: the file it was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A partida salva não pode ser retomada: %1. Ela foi guardada como %2.</translation>
     </message>
     <message>
         <source>its card set %1 is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>o conjunto de cartas dela, %1, não existe mais</translation>
     </message>
     <message>
         <source>its card set %1 has changed since it was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>o conjunto de cartas dela, %1, mudou desde que ela foi salva</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideia e design originais de</translation>
     </message>
     <message>
         <source>Built for the Linux desktop by the Orvane studio developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Feito para Linux pelos desenvolvedores do estúdio Orvane</translation>
     </message>
     <message>
         <source>Card pictures drawn from the Noto Color Emoji font,</source>
-        <translation type="unfinished"></translation>
+        <translation>Figuras das cartas tiradas da fonte Noto Color Emoji,</translation>
     </message>
     <message>
         <source>used under the SIL Open Font License 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>usada sob a SIL Open Font License 1.1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
 </context>
 <context>
@@ -252,166 +264,166 @@ Details: %3</source>
     <message>
         <source>%1, empty</source>
         <extracomment>Said by a screen reader for a board cell. %1: &quot;row %1, column %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, vazio</translation>
     </message>
     <message>
         <source>%1, taken</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, carta já retirada</translation>
     </message>
     <message>
         <source>%1, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, virada para baixo</translation>
     </message>
     <message>
         <source>%1, face up: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, virada para cima: %2</translation>
     </message>
     <message>
         <source>%1: face %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: figura %2: %3</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro</translation>
     </message>
     <message>
         <source>Game buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Botões do jogo</translation>
     </message>
     <message>
         <source>Window buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Botões da janela</translation>
     </message>
     <message>
         <source>Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela de abertura</translation>
     </message>
     <message>
         <source>Welcome back: click here to resume your game</source>
-        <translation type="unfinished"></translation>
+        <translation>Olá de novo: clique aqui para continuar sua partida</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Boas-vindas</translation>
     </message>
     <message>
         <source>Moving cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas animadas</translation>
     </message>
     <message>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pares</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de espera</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogador %1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computador</translation>
     </message>
     <message>
         <source>Computer level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível do computador</translation>
     </message>
     <message>
         <source>No readable set of cards in %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum conjunto de cartas legível em %1!</translation>
     </message>
     <message>
         <source>Set Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha as opções</translation>
     </message>
     <message>
         <source>Your game could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar sua partida: %1</translation>
     </message>
     <message>
         <source>%1 (cannot be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (não pode ser usado)</translation>
     </message>
     <message>
         <source>Start a new game? Your unfinished game will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar uma nova partida? A partida em andamento será perdida.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>System</source>
         <extracomment>The language choice that follows the desktop&apos;s language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Do sistema</translation>
     </message>
     <message>
         <source>Takes effect when the game starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vale quando o jogo abrir de novo.</translation>
     </message>
 </context>
 <context>
     <name>TPopUpform</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Window buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Botões da janela</translation>
     </message>
 </context>
 <context>
     <name>TScoreForm</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Placar</translation>
     </message>
     <message>
         <source>Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogadores:</translation>
     </message>
     <message>
         <source>Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pares:</translation>
     </message>
     <message>
         <source>The winner is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quem venceu: %1</translation>
     </message>
 </context>
 <context>
@@ -419,271 +431,271 @@ Details: %3</source>
     <message numerus="yes">
         <source>%1 %n pair(s)</source>
         <extracomment>Said by a screen reader for each player. %1: the player&apos;s name, %n: the pairs found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n par</numerusform>
+            <numerusform>%1: %n pares</numerusform>
         </translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Placar</translation>
     </message>
     <message>
         <source>%1; %2 to play</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; vez de %2</translation>
     </message>
 </context>
 <context>
     <name>Thelpform</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Error initializing application</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao iniciar o programa</translation>
     </message>
     <message>
         <source>%1 is missing or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não existe ou está danificado!</translation>
     </message>
 </context>
 <context>
     <name>tessaly</name>
     <message>
         <source>%1: cannot be opened (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não foi possível abrir (%2)</translation>
     </message>
     <message>
         <source>%1: not a resource archive (the header or entry table is damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é um arquivo de recursos (o cabeçalho ou a tabela de entradas está danificado)</translation>
     </message>
     <message>
         <source>%1: not playable, %2 problem(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não jogável, problemas: %2</translation>
     </message>
     <message>
         <source>%1: entry %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: entrada %2: %3</translation>
     </message>
     <message>
         <source>%1: entry %2: warning: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: entrada %2: aviso: %3</translation>
     </message>
     <message>
         <source>%1 is an empty picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma figura vazia</translation>
     </message>
     <message>
         <source>%1 does not decode as %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível decodificar %1 como %2 (%3)</translation>
     </message>
     <message>
         <source>%1 is %2x%3, not the set&apos;s %4x%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem %2x%3, e não %4x%5 como o conjunto</translation>
     </message>
     <message>
         <source>missing: the archive holds no entries</source>
-        <translation type="unfinished"></translation>
+        <translation>faltando: o arquivo não tem entradas</translation>
     </message>
     <message>
         <source>the record is compressed into %1 bytes; the game inflates only that many of its %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o registro está compactado em %1 bytes; o jogo descompacta só essa quantidade dos seus %2</translation>
     </message>
     <message>
         <source>the record is %1 bytes, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o registro tem %1 bytes, e não %2</translation>
     </message>
     <message>
         <source>the record cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>o registro não pode ser lido (%1)</translation>
     </message>
     <message>
         <source>the card size %1x%2 is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>o tamanho de carta %1x%2 não é positivo</translation>
     </message>
     <message>
         <source>the set has %1 faces, fewer than the %2 a game needs</source>
-        <translation type="unfinished"></translation>
+        <translation>o conjunto tem %1 faces, menos que as %2 de que uma partida precisa</translation>
     </message>
     <message>
         <source>the record names %1 faces but the archive holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o registro indica %1 faces, mas o arquivo tem %2</translation>
     </message>
     <message>
         <source>usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: %1</translation>
     </message>
     <message>
         <source>the advertisement picture</source>
-        <translation type="unfinished"></translation>
+        <translation>a figura de propaganda</translation>
     </message>
     <message>
         <source>missing: there is no advertisement picture</source>
-        <translation type="unfinished"></translation>
+        <translation>faltando: não há figura de propaganda</translation>
     </message>
     <message>
         <source>the card back</source>
-        <translation type="unfinished"></translation>
+        <translation>o verso da carta</translation>
     </message>
     <message>
         <source>missing: there is no card back</source>
-        <translation type="unfinished"></translation>
+        <translation>faltando: não há verso da carta</translation>
     </message>
     <message>
         <source>face %1</source>
-        <translation type="unfinished"></translation>
+        <translation>face %1</translation>
     </message>
     <message>
         <source>face %1 has a border unlike the set&apos;s other faces</source>
-        <translation type="unfinished"></translation>
+        <translation>a face %1 tem uma borda diferente das outras faces do conjunto</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, %6 warning(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: jogável, %2 faces %3 de %4x%5, avisos: %6</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: jogável, %2 faces %3 de %4x%5</translation>
     </message>
     <message>
         <source>%1 needs a value; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um valor; %2</translation>
     </message>
     <message>
         <source>unknown option %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida %1; %2</translation>
     </message>
     <message>
         <source>%1: not a readable %2 picture (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é uma figura %2 legível (%3)</translation>
     </message>
     <message>
         <source>%1: the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a figura está vazia</translation>
     </message>
     <message>
         <source>faces mix picture kinds: %1 is %2 but %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>as faces misturam tipos de figura: %1 é %2, mas %3 é %4</translation>
     </message>
     <message>
         <source>faces differ in size: %1 is %2 but %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>as faces têm tamanhos diferentes: %1 tem %2, mas %3 tem %4</translation>
     </message>
     <message>
         <source>%1: the card back is %2 but the faces are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o verso da carta tem %2, mas as faces têm %3</translation>
     </message>
     <message>
         <source>tessaly: warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: aviso: %1</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 faces %3 de %4</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not an entry number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; não é um número de entrada</translation>
     </message>
     <message>
         <source>%1: cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não foi possível gravar</translation>
     </message>
     <message>
         <source>%1: cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não foi possível criar</translation>
     </message>
     <message>
         <source>%1: tag %2, %3 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: etiqueta %2, entradas: %3</translation>
     </message>
     <message>
         <source>card set: %1 x %2 pixels, %3 faces, face type %4</source>
-        <translation type="unfinished"></translation>
+        <translation>conjunto de cartas: %1 x %2 pixels, %3 faces, tipo de face %4</translation>
     </message>
     <message>
         <source>name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nome: %1</translation>
     </message>
     <message>
         <source>link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>link: %1</translation>
     </message>
     <message>
         <source>List what a card set or skin file holds: its name, link and pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista o que um conjunto de cartas ou arquivo de aparência contém: nome, link e figuras.</translation>
     </message>
     <message>
         <source>Copy entry number N (a picture or the set&apos;s text) out of a card set or skin file; OUT &quot;-&quot; prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia a entrada número N (uma figura ou o texto do conjunto) de um conjunto de cartas ou arquivo de aparência; com OUT &quot;-&quot;, ela é mostrada na tela.</translation>
     </message>
     <message>
         <source>Make a new card set from your own pictures: one picture per card face (GIF, JPEG or BMP), a card back and an advertisement picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cria um novo conjunto de cartas com suas próprias figuras: uma figura para cada face de carta (GIF, JPEG ou BMP), um verso de carta e uma figura de propaganda.</translation>
     </message>
     <message>
         <source>Tell whether the game can play a card set, and what is wrong with it if not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diz se o jogo consegue usar um conjunto de cartas e, se não consegue, o que há de errado com ele.</translation>
     </message>
     <message>
         <source>Show which boards a card set fills on a screen of that size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra quais tabuleiros um conjunto de cartas preenche numa tela desse tamanho.</translation>
     </message>
     <message>
         <source>Save every frame of a card picture as PNG files, as the game shows them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva cada quadro de uma figura de carta como arquivos PNG, do jeito que o jogo os mostra.</translation>
     </message>
     <message>
         <source>List the finished games the game has recorded, oldest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista as partidas terminadas que o jogo registrou, da mais antiga para a mais nova.</translation>
     </message>
     <message>
         <source>Makes and inspects the card sets of the pairs game Orvane Kobalind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cria e verifica os conjuntos de cartas do jogo da memória Orvane Kobalind.</translation>
     </message>
     <message>
         <source>&apos;tessaly COMMAND --help&apos; explains one command; &apos;man tessaly&apos; tells more.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;tessaly COMMAND --help&apos; explica um comando; &apos;man tessaly&apos; conta mais.</translation>
     </message>
     <message>
         <source>tessaly: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: %1</translation>
     </message>
     <message>
         <source>tessaly: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: comando desconhecido &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1: unknown picture kind (use .gif, .jpg, .jpeg or .bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tipo de figura desconhecido (use .gif, .jpg, .jpeg ou .bmp)</translation>
     </message>
     <message>
         <source>bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>bitmap</translation>
     </message>
     <message>
         <source>%1: cannot be compressed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não foi possível compactar</translation>
     </message>
     <message>
         <source>--screen %1: expected WIDTHxHEIGHT larger than the window frame (10x91)</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen %1: esperado LARGURAxALTURA maior que a moldura da janela (10x91)</translation>
     </message>
     <message>
         <source>%1: the card size %2x%3 is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o tamanho de carta %2x%3 não é positivo</translation>
     </message>
     <message>
         <source>%1: the set has %2 faces, fewer than the smallest pair count (8)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o conjunto tem %2 faces, menos que o menor número de pares (8)</translation>
     </message>
     <message>
         <source>in the text form \\ is a backslash, \t a tab, \n and \r line breaks, \, a comma, \xHH another control character</source>
-        <translation type="unfinished"></translation>
+        <translation>na forma de texto, \\ é uma barra invertida, \t uma tabulação, \n e \r quebras de linha, \, uma vírgula e \xHH outro caractere de controle</translation>
     </message>
 </context>
 </TS>
