@@ -313,7 +313,7 @@ Details: %3</source>
     </message>
     <message>
         <source>Options</source>
-        <translation>Настройки</translation>
+        <translation>Опции</translation>
     </message>
     <message>
         <source>Board</source>
@@ -377,7 +377,7 @@ Details: %3</source>
     </message>
     <message>
         <source>Set Options</source>
-        <translation>Выбери настройки</translation>
+        <translation>Выбери опции</translation>
     </message>
     <message>
         <source>Your game could not be saved: %1</source>
