@@ -380,7 +380,7 @@ Details: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Takes effect when the game starts again.</source>
+        <source>Takes effect at the next start.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -392,7 +392,7 @@ Detalhes: %3</translation>
         <translation>Do sistema</translation>
     </message>
     <message>
-        <source>Takes effect when the game starts again.</source>
+        <source>Takes effect at the next start.</source>
         <translation>Vale quando o jogo abrir de novo.</translation>
     </message>
 </context>

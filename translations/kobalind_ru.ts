@@ -401,7 +401,7 @@ Details: %3</source>
         <translation>Системный</translation>
     </message>
     <message>
-        <source>Takes effect when the game starts again.</source>
+        <source>Takes effect at the next start.</source>
         <translation>Сработает после перезапуска.</translation>
     </message>
 </context>

@@ -148,7 +148,7 @@ public:
     QComboBox* PairsBox = nullptr;
     QComboBox* DelayBox = nullptr;
     QComboBox* LanguageBox = nullptr; // "System", then each language by its own name
-    QLabel* LanguageNote = nullptr;   // "takes effect when the game starts again"
+    QLabel* LanguageNote = nullptr;   // "takes effect at the next start"
     QCheckBox* SoundCheck = nullptr;
     QCheckBox* MotionCheck = nullptr;
     std::array<QLineEdit*, 4> PlayerEdits {}; // Player1Edit .. Player4Edit

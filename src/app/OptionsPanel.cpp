@@ -47,15 +47,15 @@ QCheckBox* Tick(QWidget* parent, int left, int top)
 
 // In the panel's caption colour and type, for the captions that the panel's
 // picture has none for.
-void PaintedCaptionLook(QWidget* widget, int pixelSize)
+void PaintedCaptionLook(QWidget* widget, int pixelSize, bool bold = true)
 {
     QPalette colours = widget->palette();
     colours.setColor(QPalette::WindowText, QColor(0xe3, 0xea, 0xff));
     widget->setPalette(colours);
-    QFont bold = widget->font();
-    bold.setBold(true);
-    bold.setPixelSize(pixelSize);
-    widget->setFont(bold);
+    QFont font = widget->font();
+    font.setBold(bold);
+    font.setPixelSize(pixelSize);
+    widget->setFont(font);
 }
 
 // Under "Sound", above the note on names.
@@ -105,10 +105,10 @@ void TMainForm::CreateOptionsPanel()
     SoundCheck = Tick(OptionsPanel, 30, 221);
     MotionCheck = MotionTick(OptionsPanel);
     LanguageBox = LanguageList(OptionsPanel);
-    LanguageNote = new QLabel(tr("Takes effect when the game starts again."), OptionsPanel);
+    LanguageNote = new QLabel(tr("Takes effect at the next start."), OptionsPanel);
     LanguageNote->setGeometry(200, 286, 180, 14);
     LanguageNote->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    PaintedCaptionLook(LanguageNote, 10);
+    PaintedCaptionLook(LanguageNote, 10, false); // as the note on names
     LanguageNote->hide();
     for (std::size_t i = 0; i < PlayerEdits.size(); ++i) {
         PlayerEdits[i] = new QLineEdit(OptionsPanel);

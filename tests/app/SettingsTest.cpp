@@ -110,6 +110,23 @@ TEST_F(Settings, SavedValuesComeBack)
     EXPECT_EQ(names[5].Name, "Di");
 }
 
+TEST_F(Settings, TheLanguageChoiceIsReadBeforeTheWindowsAndSystemReplacesAStoredOne)
+{
+    EXPECT_EQ(ReadLanguageSetting(Store), "");
+    Load();
+    Values.Language = "pt_BR";
+    Save();
+    EXPECT_EQ(ReadLanguageSetting(Store), "pt_BR");
+    TSettings loaded;
+    TPlayers names;
+    LoadSettings(Store, Folder.CardsDir(), loaded, names, Sets);
+    EXPECT_EQ(loaded.Language, "pt_BR");
+
+    Values.Language = ""; // "System"
+    Save();
+    EXPECT_EQ(ReadLanguageSetting(Store), "");
+}
+
 TEST_F(Settings, WithoutTheComputerTheNamesFillTheFirstRecords)
 {
     Prepare(GameKeyPath, [](TRegistryKey& key) {

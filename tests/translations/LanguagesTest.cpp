@@ -18,6 +18,7 @@
 #include "windows/scoref.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -31,6 +32,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -43,6 +45,11 @@ const TLanguageRow LanguageTable[] = {
     {"de", "de_DE.UTF-8"}, {"fr", "fr_FR.UTF-8"}, {"es", "es_ES.UTF-8"}, {"it", "it_IT.UTF-8"},
     {"nl", "nl_NL.UTF-8"}, {"pl", "pl_PL.UTF-8"}, {"pt_BR", "pt_BR.UTF-8"}, {"ru", "ru_RU.UTF-8"},
 };
+
+void PrintTo(const TLanguageRow& row, std::ostream* out)
+{
+    *out << row.Code;
+}
 
 QString SourceFile(const TLanguageRow& row)
 {
@@ -72,30 +79,33 @@ bool Makes(const QString& catalogueText, const QString& shown)
     return expression.match(shown).hasMatch();
 }
 
-// Every text a screen shows or tells a screen reader: captions, list items,
-// hints, titles and accessible names of the window and all its children.
+// What a widget shows or tells a screen reader: its caption, list items,
+// hint, title and accessible name.
+QStringList WidgetTexts(QWidget* widget)
+{
+    QStringList texts {widget->windowTitle(), widget->toolTip(), widget->accessibleName(),
+                       widget->accessibleDescription()};
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        texts << label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        texts << button->text();
+    if (auto* list = qobject_cast<QComboBox*>(widget))
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+    if (auto* map = qobject_cast<TLumImageMap*>(widget))
+        for (int i = 0; i < map->AreaCount(); ++i)
+            texts << map->Area(i).AreaHint;
+    texts.removeAll(QString());
+    return texts;
+}
+
+// Every text a window on screen shows: its own and its visible children's.
 QStringList ShownTexts(QWidget* window)
 {
-    QStringList texts;
-    QList<QWidget*> widgets = window->findChildren<QWidget*>();
-    widgets.prepend(window);
-    for (QWidget* widget : widgets) {
-        if (!widget->isVisible())
-            continue;
-        texts << widget->windowTitle() << widget->toolTip() << widget->accessibleName()
-              << widget->accessibleDescription();
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            texts << label->text();
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            texts << button->text();
-        if (auto* list = qobject_cast<QComboBox*>(widget))
-            for (int i = 0; i < list->count(); ++i)
-                texts << list->itemText(i);
-        if (auto* map = qobject_cast<TLumImageMap*>(widget))
-            for (int i = 0; i < map->AreaCount(); ++i)
-                texts << map->Area(i).AreaHint;
-    }
-    texts.removeAll(QString());
+    QStringList texts = WidgetTexts(window);
+    for (QWidget* widget : window->findChildren<QWidget*>())
+        if (widget->isVisible())
+            texts << WidgetTexts(widget);
     return texts;
 }
 
@@ -176,6 +186,15 @@ TEST_P(TLanguageTest, TheScreensShowNoEnglishWhereATranslationExists)
     };
     click("options");
     english << EnglishTexts(&form, "options");
+    // The panel's captions that the program draws itself (the picture's are
+    // the skin's) fit their places, the note shown only after a new choice too.
+    QList<QWidget*> captions {form.MotionCheck, form.LanguageNote};
+    for (QLabel* label : form.OptionsPanel->findChildren<QLabel*>())
+        if (label->buddy() == form.LanguageBox)
+            captions << label;
+    ASSERT_EQ(captions.size(), 3) << "the language list has no caption";
+    for (QWidget* caption : captions)
+        EXPECT_LE(caption->sizeHint().width(), caption->width()) << WidgetTexts(caption).join(QLatin1Char('|')).toStdString();
     click("play");
     english << EnglishTexts(&form, "board");
 
