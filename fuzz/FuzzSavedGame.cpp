@@ -50,8 +50,8 @@ void PlayToTheEnd(const TSavedGame& saved)
     set.Info.FaceCount = saved.PairCount;
     set.Advert = std::make_unique<TBitmap>(1, 1);
     set.CardBack = std::make_unique<TBitmap>(1, 1);
-    set.FacePictures.resize(FaceSlots);
-    set.FaceStreams.resize(FaceSlots);
+    set.FacePictures.resize(AllFaceSlots);
+    set.FaceStreams.resize(AllFaceSlots);
     set.FaceEntries = saved.FaceEntries;
 
     TGameRig rig;

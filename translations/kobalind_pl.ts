@@ -127,6 +127,16 @@ Details: %3</source>
         <source>%1&apos;s turn (pairs: %2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>pair %1, second picture</source>
+        <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pair %1, first picture</source>
+        <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Players</name>
@@ -386,6 +396,10 @@ Details: %3</source>
     </message>
     <message>
         <source>Takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: face %2&apos;s second picture: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -689,6 +703,42 @@ Details: %3</source>
     </message>
     <message>
         <source>in the text form \\ is a backslash, \t a tab, \n and \r line breaks, \, a comma, \xHH another control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record marks pairs that differ, but the archive holds %1 second pictures for its %2 faces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face %1&apos;s second picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>face %1&apos;s second picture has a border unlike the set&apos;s other second pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture, %6 warning(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 faces of %4, each with a second picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second pictures: entries %1 to %2, face N&apos;s at entry N + %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

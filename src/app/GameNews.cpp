@@ -25,10 +25,20 @@ QString CellPlace(std::int32_t col, std::int32_t row)
     return QCoreApplication::translate("GameNews", "row %1, column %2").arg(row + 1).arg(col + 1);
 }
 
-QString CardFace(std::int32_t pair)
+QString CardFace(const TGame& game, std::int32_t col, std::int32_t row)
 {
-    //: Said by a screen reader: what a face-up card shows (cards of a pair have the same number).
-    return QCoreApplication::translate("GameNews", "pair %1").arg(pair);
+    const std::int32_t pair = game.CellPair[row][col];
+    if (!game.SecondFaces)
+        //: Said by a screen reader: what a face-up card shows (cards of a pair have the same number).
+        return QCoreApplication::translate("GameNews", "pair %1").arg(pair);
+    // Both cards of the pair are told apart, as the eye tells their pictures apart.
+    if (game.CellSide[row][col])
+        //: Said by a screen reader: what a face-up card shows where the two cards of a pair show
+        //: different pictures (cards of a pair have the same number).
+        return QCoreApplication::translate("GameNews", "pair %1, second picture").arg(pair);
+    //: Said by a screen reader: what a face-up card shows where the two cards of a pair show
+    //: different pictures (cards of a pair have the same number).
+    return QCoreApplication::translate("GameNews", "pair %1, first picture").arg(pair);
 }
 
 void TGameNews::Reset(const TGame& game)
@@ -47,7 +57,7 @@ void TGameNews::CardDrawn(const TGame& game, std::int32_t col, std::int32_t row)
         //: Said by a screen reader. %1: a player's name, %2: "row %1, column %2", %3: "pair %1".
         Announcer.Say(QCoreApplication::translate("GameNews", "%1 turns %2: %3")
                           .arg(Named(game.Players[game.CurrentPlayer]), CellPlace(col, row),
-                               CardFace(game.CellPair[row][col])));
+                               CardFace(game, col, row)));
     Up[row][col] = up;
 }
 

@@ -15,8 +15,9 @@ class TAnnouncer;
 
 // "row 2, column 3": where a cell is, as a reader says it.
 QString CellPlace(std::int32_t col, std::int32_t row);
-// "pair 4": what a face-up card shows, as a reader says it.
-QString CardFace(std::int32_t pair);
+// "pair 4" (or "pair 4, second picture" where a pair's cards differ): what
+// the card in the cell shows, as a reader says it.
+QString CardFace(const TGame& game, std::int32_t col, std::int32_t row);
 
 class TGameNews {
 public:

@@ -94,10 +94,10 @@ void TMainForm::PaintCellAs(TCellPaint paint, std::int32_t col, std::int32_t row
                             const QRect& rect)
 {
     const TGame& game = *GameEngine;
-    const std::int32_t pair = game.CellPair[row][col];
-    const bool hasFace = pair >= 1 && pair <= FaceSlots;
+    const std::int32_t slot = game.FaceSlotAt(col, row);
+    const bool hasFace = slot >= 0;
     // A face that could not be shown stays blank, not a gap, whatever shows it.
-    const bool failed = hasFace && FailedFaces[static_cast<std::size_t>(pair - 1)];
+    const bool failed = hasFace && FailedFaces[static_cast<std::size_t>(slot)];
     // A screen of two pixels per unit shows the set's twin where it has one.
     const bool dense = painter.device() && painter.device()->devicePixelRatioF() >= 1.5;
     switch (paint) {
@@ -113,14 +113,14 @@ void TMainForm::PaintCellAs(TCellPaint paint, std::int32_t col, std::int32_t row
             DrawStretched(painter, rect, game.CardBack.get());
         break;
     case TCellPaint::Face:
-        if (hasFace && !(dense && PaintSharp(SharpFaces.Face(game, pair), painter, rect)))
-            DrawStretched(painter, rect, game.FacePictures[static_cast<std::size_t>(pair - 1)].get());
+        if (hasFace && !(dense && PaintSharp(SharpFaces.Face(game, slot), painter, rect)))
+            DrawStretched(painter, rect, game.FacePictures[static_cast<std::size_t>(slot)].get());
         break;
     case TCellPaint::GifStill:
         if (failed && game.GameActive)
             FillCard(painter, rect, Qt::white);
-        else if (hasFace && !(dense && PaintSharp(SharpFaces.Face(game, pair), painter, rect)))
-            PaintGifStill(pair, painter, rect);
+        else if (hasFace && !(dense && PaintSharp(SharpFaces.Face(game, slot), painter, rect)))
+            PaintGifStill(slot, painter, rect);
         break;
     }
 }
@@ -138,7 +138,7 @@ QString TMainForm::CellName(std::int32_t col, std::int32_t row) const
         return tr("%1, taken").arg(name);
     if (state == CellFaceDown)
         return tr("%1, face down").arg(name);
-    return tr("%1, face up: %2").arg(name, CardFace(game.CellPair[row][col]));
+    return tr("%1, face up: %2").arg(name, CardFace(game, col, row));
 }
 
 bool TMainForm::PaintSharp(const QImage& sharp, QPainter& painter, const QRect& rect)
@@ -149,11 +149,11 @@ bool TMainForm::PaintSharp(const QImage& sharp, QPainter& painter, const QRect& 
     return true;
 }
 
-void TMainForm::PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect)
+void TMainForm::PaintGifStill(std::int32_t slot, QPainter& painter, const QRect& rect)
 {
-    QImage& still = StillCache[static_cast<std::size_t>(pair - 1)];
+    QImage& still = StillCache[static_cast<std::size_t>(slot)];
     if (still.isNull()) {
-        TMemoryStream& face = GameEngine->FaceStreams[static_cast<std::size_t>(pair - 1)];
+        TMemoryStream& face = GameEngine->FaceStreams[static_cast<std::size_t>(slot)];
         if (face.Size() == 0)
             return;
         try {
@@ -180,14 +180,14 @@ void TMainForm::ShowFaceOverlay(std::int32_t phase, std::int32_t col, std::int32
 {
     TFaceOverlay* panel = phase == 1 ? Panel1 : Panel2;
     const TGame& game = *GameEngine;
-    const std::int32_t pair = game.CellPair[row][col];
-    if (pair < 1 || pair > FaceSlots)
+    const std::int32_t slot = game.FaceSlotAt(col, row);
+    if (slot < 0)
         return;
     try {
         // On a dense screen the set's twin plays the face at twice the resolution.
         TMemoryStream sharp;
         bool played = false;
-        if (MGrid->devicePixelRatioF() >= 1.5 && SharpFaces.FaceBytes(game, pair, sharp)) {
+        if (MGrid->devicePixelRatioF() >= 1.5 && SharpFaces.FaceBytes(game, slot, sharp)) {
             try {
                 panel->LoadFace(sharp, 2);
                 played = true;
@@ -196,13 +196,15 @@ void TMainForm::ShowFaceOverlay(std::int32_t phase, std::int32_t col, std::int32
             }
         }
         if (!played)
-            panel->LoadFace(GameEngine->FaceStreams[static_cast<std::size_t>(pair - 1)]);
+            panel->LoadFace(GameEngine->FaceStreams[static_cast<std::size_t>(slot)]);
     } catch (const EResourceError& error) {
         // The turn goes on with the card face up but blank; the message comes
         // once the engine has finished turning it.
-        FailedFaces[static_cast<std::size_t>(pair - 1)] = true;
-        const std::string text = FillIn(Tr("TMainForm", "%1: face %2: %3"),
-                                        {DealtSetFile, std::to_string(pair), error.what()});
+        FailedFaces[static_cast<std::size_t>(slot)] = true;
+        const std::string face = std::to_string(slot % FaceSlots + 1);
+        const std::string text =
+            slot < FaceSlots ? FillIn(Tr("TMainForm", "%1: face %2: %3"), {DealtSetFile, face, error.what()})
+                             : FillIn(Tr("TMainForm", "%1: face %2's second picture: %3"), {DealtSetFile, face, error.what()});
         QTimer::singleShot(0, this, [this, text]() { ReportError(text); });
         return;
     }
@@ -247,9 +249,9 @@ void TMainForm::ApplyBoardGeometry(const TBoardGeometry& geometry)
 {
     // A new deal: new faces, and a new cell size for their stills.
     StillErrorShown = false;
-    StillCache.assign(FaceSlots, QImage());
+    StillCache.assign(AllFaceSlots, QImage());
     SharpFaces.Reset();
-    FailedFaces.assign(FaceSlots, false);
+    FailedFaces.assign(AllFaceSlots, false);
     Panel1->resize(geometry.PanelWidth, geometry.PanelHeight);
     Panel2->resize(geometry.PanelWidth, geometry.PanelHeight);
     MGrid->SetGeometryCells(geometry.Cols, geometry.Rows, geometry.CellWidth, geometry.CellHeight);

@@ -110,7 +110,7 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
     resize(DesignClientWidth, DesignClientHeight);
 
     CardsDir = AppDir + "cards/";
-    StillCache.resize(FaceSlots);
+    StillCache.resize(AllFaceSlots);
     FWorkArea = workArea ? *workArea : PrimaryWorkArea();
     RegisterProgramCursors();
     CreateComponents();

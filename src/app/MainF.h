@@ -209,7 +209,7 @@ private:
     void PaintCellAs(TCellPaint paint, std::int32_t col, std::int32_t row, QPainter& painter, const QRect& rect);
     // "row 2, column 3, face down": what a screen reader says of the cell.
     QString CellName(std::int32_t col, std::int32_t row) const;
-    void PaintGifStill(std::int32_t pair, QPainter& painter, const QRect& rect);
+    void PaintGifStill(std::int32_t slot, QPainter& painter, const QRect& rect);
     // Draws a picture at twice the resolution when there is one; false otherwise.
     bool PaintSharp(const QImage& sharp, QPainter& painter, const QRect& rect);
     void CapPairsBox(std::int32_t imageCount);
@@ -232,13 +232,13 @@ private:
     TSounds* Sounds = nullptr;
     TGIFImage GIFImg;       // decodes a GIF face for its still rendering
     TLumBitmap SkinBitmap;  // the still rendering, fitted to the cell
-    // Slot k: pair k+1's fitted still once painted in this deal. Both cells of
-    // a pair and every later repaint of the finished board reuse it instead
-    // of decoding the face again.
+    // By face slot (TGame::FaceSlotAt): the fitted still once painted in this
+    // deal. Both cells of an alike pair and every later repaint of the
+    // finished board reuse it instead of decoding the face again.
     std::vector<QImage> StillCache;
     // The deal's faces at twice the resolution, for a dense screen.
     TSharpFaces SharpFaces;
-    // Slot k: pair k+1's GIF face failed to load into an overlay in this
+    // By face slot: the GIF face failed to load into an overlay in this
     // deal, so its face-up cells are painted blank.
     std::vector<bool> FailedFaces;
     // The archive of the running deal, named in messages about its faces.

@@ -26,7 +26,7 @@ void TSharpFaces::Reset()
 void TSharpFaces::Open(const TGame& game)
 {
     Opened = true;
-    Faces.assign(game.FaceEntries.size(), std::nullopt);
+    Faces.assign(AllFaceSlots, std::nullopt);
     const fs::path set(game.CardSetFile);
     const fs::path twin = set.parent_path() / "@2x" / set.filename();
     std::error_code ignored;
@@ -38,7 +38,7 @@ void TSharpFaces::Open(const TGame& game)
         auto reader = std::make_unique<TLumResFileReader>(twin.string());
         const TCardSetInfo info = ReadCardSetInfo(*reader);
         if (info.FaceType != ordinary.FaceType || info.FaceCount != ordinary.FaceCount
-            || info.Width != 2 * ordinary.Width || info.Height != 2 * ordinary.Height)
+            || info.SecondFaces != ordinary.SecondFaces || info.Width != 2 * ordinary.Width || info.Height != 2 * ordinary.Height)
             return;
         TwinWidth = info.Width;
         TwinHeight = info.Height;
@@ -48,28 +48,30 @@ void TSharpFaces::Open(const TGame& game)
     }
 }
 
-const QImage& TSharpFaces::Face(const TGame& game, std::int32_t pair)
+const QImage& TSharpFaces::Face(const TGame& game, std::int32_t slot)
 {
     if (!Opened)
         Open(game);
     static const QImage none;
-    if (pair < 1 || static_cast<std::size_t>(pair) > Faces.size())
+    const std::int32_t entry = game.FaceEntryOf(slot);
+    if (entry < 0)
         return none;
-    std::optional<QImage>& face = Faces[static_cast<std::size_t>(pair - 1)];
+    std::optional<QImage>& face = Faces[static_cast<std::size_t>(slot)];
     if (!face)
-        face = Twin ? Decode(game.FaceEntries[static_cast<std::size_t>(pair - 1)], game.FaceType, game) : QImage();
+        face = Twin ? Decode(entry, game.FaceType, game) : QImage();
     return *face;
 }
 
-bool TSharpFaces::FaceBytes(const TGame& game, std::int32_t pair, TMemoryStream& bytes)
+bool TSharpFaces::FaceBytes(const TGame& game, std::int32_t slot, TMemoryStream& bytes)
 {
     if (!Opened)
         Open(game);
-    if (!Twin || pair < 1 || static_cast<std::size_t>(pair) > game.FaceEntries.size())
+    const std::int32_t entry = game.FaceEntryOf(slot);
+    if (!Twin || entry < 0)
         return false;
     try {
         bytes.Clear();
-        Twin->CopyEntry(game.FaceEntries[static_cast<std::size_t>(pair - 1)], bytes);
+        Twin->CopyEntry(entry, bytes);
         return true;
     } catch (const std::exception&) {
         return false;

@@ -26,15 +26,15 @@ public:
 
     // Forgets the faces of the previous deal.
     void Reset();
-    // Pair's face (1-based) of the game's deal at twice the size: a still
-    // face as it is, a GIF face's first frame fitted to twice the cell; a
-    // null image when there is none.
-    const QImage& Face(const TGame& game, std::int32_t pair);
+    // The face in a slot of the game's deal (TGame::FaceSlotAt) at twice the
+    // size: a still face as it is, a GIF face's first frame fitted to twice
+    // the cell; a null image when there is none.
+    const QImage& Face(const TGame& game, std::int32_t slot);
     // The card back at twice the size; a null image when there is none.
     const QImage& Back(const TGame& game);
-    // The raw bytes of pair's face in the twin, for a GIF face to play;
+    // The raw bytes of the slot's face in the twin, for a GIF face to play;
     // false when there is no twin.
-    bool FaceBytes(const TGame& game, std::int32_t pair, TMemoryStream& bytes);
+    bool FaceBytes(const TGame& game, std::int32_t slot, TMemoryStream& bytes);
 
 private:
     void Open(const TGame& game);

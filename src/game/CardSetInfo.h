@@ -36,10 +36,10 @@ struct TCardSetInfo {
     bool SecondFaces = false; // each pair's second card has a picture of its own
 };
 
-// The entry of a face's second picture, for a set with SecondFaces.
-inline std::int32_t SecondFaceEntry(const TCardSetInfo& info, std::int32_t firstEntry)
+// The entry of a face's second picture, in a set with SecondFaces and faceCount faces.
+inline std::int32_t SecondFaceEntry(std::int32_t faceCount, std::int32_t firstEntry)
 {
-    return firstEntry + info.FaceCount;
+    return firstEntry + faceCount;
 }
 
 // Decodes a whole record; record must hold CardSetInfoSize bytes.

@@ -43,6 +43,11 @@ void CheckRecord(const std::string& fileName, const TCardSetInfo& info, std::int
         Refuse(fileName, "the set claims " + std::to_string(info.FaceCount) + " faces but holds only " +
                              std::to_string(std::max(entryCount - FirstFaceEntry, 0)),
                Damaged());
+    if (info.SecondFaces && info.FaceCount > (entryCount - FirstFaceEntry) / 2)
+        Refuse(fileName, "the set claims a second picture for each of its " + std::to_string(info.FaceCount)
+                             + " faces but holds only " + std::to_string(entryCount - FirstFaceEntry)
+                             + " pictures in all",
+               Damaged());
 }
 
 std::unique_ptr<TGraphic> LoadPicture(TLumResReader& reader, std::int32_t entry, std::int32_t faceType,
@@ -63,6 +68,13 @@ std::vector<std::int32_t> ChooseFaces(std::int32_t faceCount, std::int32_t pairs
     for (std::int32_t surplus = faceCount - pairs; surplus > 0; --surplus)
         entries.erase(entries.begin() + random.Random(static_cast<std::int32_t>(entries.size())));
     return entries;
+}
+
+// A face slot in the technical reason: "face 3", or "face 3's second picture".
+std::string FaceSlotName(std::size_t slot)
+{
+    const auto slots = static_cast<std::size_t>(FaceSlots);
+    return "face " + std::to_string(slot % slots + 1) + (slot >= slots ? "'s second picture" : "");
 }
 
 } // namespace
@@ -109,16 +121,22 @@ TCardSet LoadSet(const std::string& fileName, std::int32_t pairCount, std::int32
         step = "the card back";
         set.CardBack = LoadPicture(reader, CardBackEntry, 0, scratch);
 
-        set.FacePictures.resize(FaceSlots);
-        set.FaceStreams.resize(FaceSlots);
+        set.FacePictures.resize(AllFaceSlots);
+        set.FaceStreams.resize(AllFaceSlots);
         set.FaceEntries = pickFaces(set.Info);
-        const std::vector<std::int32_t>& faces = set.FaceEntries;
-        for (std::size_t slot = 0; slot < faces.size(); ++slot) {
-            step = "face " + std::to_string(slot + 1) + " (entry " + std::to_string(faces[slot]) + ")";
+        // Slot k holds pair k+1's face; its second picture, if any, FaceSlots further on.
+        std::vector<std::pair<std::size_t, std::int32_t>> pictures;
+        for (std::size_t slot = 0; slot < set.FaceEntries.size(); ++slot)
+            pictures.emplace_back(slot, set.FaceEntries[slot]);
+        if (set.Info.SecondFaces)
+            for (std::size_t slot = 0; slot < set.FaceEntries.size(); ++slot)
+                pictures.emplace_back(slot + FaceSlots, SecondFaceEntry(set.Info.FaceCount, set.FaceEntries[slot]));
+        for (const auto& [slot, entry] : pictures) {
+            step = FaceSlotName(slot) + " (entry " + std::to_string(entry) + ")";
             if (set.Info.FaceType == 1)
-                reader.CopyEntry(faces[slot], set.FaceStreams[slot]);
+                reader.CopyEntry(entry, set.FaceStreams[slot]);
             else
-                set.FacePictures[slot] = LoadPicture(reader, faces[slot], set.Info.FaceType, scratch);
+                set.FacePictures[slot] = LoadPicture(reader, entry, set.Info.FaceType, scratch);
         }
     } catch (const EResourceError& e) {
         Refuse(fileName, step + ": " + e.what(), plain);

@@ -18,8 +18,9 @@ struct TCardSet {
     TLayout Layout;
     std::unique_ptr<TGraphic> Advert;   // entry 1
     std::unique_ptr<TGraphic> CardBack; // entry 2
-    // FaceSlots entries each; slot k holds pair k+1's face (the other kind
-    // of slot stays empty).
+    // AllFaceSlots entries each; slot k holds pair k+1's face and, in a set
+    // whose pairs differ, slot FaceSlots + k its second picture (the other
+    // kind of slot stays empty).
     std::vector<std::unique_ptr<TGraphic>> FacePictures;
     std::vector<TMemoryStream> FaceStreams;
     std::vector<std::int32_t> FaceEntries; // slot k: the archive entry of its face

@@ -1,6 +1,7 @@
 // Setting up a game: players, the card set, the board and the deal.
 #include "game/Game.h"
 
+#include "game/CardSetInfo.h"
 #include "game/CardSetLoader.h"
 #include "game/SavedGame.h"
 #include "platform/Translate.h"
@@ -8,7 +9,7 @@
 #include <algorithm>
 
 TGame::TGame(TGameView& view, TSettings& settings, TRandom& random)
-    : FacePictures(FaceSlots), FaceStreams(FaceSlots), View(view), Settings(settings), Rand(random)
+    : FacePictures(AllFaceSlots), FaceStreams(AllFaceSlots), View(view), Settings(settings), Rand(random)
 {
 }
 
@@ -56,6 +57,7 @@ void TGame::ResumeGame(const TSavedGame& saved, TCardSet set, const std::string&
         for (std::int32_t c = 0; c < Cols; ++c) {
             CellPair[r][c] = saved.CellPair[static_cast<std::size_t>(r * Cols + c)];
             CellState[r][c] = saved.CellState[static_cast<std::size_t>(r * Cols + c)];
+            CellSide[r][c] = saved.CellSide[static_cast<std::size_t>(r * Cols + c)];
         }
     Players = saved.Players;
     PlayerCount = saved.PlayerCount;
@@ -95,6 +97,7 @@ void TGame::TakeCardSet(TCardSet set, const std::string& cardSetFile, std::strin
     CellWidth = set.Info.Width;
     CellHeight = set.Info.Height;
     FaceType = set.Info.FaceType;
+    SecondFaces = set.Info.SecondFaces;
     View.SetAdvertisement(*set.Advert, set.Info.AdLink);
     CardBack = std::move(set.CardBack);
     FacePictures = std::move(set.FacePictures);
@@ -169,6 +172,10 @@ void TGame::DealCards()
         for (std::int32_t c = 0; c < Cols; ++c) {
             const std::int32_t k = Rand.Random(m) + 1;
             std::int32_t v = a[k];
+            // Card v shows its pair's first picture and card v + h the
+            // second: which cell gets which is as random as the deal itself,
+            // and draws nothing more.
+            CellSide[r][c] = v > h;
             if (v > h)
                 v -= h;
             CellPair[r][c] = v;
@@ -177,6 +184,24 @@ void TGame::DealCards()
             --m;
         }
     }
+}
+
+std::int32_t TGame::FaceSlotAt(std::int32_t col, std::int32_t row) const
+{
+    const std::int32_t pair = CellPair[row][col];
+    if (pair < 1 || pair > FaceSlots)
+        return -1;
+    return pair - 1 + (SecondFaces && CellSide[row][col] ? FaceSlots : 0);
+}
+
+std::int32_t TGame::FaceEntryOf(std::int32_t slot) const
+{
+    const std::int32_t pair = slot % FaceSlots;
+    if (slot < 0 || slot >= AllFaceSlots || static_cast<std::size_t>(pair) >= FaceEntries.size()
+        || (slot >= FaceSlots && !SecondFaces))
+        return -1;
+    const std::int32_t first = FaceEntries[static_cast<std::size_t>(pair)];
+    return slot < FaceSlots ? first : SecondFaceEntry(FaceCount, first);
 }
 
 void TGame::StopGame()

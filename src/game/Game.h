@@ -32,6 +32,9 @@ struct CardRef {
 };
 
 constexpr std::int32_t FaceSlots = 112;
+// A set whose pairs differ keeps pair k+1's second picture in slot
+// FaceSlots + k, so one slot number names any picture of the deal.
+constexpr std::int32_t AllFaceSlots = 2 * FaceSlots;
 constexpr std::int32_t MemorySlots = 224;
 
 struct TCardSet;
@@ -55,6 +58,9 @@ public:
     std::int32_t Cols = 0;
     std::int32_t CellPair[MaxRows][MaxCols] {};  // [row][col]: pair 1 .. Rows*Cols/2
     std::int32_t CellState[MaxRows][MaxCols] {}; // [row][col]: TCellState
+    // [row][col]: 1 for the card that shows its pair's second picture (in a
+    // set whose pairs differ), 0 for the other; the deal decides.
+    std::int32_t CellSide[MaxRows][MaxCols] {};
     std::int32_t CellWidth = 120;
     std::int32_t CellHeight = 90;
     std::int32_t WorkAreaWidth = 1024; // set by the window at start-up
@@ -62,14 +68,20 @@ public:
 
     std::int32_t FaceType = 1;  // 1 GIF, 2 JPEG, other bitmap
     std::int32_t FaceCount = 0; // faces the current set holds
-    // Slot k: pair k+1's still face (FaceType not 1), null otherwise.
+    bool SecondFaces = false;   // the set gives each pair's second card a picture of its own
+    // Slot k (of AllFaceSlots): the still face (FaceType not 1), null otherwise.
     std::vector<std::unique_ptr<TGraphic>> FacePictures;
-    // Slot k: pair k+1's raw GIF bytes (FaceType 1); decoded by the view.
+    // Slot k (of AllFaceSlots): the raw GIF bytes (FaceType 1); decoded by the view.
     std::vector<TMemoryStream> FaceStreams;
     std::unique_ptr<TGraphic> CardBack; // null until the first deal
     std::string CardSetFile;   // the dealt set's archive
     std::string CardSetDigest; // of that archive at the deal (SavedGame.h)
-    std::vector<std::int32_t> FaceEntries; // slot k: the archive entry of pair k+1's face
+    std::vector<std::int32_t> FaceEntries; // slot k: the archive entry of pair k+1's (first) face
+
+    // The face slot of the card in the cell; -1 when it holds no pair.
+    std::int32_t FaceSlotAt(std::int32_t col, std::int32_t row) const;
+    // The archive entry of a face slot of the deal; -1 when it has none.
+    std::int32_t FaceEntryOf(std::int32_t slot) const;
 
     TPlayers Players; // records 1..5
     std::int32_t PlayerCount = 0;

@@ -1,8 +1,8 @@
-// The saved-game file, version 2. Numbers are little-endian signed 32-bit
+// The saved-game file, version 3. Numbers are little-endian signed 32-bit
 // integers; a text is a number (its byte count) and that many bytes.
 //
 //   8 bytes  "KOBGAME\n"
-//   number   version (2; version 1 is still read)
+//   number   version (3; versions 1 and 2 are still read)
 //   text     set file name; text digest
 //   numbers  pair count, computer plays (0/1), computer level, delay index
 //   numbers  rows, columns
@@ -15,6 +15,10 @@
 //   numbers  computer streak, moves, elapsed seconds
 //   numbers  the moves of each of the 5 records (not in version 1, whose
 //            games go on counting from 0)
+//   numbers  rows * columns cells: 1 for the card that shows its pair's
+//            second picture, else 0; one of each in every pair (not before
+//            version 3, whose games came from sets of alike pairs: the
+//            earlier card of each pair, row by row, counts as the first)
 //
 // Nothing may follow.
 #include "game/SavedGame.h"
@@ -164,6 +168,11 @@ void CheckState(const TSavedGame& g)
     }
     if (std::find(gone.begin(), gone.end(), 1) != gone.end())
         Damaged("half of a pair is removed");
+    std::vector<std::int32_t> seconds(static_cast<std::size_t>(g.PairCount) + 1);
+    for (std::size_t i = 0; i < g.CellSide.size(); ++i)
+        seconds[static_cast<std::size_t>(g.CellPair[i])] += g.CellSide[i];
+    if (std::count(seconds.begin() + 1, seconds.end(), 1) != g.PairCount)
+        Damaged("a pair whose cards do not show one picture each");
     // A pair found in the running turn is still face up until the delay ends.
     if (removed + (g.PairMatched ? 2 : 0) != 2 * g.PairsFound || g.PairsFound >= g.PairCount)
         Damaged("the pairs found do not match the board");
@@ -227,6 +236,21 @@ void ReadPlayerMoves(TReader& r, TSavedGame& g)
         Damaged("the players' moves add up to more than the game's");
 }
 
+// The sides of a game saved before they were kept: the first card of each
+// pair, row by row, shows its first picture.
+std::vector<std::int32_t> EarlierCardsFirst(const std::vector<std::int32_t>& cellPair)
+{
+    std::vector<std::int32_t> sides;
+    std::vector<bool> met(static_cast<std::size_t>(MaxPairs) + 1);
+    for (const std::int32_t pair : cellPair) {
+        const bool known = pair >= 0 && pair <= MaxPairs;
+        sides.push_back(known && met[static_cast<std::size_t>(pair)]);
+        if (known)
+            met[static_cast<std::size_t>(pair)] = true;
+    }
+    return sides;
+}
+
 } // namespace
 
 TSavedGame CaptureGame(const TGame& game, const TSettings& settings, std::int32_t elapsedSeconds)
@@ -245,6 +269,7 @@ TSavedGame CaptureGame(const TGame& game, const TSettings& settings, std::int32_
         for (std::int32_t c = 0; c < game.Cols; ++c) {
             g.CellPair.push_back(game.CellPair[r][c]);
             g.CellState.push_back(game.CellState[r][c]);
+            g.CellSide.push_back(game.CellSide[r][c]);
         }
     g.Players = game.Players;
     g.Players[0] = TPlayer {}; // record 0 is unused and not kept
@@ -312,6 +337,8 @@ std::string FormatSavedGame(const TSavedGame& g)
     w.Number(g.ElapsedSeconds);
     for (std::int32_t i = 1; i <= PlayerRecords; ++i)
         w.Number(g.Players[static_cast<std::size_t>(i)].Moves);
+    for (std::int32_t side : g.CellSide)
+        w.Number(side);
     return std::move(w.Bytes);
 }
 
@@ -322,8 +349,8 @@ TSavedGame ParseSavedGame(std::string_view bytes)
     TReader r(bytes);
     r.Magic(Magic);
     const std::int32_t version = r.Number();
-    if (version != 1 && version != SavedGameVersion)
-        Damaged("version " + std::to_string(version) + " is not " + std::to_string(SavedGameVersion));
+    if (version < 1 || version > SavedGameVersion)
+        Damaged("version " + std::to_string(version) + " is not 1 to " + std::to_string(SavedGameVersion));
     TSavedGame g;
     g.CardSet = r.Text("the set's file name");
     g.Digest = r.Text("the set's digest");
@@ -367,6 +394,11 @@ TSavedGame ParseSavedGame(std::string_view bytes)
     g.ElapsedSeconds = r.Number(0, 1 << 30, "the play time");
     if (version >= 2)
         ReadPlayerMoves(r, g);
+    if (version >= 3)
+        for (std::size_t i = 0; i < cells; ++i)
+            g.CellSide.push_back(r.Number(0, 1, "a card's picture"));
+    else
+        g.CellSide = EarlierCardsFirst(g.CellPair);
     r.End();
     CheckState(g);
     return g;

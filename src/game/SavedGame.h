@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-constexpr std::int32_t SavedGameVersion = 2; // version 1 is still read
+constexpr std::int32_t SavedGameVersion = 3; // versions 1 and 2 are still read
 constexpr std::size_t MaxSavedGameSize = 64 * 1024;
 constexpr std::size_t MaxSavedText = 255; // a set's file name, a digest or a player's name
 
@@ -33,6 +33,7 @@ struct TSavedGame {
     std::vector<std::int32_t> FaceEntries; // slot k: archive entry of pair k+1's face
     std::vector<std::int32_t> CellPair;    // row by row, Rows * Cols
     std::vector<std::int32_t> CellState;
+    std::vector<std::int32_t> CellSide; // 1: the card shows its pair's second picture
     std::array<TPlayer, PlayerRecords + 1> Players; // records 1..5
     std::int32_t PlayerCount = 0;
     std::int32_t CurrentPlayer = 1;

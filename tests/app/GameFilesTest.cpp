@@ -37,6 +37,7 @@ TEST(GameFiles, AKillWhileSavingLeavesTheOldOrTheNewGame)
     for (std::int32_t i = 0; i < 16; ++i) {
         game.CellPair.push_back(i % 8 + 1);
         game.CellState.push_back(CellFaceDown);
+        game.CellSide.push_back(i >= 8);
     }
     for (std::int32_t k = 0; k < 8; ++k)
         game.FaceEntries.push_back(FirstFaceEntry + k);

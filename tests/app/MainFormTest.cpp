@@ -571,6 +571,52 @@ TEST_F(TMainFormTest, GifFacesPlayInTheOverlaysAndEndAsStills)
     EXPECT_TRUE(Messages.empty());
 }
 
+TEST_F(TMainFormTest, PairsThatDifferShowEachCardsOwnPictureFaceUpToAReaderAndWholeAtTheEnd)
+{
+    InstallAccessibility();
+    TTestSet set;
+    set.FaceType = 1;
+    set.SecondFaces = true;
+    auto cells = DealForHumans(set);
+    TGame& game = Form->Game();
+    // Eight faces for eight pairs: pair p has face p - 1, its second picture the other colour.
+    const auto colour = [&](int col, int row) {
+        const int face = game.CellPair[row][col] - 1;
+        return TestFaceColour(game.CellSide[row][col] ? SecondTestFace(face) : face);
+    };
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(Form->MGrid)->tableInterface();
+    ASSERT_NE(table, nullptr);
+
+    const auto [col1, row1] = cells[4][0];
+    const auto [col2, row2] = cells[4][1];
+    EXPECT_NE(colour(col1, row1), colour(col2, row2));
+    ClickCell(col1, row1);
+    ClickCell(col2, row2);
+    const QImage shown = Form->grab().toImage();
+    ExpectCardOnBoard(shown, Form->Panel1->geometry(), colour(col1, row1), "first overlay");
+    ExpectCardOnBoard(shown, Form->Panel2->geometry(), colour(col2, row2), "second overlay");
+    for (const auto& [col, row] : cells[4])
+        EXPECT_EQ(table->cellAt(row, col)->text(QAccessible::Name).toStdString(),
+                  "row " + std::to_string(row + 1) + ", column " + std::to_string(col + 1) + ", face up: pair 4, "
+                      + (game.CellSide[row][col] ? "second" : "first") + " picture");
+    EXPECT_EQ(game.Players[1].Score, 1) << "cards of one number are a pair";
+    FireTimer();
+
+    for (int pair = 1; pair <= 8; ++pair) {
+        if (pair == 4)
+            continue;
+        ClickCell(cells[pair][0].first, cells[pair][0].second);
+        ClickCell(cells[pair][1].first, cells[pair][1].second);
+        FireTimer();
+    }
+    ASSERT_FALSE(game.GameActive);
+    const QImage board = Form->MGrid->grab().toImage();
+    for (const auto& [pair, its] : cells)
+        for (const auto& [col, row] : its)
+            ExpectCardOnBoard(board, Form->MGrid->CellRect(col, row), colour(col, row), "still");
+    EXPECT_TRUE(Messages.empty());
+}
+
 TEST_F(TMainFormTest, BacksAndFaceUpCardsShowTheBoardAtTheirRoundedCorners)
 {
     TTestSet set;

@@ -56,6 +56,12 @@ TEST(Deal, EveryPairLandsInExactlyTwoCellsOnEveryBoard)
         EXPECT_EQ(count.rbegin()->first, pairs);
         for (const auto& [pair, n] : count)
             EXPECT_EQ(n, 2) << "pair " << pair << " of " << pairs;
+        // One card of each pair shows the second picture of a set whose pairs differ.
+        for (int p = 1; p <= pairs; ++p) {
+            const std::vector<TCell> cells = CellsOfPair(rig.Game, p);
+            EXPECT_EQ(rig.Game.CellSide[cells[0].Row][cells[0].Col] + rig.Game.CellSide[cells[1].Row][cells[1].Col], 1)
+                << "pair " << p << " of " << pairs;
+        }
     }
 }
 
@@ -65,6 +71,7 @@ TEST(Deal, OverManySeedsEveryCellReceivesEveryPair)
     SetBoard(rig.Game, 4, 4);
     bool seen[4][4][9] = {};
     bool partners[16][16] = {};
+    int earlierSecond = 0; // pairs whose earlier cell shows the second picture
     for (std::uint32_t clock = 0; clock < 3000; ++clock) {
         rig.Clock = clock * 28813u;
         rig.Game.DealCards();
@@ -74,8 +81,11 @@ TEST(Deal, OverManySeedsEveryCellReceivesEveryPair)
         for (int p = 1; p <= 8; ++p) {
             const std::vector<TCell> cells = CellsOfPair(rig.Game, p);
             partners[cells[0].Row * 4 + cells[0].Col][cells[1].Row * 4 + cells[1].Col] = true;
+            earlierSecond += rig.Game.CellSide[cells[0].Row][cells[0].Col];
         }
     }
+    // Where a picture lies tells nothing of where its partner lies.
+    EXPECT_NEAR(earlierSecond / (3000.0 * 8), 0.5, 0.02);
     // Any two cells can hold the same pair.
     for (int a = 0; a < 16; ++a)
         for (int b = a + 1; b < 16; ++b)

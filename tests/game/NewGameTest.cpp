@@ -184,6 +184,51 @@ TEST(NewGame, FaceChoiceDrawsFromTheSequenceLeftOverAndTheDealFromTheClock)
     EXPECT_NE(0, std::memcmp(a.Game.CellPair, b.Game.CellPair, sizeof a.Game.CellPair));
 }
 
+TEST(NewGame, PairsThatDifferShowOnePictureEachMatchByNumberAndDealAsAlikePairsDo)
+{
+    TTestCardSet alike;
+    alike.Info.FaceCount = 10;
+    TTestCardSet differ = alike;
+    differ.Info.SecondFaces = true;
+    TGameRig a;
+    TGameRig b;
+    a.Humans(2);
+    b.Humans(2);
+    a.Random.Seed = b.Random.Seed = 5;
+    a.Game.NewGame1Click(WriteTestCardSet("alike", alike));
+    b.Game.NewGame1Click(WriteTestCardSet("differ", differ));
+    // The same draws: the same faces, the same board, the generator left alike.
+    EXPECT_EQ(a.Game.FaceEntries, b.Game.FaceEntries);
+    EXPECT_EQ(0, std::memcmp(a.Game.CellPair, b.Game.CellPair, sizeof a.Game.CellPair));
+    EXPECT_EQ(a.Random.Seed, b.Random.Seed);
+
+    TGame& g = b.Game;
+    EXPECT_TRUE(g.SecondFaces);
+    for (std::int32_t pair = 1; pair <= 8; ++pair) {
+        const std::vector<TCell> cells = CellsOfPair(g, pair);
+        const std::int32_t face = g.FaceEntries[pair - 1] - FirstFaceEntry;
+        std::vector<std::uint32_t> shown, alikeShown;
+        for (const TCell& cell : cells) {
+            shown.push_back(g.FacePictures[g.FaceSlotAt(cell.Col, cell.Row)]->Pixels().At(0, 0));
+            alikeShown.push_back(a.Game.FacePictures[a.Game.FaceSlotAt(cell.Col, cell.Row)]->Pixels().At(0, 0));
+        }
+        std::sort(shown.begin(), shown.end());
+        EXPECT_EQ(shown, (std::vector<std::uint32_t> {FaceColour(face), FaceColour(SecondFace(face))})) << pair;
+        EXPECT_EQ(alikeShown, (std::vector<std::uint32_t> {FaceColour(face), FaceColour(face)})) << pair;
+    }
+
+    // Cards of one number make a pair, whatever they show.
+    for (std::int32_t pair = 1; pair <= 8; ++pair) {
+        for (const TCell& cell : CellsOfPair(g, pair))
+            g.MGridSelectCell(cell.Col, cell.Row);
+        RunTimer(g, b.View);
+    }
+    EXPECT_TRUE(g.GameOver);
+    EXPECT_FALSE(g.GameActive);
+    EXPECT_EQ(g.Players[1].Score, 8);
+    EXPECT_EQ(b.View.ScoreWindows, 1);
+}
+
 TEST(NewGame, BoardThatFitsKeepsThePictureSizeAndBigOnesShrink)
 {
     TGameRig rig;
@@ -242,6 +287,17 @@ const TRefusalRow RefusalTable[] = {
     {"a face is not a bitmap", With([](TTestCardSet& s) { s.BrokenFace = 4; }), 8,
      "face 5 (entry 7): Bitmap image is not valid"},
     {"a JPEG face is not a JPEG", With([](TTestCardSet& s) { s.Info.FaceType = 2; }), 8, "face 1 (entry 3): JPEG"},
+    {"second pictures missing", With([](TTestCardSet& s) {
+         s.Info.SecondFaces = true;
+         s.Info.FaceCount = 12;
+         s.FaceEntries = 10;
+     }),
+     8, "the set claims a second picture for each of its 12 faces but holds only 20 pictures in all"},
+    {"a second picture is not a bitmap", With([](TTestCardSet& s) {
+         s.Info.SecondFaces = true;
+         s.BrokenFace = 8 + 2;
+     }),
+     8, "face 3's second picture (entry 13): Bitmap image is not valid"},
 };
 
 // What a failed deal must not touch.

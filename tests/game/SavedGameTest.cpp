@@ -35,13 +35,15 @@ void ExpectSameModel(const TGame& a, const TGame& b)
             if (r < a.Rows && c < a.Cols) {
                 EXPECT_EQ(a.CellPair[r][c], b.CellPair[r][c]) << r << "," << c;
                 EXPECT_EQ(a.CellState[r][c], b.CellState[r][c]) << r << "," << c;
+                EXPECT_EQ(a.CellSide[r][c], b.CellSide[r][c]) << r << "," << c;
             }
     EXPECT_EQ(a.CellWidth, b.CellWidth);
     EXPECT_EQ(a.CellHeight, b.CellHeight);
     EXPECT_EQ(a.FaceType, b.FaceType);
     EXPECT_EQ(a.FaceCount, b.FaceCount);
     EXPECT_EQ(a.FaceEntries, b.FaceEntries);
-    for (std::size_t k = 0; k < FaceSlots; ++k) {
+    EXPECT_EQ(a.SecondFaces, b.SecondFaces);
+    for (std::size_t k = 0; k < AllFaceSlots; ++k) {
         EXPECT_EQ(a.FaceStreams[k].Data(), b.FaceStreams[k].Data()) << "face " << k;
         ASSERT_EQ(a.FacePictures[k] == nullptr, b.FacePictures[k] == nullptr) << "face " << k;
         if (a.FacePictures[k]) {
@@ -77,6 +79,7 @@ struct TStopRow {
     bool Computer;
     // Plays the game on to where it is saved.
     std::function<void(TGameRig&)> Play;
+    bool SecondFaces = false;
 };
 
 // One pair found by player 1, then a miss: player 2 has the move.
@@ -110,6 +113,11 @@ const TStopRow StopTable[] = {
          Click(rig.Game, pair[1]);
      }},
     {"GIF faces, one card up", 1, false, [](TGameRig& rig) { Click(rig.Game, FaceDownCell(rig.Game, 0)); }},
+    {"pairs that differ, the delay after a miss running", 1, false, [](TGameRig& rig) {
+         const TCell first = FaceDownCell(rig.Game, 0);
+         Click(rig.Game, first);
+         Click(rig.Game, FaceDownCell(rig.Game, rig.Game.CellPair[first.Row][first.Col]));
+     }, true},
     {"the computer's delay running", 3, true, [](TGameRig&) {}},
     {"the computer after some turns", 1, true, [](TGameRig& rig) {
          for (int turn = 0; turn < 3 && !rig.Game.GameOver; ++turn) {
@@ -130,7 +138,9 @@ TEST(SavedGame, AGameSavedAtAnyPointOfATurnResumesAsTheSameModel)
         TTestCardSet set;
         set.Info.FaceType = row.FaceType;
         set.Info.FaceCount = 12;
-        const std::string file = WriteTestCardSet("saved" + std::to_string(row.FaceType), set);
+        set.Info.SecondFaces = row.SecondFaces;
+        const std::string file =
+            WriteTestCardSet("saved" + std::to_string(row.FaceType) + (row.SecondFaces ? "d" : ""), set);
         TGameRig played;
         if (row.Computer) {
             played.WithComputer(1);
@@ -168,6 +178,11 @@ TEST(SavedGame, AGameSavedAtAnyPointOfATurnResumesAsTheSameModel)
         const std::string overlay = "overlay 1 " + std::to_string(up.Col) + " " + std::to_string(up.Row);
         EXPECT_EQ(std::count(resumed.View.Calls.begin(), resumed.View.Calls.end(), overlay),
                   row.FaceType == 1 && played.Game.TurnPhase >= 2 ? 1 : 0);
+        // Each card shows the picture it showed before the save.
+        for (const CardRef& card : {played.Game.Selection[1], played.Game.Selection[2]})
+            if (card.Pair) {
+                EXPECT_EQ(resumed.Game.FaceSlotAt(card.Col, card.Row), played.Game.FaceSlotAt(card.Col, card.Row));
+            }
     }
 }
 
@@ -200,6 +215,12 @@ const TDamageRow DamageTable[] = {
     {"a face entry before the faces", [](TSavedGame& g) { g.FaceEntries[0] = 2; }, "a face entry before the faces"},
     {"a pair three times", [](TSavedGame& g) { g.CellPair[0] = g.CellPair[1] = g.CellPair[2] = 1; }, "are not 8 pairs"},
     {"a cell state of 3", [](TSavedGame& g) { g.CellState[0] = 3; }, "a cell's state 3 is outside"},
+    {"a card's picture of 2", [](TSavedGame& g) { g.CellSide[0] = 2; }, "a card's picture 2 is outside 0 to 1"},
+    {"a pair showing its first picture twice", [](TSavedGame& g) {
+         for (std::size_t i = 0; i < g.CellPair.size(); ++i)
+             if (g.CellPair[i] == 1)
+                 g.CellSide[i] = 0;
+     }, "do not show one picture each"},
     {"half a pair removed", [](TSavedGame& g) { g.CellState[0] = CellRemoved; }, "half of a pair"},
     {"a score nobody made", [](TSavedGame& g) { g.Players[2].Score = 1; }, "do not add up"},
     {"pairs found past any board", [](TSavedGame& g) { g.PairsFound = 1 << 30; }, "the pairs found 1073741824"},
@@ -260,14 +281,23 @@ TEST(SavedGame, ADamagedGameIsRefusedWithItsReason)
         }
     }
     std::string other = FormatSavedGame(whole);
-    other[8] = 3; // version 3
+    other[8] = 4; // a later version
     EXPECT_THROW(ParseSavedGame(other), EGameError);
-    // Version 1 ends before the players' own moves; they start from 0, and
-    // the game saves and reads again as it is.
+    // Versions 1 and 2 end before the cards' pictures, and version 1 before
+    // the players' own moves too: moves start from 0, the earlier card of a
+    // pair shows the first picture, and the game saves and reads again as it is.
     TSavedGame older = whole;
     older.Moves = 3;
-    std::string first = FormatSavedGame(older);
-    first = first.substr(0, first.size() - 4 * PlayerRecords);
+    std::vector<bool> met(older.PairCount + 1);
+    for (std::size_t i = 0; i < older.CellPair.size(); ++i) {
+        older.CellSide[i] = met[older.CellPair[i]];
+        met[older.CellPair[i]] = true;
+    }
+    const std::string third = FormatSavedGame(older);
+    std::string second = third.substr(0, third.size() - 4 * older.CellSide.size());
+    second[8] = 2;
+    EXPECT_EQ(ParseSavedGame(second), older);
+    std::string first = second.substr(0, second.size() - 4 * PlayerRecords);
     first[8] = 1;
     EXPECT_EQ(ParseSavedGame(first), older);
     EXPECT_EQ(ParseSavedGame(FormatSavedGame(ParseSavedGame(first))), older);

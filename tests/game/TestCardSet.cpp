@@ -30,13 +30,14 @@ std::string WriteTestCardSet(const std::string& name, const TTestCardSet& set)
     writer.AddBitmap(SolidBitmapFile(8, 6, 0xFF00FF00u)); // the ad
     writer.AddBitmap(set.BrokenCardBack ? notAPicture : SolidBitmapFile(4, 3, 0xFF0000FFu));
     const std::int32_t faces = set.FaceEntries >= 0 ? set.FaceEntries : set.Info.FaceCount;
-    for (std::int32_t i = 0; i < faces; ++i) {
+    for (std::int32_t i = 0; i < (set.Info.SecondFaces ? 2 * faces : faces); ++i) {
+        const std::int32_t face = i < faces ? i : SecondFace(i - faces);
         if (i == set.BrokenFace)
             writer.AddStored(notAPicture);
         else if (set.Info.FaceType == 1)
-            writer.AddStored(GifFaceBytes(i));
+            writer.AddStored(GifFaceBytes(face));
         else
-            writer.AddCompressed(SolidBitmapFile(4, 3, FaceColour(i)));
+            writer.AddCompressed(SolidBitmapFile(4, 3, FaceColour(face)));
     }
     // ctest runs each test in its own process, several at once: the process id
     // keeps one test's set from being rewritten while another reads it.

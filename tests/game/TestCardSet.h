@@ -15,7 +15,9 @@ struct TTestCardSet {
     std::int32_t BrokenFace = -1; // 0-based face whose bytes are not a picture
 };
 
-// Face i of a bitmap set is a 4 x 3 picture of one colour, FaceColour(i).
+// Face i of a bitmap set is a 4 x 3 picture of one colour, FaceColour(i);
+// with Info.SecondFaces its second picture is face SecondFace(i)'s.
+constexpr std::int32_t SecondFace(std::int32_t face) { return 100 + face; }
 std::uint32_t FaceColour(std::int32_t face);
 // The bytes of face i of a GIF set (the game keeps them undecoded).
 std::vector<std::uint8_t> GifFaceBytes(std::int32_t face);

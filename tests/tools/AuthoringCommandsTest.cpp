@@ -103,7 +103,7 @@ TEST_P(CreateRoundTrip, InfoShowsTheRecordAndExtractGivesBackEveryFile)
 
     const std::string json = RunCommand(InfoCommand, {"--json", out});
     EXPECT_NE(json.find("\"cardset\":{\"width\":40,\"height\":30,\"faces\":9,\"faceType\":" + std::to_string(c.FaceType)
-                        + ",\"name\":\"Test Set\",\"link\":\"https://example.org/set\"}"),
+                        + ",\"name\":\"Test Set\",\"link\":\"https://example.org/set\",\"secondFaces\":false}"),
               std::string::npos)
         << json;
     EXPECT_EQ(json.find("\"kind\":-1") != std::string::npos, c.Compress) << json;
@@ -126,6 +126,54 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, CreateRoundTrip,
                          testing::Values(TKindCase{".gif", 1, false}, TKindCase{".jpg", 2, false},
                                          TKindCase{".bmp", 0, false}, TKindCase{".bmp", 0, true},
                                          TKindCase{".gif", 1, true}));
+
+TEST(CreateCommand, PairsThatDifferRoundTripThroughInfoExtractCheckAndPreview)
+{
+    const std::vector<std::string> firsts = Faces("first", ".gif", 9, 40, 30);
+    const std::vector<std::string> seconds = Faces("second", ".gif", 9, 40, 30);
+    std::vector<std::string> pairs;
+    for (std::size_t i = 0; i < firsts.size(); ++i)
+        pairs.push_back(firsts[i] + ":" + seconds[(i + 4) % seconds.size()]);
+    const std::string out = TestPath("pairs.crd").string();
+    TCommandArgs args = CreateArgs(out, pairs, 40, 30);
+    args.insert(args.begin(), "--pairs");
+    EXPECT_EQ(RunCommand(CreateCommand, args), out + ": 9 GIF faces of 40x30, each with a second picture\n");
+
+    const std::string json = RunCommand(InfoCommand, {"--json", out});
+    EXPECT_NE(json.find("\"faces\":9,"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"secondFaces\":true}"), std::string::npos) << json;
+    EXPECT_NE(json.find("{\"index\":20,"), std::string::npos) << json;
+    EXPECT_NE(RunCommand(InfoCommand, {out}).find("second pictures: entries 12 to 20, face N's at entry N + 11\n"),
+              std::string::npos);
+    for (std::size_t i = 0; i < firsts.size(); ++i) {
+        const std::string first = TestPath("pairs-x" + std::to_string(i)).string();
+        const std::string second = TestPath("pairs-y" + std::to_string(i)).string();
+        RunCommand(ExtractCommand, {out, std::to_string(3 + i), first});
+        RunCommand(ExtractCommand, {out, std::to_string(3 + 9 + i), second});
+        EXPECT_EQ(ReadWholeFile(first), ReadWholeFile(firsts[i])) << i;
+        EXPECT_EQ(ReadWholeFile(second), ReadWholeFile(seconds[(i + 4) % seconds.size()])) << i;
+    }
+    EXPECT_EQ(RunCommand(CheckCommand, {out}), out + ": playable, 9 GIF faces of 40x30, each with a second picture\n");
+    EXPECT_EQ(RunCommand(PreviewCommand, {out, "--screen", "1024x738"}), "8 4x4 40x30\n");
+
+    // Every picture of a pair follows the rules of the faces.
+    std::vector<std::string> mixed = pairs;
+    mixed[2] = firsts[2] + ":" + Faces("secondj", ".jpg", 1, 40, 30)[0];
+    EXPECT_EQ(Failure(CreateCommand, [&] {
+                  TCommandArgs a = CreateArgs(TestPath("mixed.crd").string(), mixed, 40, 30);
+                  a.push_back("--pairs");
+                  return a;
+              }()),
+              "faces mix picture kinds: " + firsts[0] + " is GIF but " + TestPath("secondj0.jpg").string() + " is JPEG");
+    std::vector<std::string> single = pairs;
+    single[5] = firsts[5];
+    EXPECT_EQ(Failure(CreateCommand, [&] {
+                  TCommandArgs a = CreateArgs(TestPath("single.crd").string(), single, 40, 30);
+                  a.push_back("--pairs");
+                  return a;
+              }()),
+              "--pairs: " + firsts[5] + " is not FIRST:SECOND, two picture files joined by one colon");
+}
 
 TEST(CreateCommand, ReplacesASetSoThatAReaderOfTheOldOneStillReadsItWhole)
 {
@@ -179,7 +227,8 @@ TEST(CreateCommand, RefusesSetsTheGameCouldNotPlay)
          junk.string() + ": not a readable GIF picture (Invalid GIF signature)"},
         {CreateArgs(TestPath("back.crd").string(), eight, 50, 30),
          TestPath("back50x30.bmp").string() + ": the card back is 50x30 but the faces are 40x30"},
-        {{"--name", "X", "out.crd"}, "usage: tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE..."},
+        {{"--name", "X", "out.crd"},
+         "usage: tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] [--pairs] OUT.crd FACE..."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Failure(CreateCommand, c.Args), c.Message);
@@ -227,6 +276,13 @@ TEST(CheckCommand, ReportsEachProblemWithItsEntryNumber)
         {"junk", [&](TLumResWriter& w) { w.AddStored(record(8)); w.AddBitmap(Bmp(178, 170, 1)); w.AddBitmap(Bmp(40, 30, 2));
                      for (int i = 0; i < 8; ++i) w.AddStored(i == 2 ? std::vector<std::uint8_t>{1, 2, 3} : Gif(40, 30, i)); },
          "entry 5: face 3 does not decode as GIF (Invalid GIF signature)"},
+        {"seconds", [&](TLumResWriter& w) {
+             TCardSetInfo info = ParseCardSetInfo(record(8).data());
+             info.SecondFaces = true;
+             w.AddStored(MakeCardSetInfo(info));
+             pictures(w, 13);
+         },
+         "entry 0: the record marks pairs that differ, but the archive holds 5 second pictures for its 8 faces"},
         {"size", [&](TLumResWriter& w) { w.AddStored(record(8)); w.AddBitmap(Bmp(178, 170, 1)); w.AddBitmap(Bmp(40, 30, 2));
                      for (int i = 0; i < 8; ++i) w.AddStored(Gif(i == 1 ? 20 : 40, 30, i)); },
          "entry 4: face 2 is 20x30, not the set's 40x30"},

@@ -43,7 +43,7 @@ TEST(TessalyInfo, JsonListsEntriesAndTheCardSetRecord)
                     "{\"index\":2,\"kind\":-1,\"size\":" + compressedSize + ",\"offset\":" + std::to_string(third) + "},"
                     "{\"index\":3,\"kind\":0,\"size\":0,\"offset\":" + std::to_string(third + std::stoi(compressedSize)) + "}],"
                     "\"cardset\":{\"width\":120,\"height\":90,\"faces\":2,\"faceType\":1,"
-                    "\"name\":\"Say \\\"hi\\\"\\\\\\u0001\",\"link\":\"https://a.example/?x=1&y=2\"}}\n");
+                    "\"name\":\"Say \\\"hi\\\"\\\\\\u0001\",\"link\":\"https://a.example/?x=1&y=2\",\"secondFaces\":false}}\n");
 }
 
 TEST(TessalyInfo, TextFormNamesTheFileAndTheRecord)

@@ -55,6 +55,30 @@ QImage DrawFace(QSize size, const QColor& tint, const QImage& glyph, const TPose
     return face;
 }
 
+QImage DrawSilhouette(QSize size, const QImage& glyph)
+{
+    QImage shadow = glyph;
+    {
+        QPainter fill(&shadow);
+        fill.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        fill.fillRect(shadow.rect(), QColor(0x2a, 0x24, 0x3d));
+    }
+    QImage card = Canvas(size.width(), size.height(), Board);
+    QPainter p(&card);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal pen = 1.5;
+    const QRectF body = CardBody(size, pen);
+    // Lit from above, as a shadow cast on a wall.
+    QRadialGradient g(body.center() - QPointF(0, body.height() * 0.25), std::max(body.width(), body.height()) * 0.8);
+    g.setColorAt(0, QColor(0xfb, 0xf6, 0xe9));
+    g.setColorAt(1, QColor(0xd9, 0xd2, 0xc2));
+    p.setPen(QPen(QColor(0x8c, 0x84, 0x73), pen));
+    p.setBrush(g);
+    p.drawRoundedRect(body, CardRadius(size, pen), CardRadius(size, pen));
+    DrawGlyph(p, body, shadow, {});
+    return card;
+}
+
 QImage DrawBack(QSize size, const QColor& theme, const QImage& emblem)
 {
     QImage back = Canvas(size.width(), size.height(), Board);

@@ -21,6 +21,9 @@ struct TPose {
 // outside its corners lies the board's colour.
 // A face: a tinted rounded card with the glyph.
 QImage DrawFace(QSize size, const QColor& tint, const QImage& glyph, const TPose& pose);
+// The glyph's shadow: its shape in one dark colour on a pale card that is
+// the same for every shadow, so no colour tells which face it belongs to.
+QImage DrawSilhouette(QSize size, const QImage& glyph);
 QImage DrawBack(QSize size, const QColor& theme, const QImage& emblem);
 // See-through outside its rounded frame.
 QImage DrawAdvert(const QColor& theme, const QString& setName, const std::vector<QImage>& samples);

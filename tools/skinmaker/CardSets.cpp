@@ -27,6 +27,7 @@ struct TPlan {
     QColor Theme;
     const char* Emblem;
     std::vector<TFaceGroup> Groups;
+    bool Silhouettes = false; // each pair's second card shows the face's shadow
 };
 
 std::vector<TPlan> Plans()
@@ -54,6 +55,16 @@ std::vector<TPlan> Plans()
              {QColor(0xc6, 0xe2, 0xf7), "🚗 🚕 🚌 🚑 🚒 🚜 🏍 🚲 🛴 🚂 🚁 ✈ 🚀 ⛵ 🛸 🚤 🛶 🎈 🚠 🛹"},
              {QColor(0xd6, 0xf0, 0xc8), "⚽ 🏀 🏈 ⚾ 🎾 🏐 🥏 🎱 🏓 🏸 🏒 🥊 🎯 🎳 ⛳ 🏹 🎣 🥋 🎿 🛷"},
          }},
+        // Shapes that stay clear in black alone; no words, so any player can play.
+        {"shadows.crd", "Shadows", 0, QSize(110, 110), QColor(0x4a, 0x2f, 0x7a), "\U0001F464",
+         {
+             {QColor(0xf3, 0xd9, 0xa4), "🐘 🦒 🐪 🦘 🦏 🦛 🐊 🦓 🦍 🐅 🦨 🦬"},
+             {QColor(0xc9, 0xe6, 0x9c), "🐓 🐄 🐖 🐐 🐑 🐎 🐇 🐈 🐕 🐁 🦃 🐿"},
+             {QColor(0x9f, 0xd8, 0xef), "🐙 🦀 🐳 🐬 🦈 🐢 🦩 🦢 🐧 🦜 🦋 🐌"},
+             {QColor(0xd8, 0xc4, 0xf0), "✂ 🔑 🎸 ☂ ⚓ 🔨 🎩 👓 👟 🔔 💡 🎺"},
+             {QColor(0xf3, 0xb6, 0xc8), "🌵 🍄 🍐 🍌 🍒 🏰 ✈ 🚁 ⛵ 🚲 🚀 ⛄"},
+         },
+         true},
     };
 }
 
@@ -100,8 +111,12 @@ TCardSetFile BuildSet(const TPlan& plan, const TEmojiFont& emoji)
                                                 gif ? TPictureStorage::Compressed : TPictureStorage::Bitmap);
 
     std::vector<TCardSetPicture> pictures;
+    std::vector<TCardSetPicture> shadows;
     for (std::size_t i = 0; i < faces.size(); ++i) {
         const QImage glyph = emoji.Glyph(faces[i].Emoji, glyphSize);
+        if (plan.Silhouettes)
+            shadows.push_back(Picture(BitmapBytes(DrawSilhouette(plan.Size, glyph)),
+                                      i % 2 ? TPictureStorage::Bitmap : TPictureStorage::Compressed));
         if (gif) {
             pictures.push_back(Picture(MakeGifFace(static_cast<int>(i), plan.Size, faces[i].Tint, glyph),
                                        TPictureStorage::Stored));
@@ -126,6 +141,7 @@ TCardSetFile BuildSet(const TPlan& plan, const TEmojiFont& emoji)
     content.Advert = adPicture;
     content.Back = backPicture;
     content.Faces = std::move(pictures);
+    content.SecondFaces = std::move(shadows);
     return {plan.FileName, BuildCardSetArchive(content)};
 }
 
@@ -144,8 +160,9 @@ std::vector<TSetSample> DrawSetSamples(const TEmojiFont& emoji, QSize size)
     std::vector<TSetSample> samples;
     for (const TPlan& plan : Plans()) {
         const TFace first = FacesOf(plan).front();
-        samples.push_back({DrawSetBack(plan, emoji, size),
-                           DrawFace(size, first.Tint, emoji.Glyph(first.Emoji, GlyphSize(size)), {})});
+        const QImage glyph = emoji.Glyph(first.Emoji, GlyphSize(size));
+        samples.push_back({DrawSetBack(plan, emoji, size), DrawFace(size, first.Tint, glyph, {}),
+                           plan.Silhouettes ? DrawSilhouette(size, glyph) : QImage()});
     }
     return samples;
 }

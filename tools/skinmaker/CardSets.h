@@ -1,6 +1,7 @@
 #pragma once
-// The three default card sets: animated GIF animals, JPEG food and bitmap
-// sports and travel, each with its faces grouped by theme.
+// The four default card sets: animated GIF animals, JPEG food, bitmap
+// sports and travel, each with its faces grouped by theme, and bitmap
+// shadows, whose pairs are a picture and its silhouette.
 
 #include "Emoji.h"
 
@@ -18,10 +19,12 @@ struct TCardSetFile {
 
 std::vector<TCardSetFile> BuildCardSets(const TEmojiFont& emoji);
 
-// Each set's card back and its first face, drawn as the set draws them but
-// at the given size: the welcome cover shows them.
+// Each set's card back and its first face (with that face's second picture
+// in a set whose pairs differ), drawn as the set draws them but at the given
+// size: the welcome cover shows them.
 struct TSetSample {
     QImage Back;
     QImage Face;
+    QImage SecondFace; // null where both cards of a pair are alike
 };
 std::vector<TSetSample> DrawSetSamples(const TEmojiFont& emoji, QSize size);

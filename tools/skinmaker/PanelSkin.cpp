@@ -75,14 +75,16 @@ QImage DrawCover(const std::vector<TSetSample>& sets)
     DrawShadowText(p, QRect(0, 64, 429, 20), Qt::AlignCenter, "find the pairs, beat your friends", Caption,
                    UiFont(13, false));
 
-    // Every set's back, and between them the first faces of two sets.
+    // A fan of cards: two backs at its ends, and between them faces of two
+    // sets and a pair whose cards differ, a picture and its shadow.
     const struct {
         QPoint Centre;
         const QImage* Card;
         qreal Angle;
     } cards[] = {
-        {{101, 147}, &sets.at(0).Back, -14}, {{165, 139}, &sets.at(0).Face, -6}, {{229, 135}, &sets.at(1).Back, 0},
-        {{293, 139}, &sets.at(1).Face, 6},   {{357, 147}, &sets.at(2).Back, 14},
+        {{72, 150}, &sets.at(0).Back, -15},        {{130, 142}, &sets.at(0).Face, -9},
+        {{187, 137}, &sets.at(1).Face, -3},        {{243, 137}, &sets.at(3).Face, 3},
+        {{300, 142}, &sets.at(3).SecondFace, 9},   {{358, 150}, &sets.at(2).Back, 15},
     };
     for (const auto& card : cards)
         DrawMiniCard(p, card.Centre, *card.Card, card.Angle);

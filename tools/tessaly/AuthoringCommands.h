@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <string>
 
-// create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...
+// create --name NAME --link URL --back FILE --ad FILE [--compress] [--pairs] OUT.crd FACE...
+// (with --pairs each FACE is FIRST:SECOND)
 int CreateCommand(const TCommandArgs& args, std::ostream& out);
 // check FILE.crd: one line per problem, and per warning (a face whose border
 // differs from the others); status 0 only for a playable set, warnings or not.

@@ -116,8 +116,44 @@ bool ReadRecord(TLumResReader& reader, TChecker& checker, TCardSetInfo& info)
                                   {std::to_string(info.FaceCount),
                                    std::to_string(std::max(reader.EntryCount() - FirstFaceEntry, 0))}));
         info.FaceCount = std::max(reader.EntryCount() - FirstFaceEntry, 0);
+    } else if (info.SecondFaces && info.FaceCount > (reader.EntryCount() - FirstFaceEntry) / 2) {
+        checker.Problem(0, FillIn(Tr("tessaly", "the record marks pairs that differ, but the archive holds %1 "
+                                                "second pictures for its %2 faces"),
+                                  {std::to_string(reader.EntryCount() - FirstFaceEntry - info.FaceCount),
+                                   std::to_string(info.FaceCount)}));
+        usable = false;
     }
     return usable;
+}
+
+// Decodes the faces of one side (first pictures, or second ones) and warns
+// of a face whose border is unlike the others of that side: the two sides of
+// a set may well be drawn differently.
+void CheckFaces(TLumResReader& reader, TChecker& checker, const TCardSetInfo& info, bool second)
+{
+    std::vector<std::int32_t> bandEntries;
+    std::vector<std::vector<std::uint8_t>> bands;
+    const auto name = [second](std::int32_t face) {
+        return FillIn(second ? Tr("tessaly", "face %1's second picture") : Tr("tessaly", "face %1"),
+                      {std::to_string(face)});
+    };
+    for (std::int32_t face = 1; face <= info.FaceCount; ++face) {
+        const std::int32_t first = FirstFaceEntry + face - 1;
+        const std::int32_t entry = second ? SecondFaceEntry(info.FaceCount, first) : first;
+        if (auto picture = checker.Decode(reader, entry, info.FaceType, name(face))) {
+            checker.CheckSize(entry, *picture, info, name(face));
+            bandEntries.push_back(entry);
+            bands.push_back(BorderBand(picture->Pixels()));
+        }
+    }
+    for (const std::size_t odd : OddBorders(bands)) {
+        const std::int32_t entry = bandEntries[odd];
+        const std::int32_t face = (second ? entry - info.FaceCount : entry) - FirstFaceEntry + 1;
+        checker.Warning(entry, FillIn(second ? Tr("tessaly", "face %1's second picture has a border unlike the set's "
+                                                   "other second pictures")
+                                             : Tr("tessaly", "face %1 has a border unlike the set's other faces"),
+                                      {std::to_string(face)}));
+    }
 }
 
 } // namespace
@@ -146,19 +182,9 @@ int CheckCommand(const TCommandArgs& args, std::ostream& out)
     } else {
         checker.Problem(CardBackEntry, Tr("tessaly", "missing: there is no card back"));
     }
-    std::vector<std::int32_t> bandEntries;
-    std::vector<std::vector<std::uint8_t>> bands;
-    for (std::int32_t entry = FirstFaceEntry; entry < FirstFaceEntry + info.FaceCount; ++entry) {
-        const std::string what = FillIn(Tr("tessaly", "face %1"), {std::to_string(entry - FirstFaceEntry + 1)});
-        if (auto face = checker.Decode(reader, entry, info.FaceType, what)) {
-            checker.CheckSize(entry, *face, info, what);
-            bandEntries.push_back(entry);
-            bands.push_back(BorderBand(face->Pixels()));
-        }
-    }
-    for (const std::size_t odd : OddBorders(bands))
-        checker.Warning(bandEntries[odd], FillIn(Tr("tessaly", "face %1 has a border unlike the set's other faces"),
-                                                 {std::to_string(bandEntries[odd] - FirstFaceEntry + 1)}));
+    CheckFaces(reader, checker, info, false);
+    if (info.SecondFaces)
+        CheckFaces(reader, checker, info, true);
 
     if (checker.ProblemCount() > 0) {
         out << NotPlayable(archive.FileName(), checker.ProblemCount());
@@ -166,13 +192,15 @@ int CheckCommand(const TCommandArgs& args, std::ostream& out)
     }
     const std::string faces = std::to_string(info.FaceCount);
     const std::string size[] = {std::to_string(info.Width), std::to_string(info.Height)};
-    if (checker.WarningCount() > 0)
-        out << FillIn(Tr("tessaly", "%1: playable, %2 %3 faces of %4x%5, %6 warning(s)"),
-                      {archive.FileName(), faces, FaceTypeName(info.FaceType), size[0], size[1],
-                       std::to_string(checker.WarningCount())});
-    else
-        out << FillIn(Tr("tessaly", "%1: playable, %2 %3 faces of %4x%5"),
-                      {archive.FileName(), faces, FaceTypeName(info.FaceType), size[0], size[1]});
+    const std::string warnings = std::to_string(checker.WarningCount());
+    const std::string summary =
+        info.SecondFaces
+            ? (checker.WarningCount() > 0
+                   ? Tr("tessaly", "%1: playable, %2 %3 faces of %4x%5, each with a second picture, %6 warning(s)")
+                   : Tr("tessaly", "%1: playable, %2 %3 faces of %4x%5, each with a second picture"))
+            : (checker.WarningCount() > 0 ? Tr("tessaly", "%1: playable, %2 %3 faces of %4x%5, %6 warning(s)")
+                                          : Tr("tessaly", "%1: playable, %2 %3 faces of %4x%5"));
+    out << FillIn(summary, {archive.FileName(), faces, FaceTypeName(info.FaceType), size[0], size[1], warnings});
     out << "\n";
     return 0;
 }

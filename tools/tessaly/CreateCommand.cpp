@@ -1,4 +1,5 @@
-// tessaly create: a card set from face pictures of one kind and size.
+// tessaly create: a card set from face pictures of one kind and size, with
+// --pairs two different pictures for the two cards of each pair.
 #include "AuthoringCommands.h"
 
 #include "game/CardSetLoader.h"
@@ -14,13 +15,31 @@ namespace {
 struct TCreateOptions {
     std::string Name, Link, Back, Ad, Out;
     bool Compress = false;
+    bool Pairs = false;
     std::vector<std::string> Faces;
+    std::vector<std::string> SecondFaces; // with --pairs, one per face
 };
 
 std::string Usage()
 {
     return FillIn(Tr("tessaly", "usage: %1"),
-                  {"tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE..."});
+                  {"tessaly create --name NAME --link URL --back FILE --ad FILE [--compress] [--pairs] OUT.crd FACE..."});
+}
+
+// With --pairs a FACE is FIRST:SECOND, the pictures of a pair's two cards.
+void SplitPairs(TCreateOptions& options)
+{
+    std::vector<std::string> firsts;
+    for (const std::string& face : options.Faces) {
+        const std::size_t colon = face.find(':');
+        if (colon == std::string::npos || colon == 0 || colon + 1 == face.size()
+            || face.find(':', colon + 1) != std::string::npos)
+            throw ETessalyError(
+                FillIn(Tr("tessaly", "--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon"), {face}));
+        firsts.push_back(face.substr(0, colon));
+        options.SecondFaces.push_back(face.substr(colon + 1));
+    }
+    options.Faces = std::move(firsts);
 }
 
 TCreateOptions ParseOptions(const TCommandArgs& args)
@@ -40,6 +59,8 @@ TCreateOptions ParseOptions(const TCommandArgs& args)
             *value = args[++i];
         } else if (arg == "--compress") {
             options.Compress = true;
+        } else if (arg == "--pairs") {
+            options.Pairs = true;
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
             throw ETessalyError(FillIn(Tr("tessaly", "unknown option %1; %2"), {arg, Usage()}));
         } else {
@@ -50,6 +71,8 @@ TCreateOptions ParseOptions(const TCommandArgs& args)
         throw ETessalyError(Usage());
     options.Out = positional.front();
     options.Faces.assign(positional.begin() + 1, positional.end());
+    if (options.Pairs)
+        SplitPairs(options);
     return options;
 }
 
@@ -84,32 +107,38 @@ std::string SizeText(int width, int height) { return std::to_string(width) + "x"
 int CreateCommand(const TCommandArgs& args, std::ostream& out)
 {
     const TCreateOptions options = ParseOptions(args);
-    const std::int32_t faceType = FaceTypeOfFile(options.Faces.front());
-    for (const std::string& face : options.Faces) {
+    // Every picture of every card, first pictures then second ones, is of one kind and size.
+    std::vector<std::string> files = options.Faces;
+    files.insert(files.end(), options.SecondFaces.begin(), options.SecondFaces.end());
+    const std::int32_t faceType = FaceTypeOfFile(files.front());
+    for (const std::string& face : files) {
         const std::int32_t type = FaceTypeOfFile(face);
         if (type != faceType)
             throw ETessalyError(FillIn(Tr("tessaly", "faces mix picture kinds: %1 is %2 but %3 is %4"),
-                                       {options.Faces.front(), FaceTypeName(faceType), face, FaceTypeName(type)}));
+                                       {files.front(), FaceTypeName(faceType), face, FaceTypeName(type)}));
     }
 
     TCardSetContent content;
-    std::vector<TCardSetPicture>& faces = content.Faces;
+    std::vector<TCardSetPicture> pictures;
     int width = 0, height = 0;
-    for (const std::string& face : options.Faces) {
+    for (const std::string& face : files) {
         TLoaded loaded = Load(face, faceType);
-        if (faces.empty()) {
+        if (pictures.empty()) {
             width = loaded.Width;
             height = loaded.Height;
         } else if (loaded.Width != width || loaded.Height != height) {
             throw ETessalyError(FillIn(Tr("tessaly", "faces differ in size: %1 is %2 but %3 is %4"),
-                                       {options.Faces.front(), SizeText(width, height), face,
+                                       {files.front(), SizeText(width, height), face,
                                         SizeText(loaded.Width, loaded.Height)}));
         }
         const TPictureStorage storage = options.Compress ? TPictureStorage::Compressed
                                         : faceType == 0  ? TPictureStorage::Bitmap
                                                          : TPictureStorage::Stored;
-        faces.push_back({std::move(loaded.Bytes), storage});
+        pictures.push_back({std::move(loaded.Bytes), storage});
     }
+    const auto seconds = pictures.begin() + static_cast<std::ptrdiff_t>(options.Faces.size());
+    content.Faces.assign(std::make_move_iterator(pictures.begin()), std::make_move_iterator(seconds));
+    content.SecondFaces.assign(std::make_move_iterator(seconds), std::make_move_iterator(pictures.end()));
 
     // The game loads the advertisement and the back as bitmaps, whatever the faces are.
     const TPictureStorage bitmapStorage = options.Compress ? TPictureStorage::Compressed : TPictureStorage::Bitmap;
@@ -134,8 +163,11 @@ int CreateCommand(const TCommandArgs& args, std::ostream& out)
     }
     if (!written.Durable)
         std::cerr << FillIn(Tr("tessaly", "tessaly: warning: %1"), {written.Warning}) << "\n";
-    out << FillIn(Tr("tessaly", "%1: %2 %3 faces of %4"),
-                  {options.Out, std::to_string(faces.size()), FaceTypeName(faceType), SizeText(width, height)})
+    const std::string faces = std::to_string(content.Faces.size());
+    out << (options.Pairs ? FillIn(Tr("tessaly", "%1: %2 %3 faces of %4, each with a second picture"),
+                                   {options.Out, faces, FaceTypeName(faceType), SizeText(width, height)})
+                          : FillIn(Tr("tessaly", "%1: %2 %3 faces of %4"),
+                                   {options.Out, faces, FaceTypeName(faceType), SizeText(width, height)}))
         << "\n";
     return 0;
 }

@@ -37,7 +37,8 @@ void WriteJson(TLumResReader& reader, const std::optional<TCardSetInfo>& record,
     if (record) {
         out << ",\"cardset\":{\"width\":" << record->Width << ",\"height\":" << record->Height
             << ",\"faces\":" << record->FaceCount << ",\"faceType\":" << record->FaceType
-            << ",\"name\":" << JsonQuote(record->Name) << ",\"link\":" << JsonQuote(record->AdLink) << "}";
+            << ",\"name\":" << JsonQuote(record->Name) << ",\"link\":" << JsonQuote(record->AdLink)
+            << ",\"secondFaces\":" << (record->SecondFaces ? "true" : "false") << "}";
     }
     out << "}\n";
 }
@@ -58,6 +59,13 @@ void WriteText(const std::string& fileName, TLumResReader& reader, const std::op
                       {std::to_string(record->Width), std::to_string(record->Height),
                        std::to_string(record->FaceCount), std::to_string(record->FaceType)})
             << "\n";
+        // Where the second pictures lie, for extract.
+        if (record->SecondFaces)
+            out << FillIn(Tr("tessaly", "second pictures: entries %1 to %2, face N's at entry N + %3"),
+                          {std::to_string(SecondFaceEntry(record->FaceCount, FirstFaceEntry)),
+                           std::to_string(SecondFaceEntry(record->FaceCount, FirstFaceEntry + record->FaceCount - 1)),
+                           std::to_string(SecondFaceEntry(record->FaceCount, FirstFaceEntry - 1))})
+                << "\n";
         out << FillIn(Tr("tessaly", "name: %1"), {record->Name}) << "\n"
             << FillIn(Tr("tessaly", "link: %1"), {record->AdLink}) << "\n";
     }

@@ -25,10 +25,12 @@ const TCommand Commands[] = {
      InfoCommand},
     {"extract", "extract FILE N OUT", TrNoop("tessaly", "Copy entry number N (a picture or the set's text) out of a card set or skin file; OUT \"-\" prints it."),
      ExtractCommand},
-    {"create", "create --name NAME --link URL --back FILE --ad FILE [--compress] OUT.crd FACE...",
+    {"create", "create --name NAME --link URL --back FILE --ad FILE [--compress] [--pairs] OUT.crd FACE...",
      TrNoop("tessaly", "Make a new card set from your own pictures: one picture per card face (GIF, JPEG or BMP), "
                        "a card back and an advertisement picture."),
-     CreateCommand},
+     CreateCommand,
+     TrNoop("tessaly", "With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair "
+                       "(a word and its picture, say); cards still match by pair.")},
     {"check", "check FILE.crd", TrNoop("tessaly", "Tell whether the game can play a card set, and what is wrong with it if not."),
      CheckCommand},
     {"preview", "preview FILE.crd --screen WxH", TrNoop("tessaly", "Show which boards a card set fills on a screen of that size."),

@@ -107,12 +107,14 @@ void WriteTestSet(const fs::path& folder, const TTestSet& set)
     info.FaceType = set.FaceType;
     info.Name = set.Name;
     info.AdLink = "https://example.com/ad";
+    info.SecondFaces = set.SecondFaces;
     TLumResWriter writer;
     writer.AddStored(MakeCardSetInfo(info));
     writer.AddBitmap(SolidBitmapFile(20, 20, 0xFF00FF00u));
     writer.AddBitmap(SolidBitmapFile(set.Width, set.Height, BackColour));
-    for (std::int32_t face = 0; face < set.Faces; ++face) {
-        if (face == set.BrokenFace)
+    for (std::int32_t i = 0; i < (set.SecondFaces ? 2 * set.Faces : set.Faces); ++i) {
+        const std::int32_t face = i < set.Faces ? i : SecondTestFace(i - set.Faces);
+        if (i == set.BrokenFace)
             writer.AddStored({'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'});
         else if (set.FaceType == 1)
             writer.AddStored(GifFace(set.Width, set.Height, TestFaceColour(face)));

@@ -31,7 +31,10 @@ struct TTestSet {
     std::int32_t Height = 30;
     // A face whose bytes are not a picture of its kind; -1 for none.
     std::int32_t BrokenFace = -1;
+    // Each face's second picture, of colour TestFaceColour(SecondTestFace(face)), follows the faces.
+    bool SecondFaces = false;
 };
+constexpr std::int32_t SecondTestFace(std::int32_t face) { return 100 + face; }
 
 // Face i's colour (opaque, distinct for every i below 256).
 std::uint32_t TestFaceColour(std::int32_t face);
