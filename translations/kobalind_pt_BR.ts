@@ -140,12 +140,12 @@ Detalhes: %3</translation>
     <message>
         <source>pair %1, second picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>par %1, segunda figura</translation>
     </message>
     <message>
         <source>pair %1, first picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>par %1, primeira figura</translation>
     </message>
 </context>
 <context>
@@ -407,7 +407,7 @@ Detalhes: %3</translation>
     </message>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: figura %2 (a segunda): %3</translation>
     </message>
 </context>
 <context>
@@ -713,39 +713,39 @@ Detalhes: %3</translation>
     </message>
     <message>
         <source>the record marks pairs that differ, but the archive holds %1 second pictures for its %2 faces</source>
-        <translation type="unfinished"></translation>
+        <translation>o registro marca pares diferentes, mas o arquivo tem %1 segundas figuras para suas %2 faces</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>segunda figura da face %1</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture has a border unlike the set&apos;s other second pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>a segunda figura da face %1 tem uma borda diferente das outras segundas figuras do conjunto</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture, %6 warning(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: jogável, %2 faces %3 de %4x%5, cada uma com uma segunda figura, avisos: %6</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: jogável, %2 faces %3 de %4x%5, cada uma com uma segunda figura</translation>
     </message>
     <message>
         <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs: %1 não é FIRST:SECOND, dois arquivos de figura unidos por um único dois-pontos</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 faces %3 de %4, cada uma com uma segunda figura</translation>
     </message>
     <message>
         <source>second pictures: entries %1 to %2, face N&apos;s at entry N + %3</source>
-        <translation type="unfinished"></translation>
+        <translation>segundas figuras: entradas %1 a %2, a da face N na entrada N + %3</translation>
     </message>
     <message>
         <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --pairs, cada FACE é FIRST:SECOND, duas figuras para as duas cartas de um par (uma palavra e sua figura, por exemplo); as cartas continuam combinando por par.</translation>
     </message>
 </context>
 </TS>

@@ -146,12 +146,12 @@ Details: %3</source>
     <message>
         <source>pair %1, second picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пара %1, вторая картинка</translation>
     </message>
     <message>
         <source>pair %1, first picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пара %1, первая картинка</translation>
     </message>
 </context>
 <context>
@@ -416,7 +416,7 @@ Details: %3</source>
     </message>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: картинка %2, вторая: %3</translation>
     </message>
 </context>
 <context>
@@ -723,39 +723,39 @@ Details: %3</source>
     </message>
     <message>
         <source>the record marks pairs that differ, but the archive holds %1 second pictures for its %2 faces</source>
-        <translation type="unfinished"></translation>
+        <translation>в записи отмечены пары с разными картинками, но в архиве вторых картинок %1, а лицевых сторон %2</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>вторая картинка лицевой стороны %1</translation>
     </message>
     <message>
         <source>face %1&apos;s second picture has a border unlike the set&apos;s other second pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>у второй картинки лицевой стороны %1 рамка не такая, как у остальных вторых картинок набора</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture, %6 warning(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: можно играть; лицевых сторон %2, формат %3, размер %4x%5, у каждой есть вторая картинка; предупреждений: %6</translation>
     </message>
     <message>
         <source>%1: playable, %2 %3 faces of %4x%5, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: можно играть; лицевых сторон %2, формат %3, размер %4x%5, у каждой есть вторая картинка</translation>
     </message>
     <message>
         <source>--pairs: %1 is not FIRST:SECOND, two picture files joined by one colon</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs: %1 — не FIRST:SECOND, то есть не два файла картинок через одно двоеточие</translation>
     </message>
     <message>
         <source>%1: %2 %3 faces of %4, each with a second picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: лицевых сторон %2, формат %3, размер %4, у каждой есть вторая картинка</translation>
     </message>
     <message>
         <source>second pictures: entries %1 to %2, face N&apos;s at entry N + %3</source>
-        <translation type="unfinished"></translation>
+        <translation>вторые картинки: записи с %1 по %2, для лицевой стороны N — запись N + %3</translation>
     </message>
     <message>
         <source>With --pairs each FACE is FIRST:SECOND, two pictures for the two cards of one pair (a word and its picture, say); cards still match by pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>С --pairs каждый FACE задаётся как FIRST:SECOND — две картинки для двух карточек одной пары (например, слово и его рисунок); карточки по-прежнему совпадают по парам.</translation>
     </message>
 </context>
 </TS>
