@@ -235,6 +235,23 @@ Details: %3</source>
     </message>
 </context>
 <context>
+    <name>SetFromPictures</name>
+    <message>
+        <source>It cannot be read as a picture (%1).</source>
+        <comment>%1: the reader&apos;s reason</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other picture of its pair, %1, cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It shows the same as %1.</source>
+        <comment>%1: an earlier picture&apos;s file name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
@@ -361,10 +378,6 @@ Details: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No readable set of cards in %1!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Set Options</source>
         <translation type="unfinished"></translation>
     </message>
@@ -395,6 +408,18 @@ Details: %3</source>
     </message>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New set from pictures...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No readable set of cards in %1 or %2!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new set in %1 cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -445,6 +470,93 @@ Details: %3</source>
     <message>
         <source>%1; %2 to play</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSetMaker</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a picture&apos;s file name and why it was left out</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <comment>pictures left out</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New set from pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other kinds this computer reads. Each picture makes one pair and is cut to the shape of a card. Two pictures named like dog.a.jpg and dog.b.jpg make one pair whose two cards differ. A set needs at least %1 pictures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder of pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You already have a set saved as %1. Replace it with the new set?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures found: %1. A set needs at least %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the pictures...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the set...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The set &quot;%1&quot; has %n pairs.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -247,6 +247,23 @@ Detalhes: %3</translation>
     </message>
 </context>
 <context>
+    <name>SetFromPictures</name>
+    <message>
+        <source>It cannot be read as a picture (%1).</source>
+        <comment>%1: the reader&apos;s reason</comment>
+        <translation>Não pode ser lida como figura (%1).</translation>
+    </message>
+    <message>
+        <source>The other picture of its pair, %1, cannot be read.</source>
+        <translation>A outra figura do par, %1, não pode ser lida.</translation>
+    </message>
+    <message>
+        <source>It shows the same as %1.</source>
+        <comment>%1: an earlier picture&apos;s file name</comment>
+        <translation>Mostra o mesmo que %1.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
@@ -373,10 +390,6 @@ Detalhes: %3</translation>
         <translation>Nível do computador</translation>
     </message>
     <message>
-        <source>No readable set of cards in %1!</source>
-        <translation>Nenhum conjunto de cartas legível em %1!</translation>
-    </message>
-    <message>
         <source>Set Options</source>
         <translation>Escolha as opções</translation>
     </message>
@@ -408,6 +421,18 @@ Detalhes: %3</translation>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
         <translation>%1: figura %2 (a segunda): %3</translation>
+    </message>
+    <message>
+        <source>New set from pictures...</source>
+        <translation>Novo conjunto de figuras...</translation>
+    </message>
+    <message>
+        <source>No readable set of cards in %1 or %2!</source>
+        <translation>Nenhum conjunto de cartas legível em %1 ou %2!</translation>
+    </message>
+    <message>
+        <source>The new set in %1 cannot be read.</source>
+        <translation>O novo conjunto em %1 não pode ser lido.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +482,93 @@ Detalhes: %3</translation>
     <message>
         <source>%1; %2 to play</source>
         <translation>%1; vez de %2</translation>
+    </message>
+</context>
+<context>
+    <name>TSetMaker</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Figuras (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a picture&apos;s file name and why it was left out</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <comment>pictures left out</comment>
+        <translation>
+            <numerusform>e mais %n.</numerusform>
+            <numerusform>e mais %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New set from pictures</source>
+        <translation>Novo conjunto de figuras</translation>
+    </message>
+    <message>
+        <source>Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other kinds this computer reads. Each picture makes one pair and is cut to the shape of a card. Two pictures named like dog.a.jpg and dog.b.jpg make one pair whose two cards differ. A set needs at least %1 pictures.</source>
+        <translation>Crie um conjunto de cartas com suas próprias figuras: PNG, JPEG, GIF, BMP e os outros tipos que este computador lê. Cada figura forma um par e é recortada no formato de uma carta. Duas figuras com nomes como dog.a.jpg e dog.b.jpg formam um par cujas duas cartas são diferentes. Um conjunto precisa de pelo menos %1 figuras.</translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation>Escolher uma pasta...</translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation>Escolher figuras...</translation>
+    </message>
+    <message>
+        <source>Folder of pictures</source>
+        <translation>Pasta de figuras</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Figuras</translation>
+    </message>
+    <message>
+        <source>You already have a set saved as %1. Replace it with the new set?</source>
+        <translation>Você já tem um conjunto salvo como %1. Substituir pelo novo conjunto?</translation>
+    </message>
+    <message>
+        <source>Pictures found: %1. A set needs at least %2.</source>
+        <translation>Figuras encontradas: %1. Um conjunto precisa de pelo menos %2.</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation>Nome do conjunto:</translation>
+    </message>
+    <message>
+        <source>Reading the pictures...</source>
+        <translation>Lendo as figuras...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Writing the set...</source>
+        <translation>Gravando o conjunto...</translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation>Não foi possível criar o conjunto: %1</translation>
+    </message>
+    <message>
+        <source>Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.</source>
+        <translation>Figuras que podem ser usadas: %1. Um conjunto precisa de pelo menos %2 figuras diferentes, então nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Deixadas de fora:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The set &quot;%1&quot; has %n pairs.</source>
+        <translation>
+            <numerusform>O conjunto &quot;%1&quot; tem %n par.</numerusform>
+            <numerusform>O conjunto &quot;%1&quot; tem %n pares.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

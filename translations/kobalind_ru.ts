@@ -256,6 +256,23 @@ Details: %3</source>
     </message>
 </context>
 <context>
+    <name>SetFromPictures</name>
+    <message>
+        <source>It cannot be read as a picture (%1).</source>
+        <comment>%1: the reader&apos;s reason</comment>
+        <translation>Не читается как картинка (%1).</translation>
+    </message>
+    <message>
+        <source>The other picture of its pair, %1, cannot be read.</source>
+        <translation>Не читается вторая картинка этой пары, %1.</translation>
+    </message>
+    <message>
+        <source>It shows the same as %1.</source>
+        <comment>%1: an earlier picture&apos;s file name</comment>
+        <translation>На ней то же, что на %1.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Original concept and design by</source>
@@ -382,10 +399,6 @@ Details: %3</source>
         <translation>Уровень компьютера</translation>
     </message>
     <message>
-        <source>No readable set of cards in %1!</source>
-        <translation>В папке %1 нет ни одного набора карточек, который можно прочитать!</translation>
-    </message>
-    <message>
         <source>Set Options</source>
         <translation>Выбери опции</translation>
     </message>
@@ -417,6 +430,18 @@ Details: %3</source>
     <message>
         <source>%1: face %2&apos;s second picture: %3</source>
         <translation>%1: картинка %2, вторая: %3</translation>
+    </message>
+    <message>
+        <source>New set from pictures...</source>
+        <translation>Новый набор из картинок...</translation>
+    </message>
+    <message>
+        <source>No readable set of cards in %1 or %2!</source>
+        <translation>Ни в папке %1, ни в папке %2 нет ни одного набора карточек, который можно прочитать!</translation>
+    </message>
+    <message>
+        <source>The new set in %1 cannot be read.</source>
+        <translation>Не удаётся прочитать новый набор в файле %1.</translation>
     </message>
 </context>
 <context>
@@ -467,6 +492,95 @@ Details: %3</source>
     <message>
         <source>%1; %2 to play</source>
         <translation>%1; ходит %2</translation>
+    </message>
+</context>
+<context>
+    <name>TSetMaker</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Картинки (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a picture&apos;s file name and why it was left out</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <comment>pictures left out</comment>
+        <translation>
+            <numerusform>и ещё %n.</numerusform>
+            <numerusform>и ещё %n.</numerusform>
+            <numerusform>и ещё %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New set from pictures</source>
+        <translation>Новый набор из картинок</translation>
+    </message>
+    <message>
+        <source>Make a set of cards from your own pictures: PNG, JPEG, GIF, BMP and the other kinds this computer reads. Each picture makes one pair and is cut to the shape of a card. Two pictures named like dog.a.jpg and dog.b.jpg make one pair whose two cards differ. A set needs at least %1 pictures.</source>
+        <translation>Собери набор карточек из своих картинок: PNG, JPEG, GIF, BMP и других форматов, которые читает этот компьютер. Каждая картинка даёт одну пару и обрезается по форме карточки. Две картинки с именами вроде dog.a.jpg и dog.b.jpg дают одну пару, в которой карточки разные. Картинок в наборе должно быть не меньше %1.</translation>
+    </message>
+    <message>
+        <source>Choose a folder...</source>
+        <translation>Выбрать папку...</translation>
+    </message>
+    <message>
+        <source>Choose pictures...</source>
+        <translation>Выбрать картинки...</translation>
+    </message>
+    <message>
+        <source>Folder of pictures</source>
+        <translation>Папка с картинками</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Картинки</translation>
+    </message>
+    <message>
+        <source>You already have a set saved as %1. Replace it with the new set?</source>
+        <translation>У тебя уже есть набор, сохранённый как %1. Заменить его новым?</translation>
+    </message>
+    <message>
+        <source>Pictures found: %1. A set needs at least %2.</source>
+        <translation>Найдено картинок: %1. Для набора нужно не меньше %2.</translation>
+    </message>
+    <message>
+        <source>Name of the set:</source>
+        <translation>Название набора:</translation>
+    </message>
+    <message>
+        <source>Reading the pictures...</source>
+        <translation>Чтение картинок...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Writing the set...</source>
+        <translation>Запись набора...</translation>
+    </message>
+    <message>
+        <source>The set could not be made: %1</source>
+        <translation>Не удалось сделать набор: %1</translation>
+    </message>
+    <message>
+        <source>Pictures that can be used: %1. A set needs at least %2 different pictures, so nothing was saved.</source>
+        <translation>Подходящих картинок: %1. Разных картинок в наборе должно быть не меньше %2, поэтому ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Не вошли:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The set &quot;%1&quot; has %n pairs.</source>
+        <translation>
+            <numerusform>В наборе «%1» %n пара.</numerusform>
+            <numerusform>В наборе «%1» %n пары.</numerusform>
+            <numerusform>В наборе «%1» %n пар.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

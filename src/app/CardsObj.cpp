@@ -5,6 +5,7 @@
 #include "resources/LumRes.h"
 #include "resources/ResourceError.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -21,7 +22,8 @@ bool HasCardSetExtension(const std::string& name)
     return ext == ".crd";
 }
 
-// The record of one archive; false for a set that cannot be dealt from.
+} // namespace
+
 bool ReadCardsObj(const std::string& fileName, TCardsObj& set)
 {
     try {
@@ -42,30 +44,46 @@ bool ReadCardsObj(const std::string& fileName, TCardsObj& set)
     }
 }
 
-} // namespace
+std::int32_t PutCardSet(TCardSets& sets, TCardsObj set)
+{
+    const std::int32_t index = FindCardSet(sets, CardSetFileName(set));
+    if (index >= 0) {
+        sets[static_cast<std::size_t>(index)] = std::move(set);
+        return index;
+    }
+    sets.push_back(std::move(set));
+    return static_cast<std::int32_t>(sets.size()) - 1;
+}
 
-std::int32_t BuildCardSets(const std::string& cardsDir, const std::string& rememberedName, TCardSets& sets)
+std::int32_t FindCardSet(const TCardSets& sets, const std::string& fileName)
+{
+    for (std::size_t i = 0; i < sets.size(); ++i)
+        if (CardSetFileName(sets[i]) == fileName)
+            return static_cast<std::int32_t>(i);
+    return -1;
+}
+
+std::int32_t BuildCardSets(const std::vector<std::string>& cardsDirs, const std::string& rememberedName,
+                           TCardSets& sets)
 {
     sets.clear();
-    std::string folder = cardsDir;
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    std::int32_t selected = 0;
-    std::error_code ec;
-    std::filesystem::directory_iterator it(folder, ec);
-    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        std::error_code typeError;
-        if (!HasCardSetExtension(name) || !it->is_regular_file(typeError))
-            continue;
-        TCardsObj set;
-        if (!ReadCardsObj(folder + name, set))
-            continue;
-        if (name == rememberedName)
-            selected = static_cast<std::int32_t>(sets.size());
-        sets.push_back(std::move(set));
+    for (const std::string& cardsDir : cardsDirs) {
+        std::string folder = cardsDir;
+        if (!folder.empty() && folder.back() != '/')
+            folder += '/';
+        std::error_code ec;
+        std::filesystem::directory_iterator it(folder, ec);
+        for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            std::error_code typeError;
+            if (!HasCardSetExtension(name) || !it->is_regular_file(typeError))
+                continue;
+            TCardsObj set;
+            if (ReadCardsObj(folder + name, set))
+                PutCardSet(sets, std::move(set));
+        }
     }
-    return selected;
+    return std::max(FindCardSet(sets, rememberedName), 0);
 }
 
 std::string CardSetFileName(const TCardsObj& set)

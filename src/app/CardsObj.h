@@ -24,18 +24,32 @@ struct TCardsObj {
     std::string Unusable;
 };
 
-// In the order the folder listing returned the archives, unsorted; duplicate
-// names stay.
+// In the order the folder listings returned the archives, unsorted;
+// duplicate set names stay, duplicate file names do not (see BuildCardSets).
 using TCardSets = std::vector<TCardsObj>;
 
-// Lists the "*.crd" files of cardsDir (the extension in any letter case, as
-// the original desktop matched it; only regular files), reads each one's
-// record and appends it to sets (which is cleared first). A file that cannot
-// be opened, has no readable entry 0, or whose record gives a card size that
-// is not positive or a negative face count is skipped silently. Returns the
-// index of the set whose file name equals rememberedName exactly, or 0. A
-// missing or unreadable folder gives an empty catalogue.
-std::int32_t BuildCardSets(const std::string& cardsDir, const std::string& rememberedName, TCardSets& sets);
+// Lists the "*.crd" files of each of cardsDirs in turn (the extension in any
+// letter case, as the original desktop matched it; only regular files),
+// reads each one's record and puts it into sets (which is cleared first) by
+// PutCardSet, so a set in a later folder takes the place of a set of the
+// same file name from an earlier one: the user's own copy of a set hides the
+// program's, and a file name always means one set. A file that cannot be
+// opened, has no readable entry 0, or whose record gives a card size that is
+// not positive or a negative face count is skipped silently (and hides
+// nothing). Returns the index of the set whose file name equals
+// rememberedName exactly, or 0. A missing or unreadable folder adds nothing.
+std::int32_t BuildCardSets(const std::vector<std::string>& cardsDirs, const std::string& rememberedName,
+                           TCardSets& sets);
+
+// Reads one set's record as BuildCardSets does; false for a file it would skip.
+bool ReadCardsObj(const std::string& fileName, TCardsObj& set);
+
+// Puts set into sets in place of the one of the same file name, else at the
+// end; returns its index.
+std::int32_t PutCardSet(TCardSets& sets, TCardsObj set);
+
+// The index of the set whose file name (no folder) is fileName exactly, or -1.
+std::int32_t FindCardSet(const TCardSets& sets, const std::string& fileName);
 
 // The file-name part of a set's path, as the "Cards" setting stores it.
 std::string CardSetFileName(const TCardsObj& set);

@@ -10,6 +10,7 @@
 #include "controls/LumImageCtrl.h"
 #include "controls/LumImageMap.h"
 #include "controls/LumSharpSkin.h"
+#include "platform/UserFolders.h"
 #include "resources/Bitmap.h"
 #include "resources/LumRes.h"
 #include "resources/Stream.h"
@@ -110,6 +111,7 @@ TMainForm::TMainForm(TLumResReader& skin, const std::string& appDir, std::option
     resize(DesignClientWidth, DesignClientHeight);
 
     CardsDir = AppDir + "cards/";
+    UserCardsDir = UserCardsFolder().string() + "/";
     StillCache.resize(AllFaceSlots);
     FWorkArea = workArea ? *workArea : PrimaryWorkArea();
     RegisterProgramCursors();

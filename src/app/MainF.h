@@ -34,6 +34,7 @@ class QCheckBox;
 class QLabel;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QTimer;
 class TBoardGrid;
 class TFaceOverlay;
@@ -44,6 +45,7 @@ class TLumImageSlider;
 class TLumResReader;
 class TMotionView;
 class TScoreStrip;
+class TSetMaker;
 class TSounds;
 class TStatusLine;
 
@@ -154,6 +156,7 @@ public:
     std::array<QLineEdit*, 4> PlayerEdits {}; // Player1Edit .. Player4Edit
     QCheckBox* ComputerCheck = nullptr;
     TLumImageSlider* IQSlider = nullptr;
+    QPushButton* MakeSetButton = nullptr; // a set of the player's own pictures (SetMaker.h)
     QWidget* CoverPanel = nullptr;
     TLumImageMap* CoverMap = nullptr;
     // The view the engine talks to (cards that move), and every score in the bar.
@@ -213,6 +216,10 @@ private:
     // Draws a picture at twice the resolution when there is one; false otherwise.
     bool PaintSharp(const QImage& sharp, QPainter& painter, const QRect& rect);
     void CapPairsBox(std::int32_t imageCount);
+    // CardsBox holds the catalogue, unusable sets marked, the selected set chosen.
+    void FillCardsBox();
+    // A set the maker wrote: listed (in place of the one of its file name) and chosen.
+    void AddMadeSet(const std::string& file);
     // Shows CardsBox's item of a set that cannot be used as such; the list
     // holds the sets in catalogue order, so item is the set's position.
     void MarkUnusableSet(int item);
@@ -220,7 +227,8 @@ private:
     const TCardsObj* SelectedSet() const;
 
     std::string AppDir;
-    std::string CardsDir;
+    std::string CardsDir;     // the program's own sets, beside the executable
+    std::string UserCardsDir; // the user's own sets (UserCardsFolder), listed after them
     TWorkArea FWorkArea;
     std::string FCoverLink;
     QImage GridBrushBitmap;
@@ -229,6 +237,7 @@ private:
     TRandom Rand;
     std::unique_ptr<TGame> GameEngine;
     TCardSets Catalogue;
+    TSetMaker* SetMaker = nullptr;
     TSounds* Sounds = nullptr;
     TGIFImage GIFImg;       // decodes a GIF face for its still rendering
     TLumBitmap SkinBitmap;  // the still rendering, fitted to the cell

@@ -77,7 +77,11 @@ void TMainForm::ResumeSavedGame()
     if (!ResumeOffered())
         return;
     const TSavedGame saved = *OfferedGame;
-    const std::string file = CardsDir + saved.CardSet;
+    // The set of that file name the catalogue lists: the user's copy when
+    // there is one, as when the game was dealt.
+    const std::int32_t listed = FindCardSet(Catalogue, saved.CardSet);
+    const std::string file =
+        listed >= 0 ? Catalogue[static_cast<std::size_t>(listed)].FileName : CardsDir + saved.CardSet;
     TCardSet set;
     try {
         std::error_code ec;
@@ -92,9 +96,8 @@ void TMainForm::ResumeSavedGame()
     }
     // The file stays until the game ends or is saved again: a crash meanwhile
     // still finds it.
-    for (std::size_t i = 0; i < Catalogue.size(); ++i)
-        if (Catalogue[i].FileName == file)
-            GameSettings.SelectedCardSet = static_cast<std::int32_t>(i);
+    if (listed >= 0)
+        GameSettings.SelectedCardSet = listed;
     CoverPanel->hide();
     DealtSetFile = file;
     // The saved options and players become the settings here.

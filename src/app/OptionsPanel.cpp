@@ -5,6 +5,7 @@
 
 #include "app/BoardGrid.h"
 #include "app/Language.h"
+#include "app/SetMaker.h"
 #include "app/Settings.h"
 #include "controls/LumImageCtrl.h"
 #include "game/GameError.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QTimer>
 
@@ -85,6 +87,15 @@ QComboBox* LanguageList(QWidget* parent)
     return box;
 }
 
+// Between the delay list and "Sound", where the panel's picture leaves room.
+QPushButton* MakeSetButtonFor(QWidget* parent, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(30, 193, 145, 21);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
 } // namespace
 
 void TMainForm::CreateOptionsPanel()
@@ -121,6 +132,15 @@ void TMainForm::CreateOptionsPanel()
     IQSlider->SetStartPos(5);
     IQSlider->SetRange(0, 0, 10);
 
+    // The maker's messages go through the window's, so tests and the
+    // program's message box see them alike.
+    MakeSetButton = MakeSetButtonFor(OptionsPanel, tr("New set from pictures..."));
+    SetMaker = new TSetMaker(this, CardsDir, UserCardsDir);
+    SetMaker->OnMessage = [this](const std::string& text) { ReportError(text); };
+    SetMaker->OnAsk = [this](const std::string& text) { return OnAsk && OnAsk(text); };
+    SetMaker->OnMade = [this](const std::string& file) { AddMadeSet(file); };
+    connect(MakeSetButton, &QPushButton::clicked, SetMaker, &TSetMaker::Start);
+
     // Their labels are painted on the panel's picture; a screen reader needs them as names.
     CardsBox->setAccessibleName(tr("Cards"));
     PairsBox->setAccessibleName(tr("Pairs"));
@@ -134,7 +154,8 @@ void TMainForm::CreateOptionsPanel()
 
     QWidget::setTabOrder(CardsBox, PairsBox);
     QWidget::setTabOrder(PairsBox, DelayBox);
-    QWidget::setTabOrder(DelayBox, SoundCheck);
+    QWidget::setTabOrder(DelayBox, MakeSetButton);
+    QWidget::setTabOrder(MakeSetButton, SoundCheck);
     QWidget::setTabOrder(SoundCheck, MotionCheck);
     // The language, a choice of its own, ends the left column's ones.
     QWidget::setTabOrder(MotionCheck, LanguageBox);
@@ -160,7 +181,7 @@ void TMainForm::LanguageBoxChange()
 
 void TMainForm::LoadOptions()
 {
-    LoadSettings(TKeyStore::ForCurrentUser(), CardsDir, GameSettings, GameEngine->Players, Catalogue);
+    LoadSettings(TKeyStore::ForCurrentUser(), {CardsDir, UserCardsDir}, GameSettings, GameEngine->Players, Catalogue);
     SettingsToPanel();
     GameEngine->ChooseLayout();
     if (Catalogue.empty())
@@ -175,7 +196,7 @@ void TMainForm::SaveOptions()
 
 std::string TMainForm::NoCardSetsText() const
 {
-    return FillIn(Tr("TMainForm", "No readable set of cards in %1!"), {CardsDir});
+    return FillIn(Tr("TMainForm", "No readable set of cards in %1 or %2!"), {CardsDir, UserCardsDir});
 }
 
 const TCardsObj* TMainForm::SelectedSet() const
@@ -274,18 +295,39 @@ const TCardsObj* TMainForm::SettingsToControls()
     LanguageBoxChange();
     Timer1->setInterval(TurnDelayMs(GameSettings.DelayIndex));
 
+    FillCardsBox();
+    const TCardsObj* set = SelectedSet();
+    if (!set)
+        return nullptr;
+    CapPairsBox(set->ImageCount);
+    return set;
+}
+
+void TMainForm::FillCardsBox()
+{
     CardsBox->clear();
     for (std::size_t i = 0; i < Catalogue.size(); ++i) {
         CardsBox->addItem(QString::fromStdString(Catalogue[i].SetName), static_cast<int>(i));
         if (!Catalogue[i].Unusable.empty())
             MarkUnusableSet(static_cast<int>(i));
     }
-    const TCardsObj* set = SelectedSet();
-    if (!set)
-        return nullptr;
-    CardsBox->setCurrentIndex(GameSettings.SelectedCardSet);
-    CapPairsBox(set->ImageCount);
-    return set;
+    if (SelectedSet())
+        CardsBox->setCurrentIndex(GameSettings.SelectedCardSet);
+}
+
+void TMainForm::AddMadeSet(const std::string& file)
+{
+    TCardsObj set;
+    if (!ReadCardsObj(file, set)) {
+        ReportError(tr("The new set in %1 cannot be read.")
+                        .arg(QString::fromStdString(file))
+                        .toStdString());
+        return;
+    }
+    const std::int32_t imageCount = set.ImageCount;
+    GameSettings.SelectedCardSet = PutCardSet(Catalogue, std::move(set));
+    FillCardsBox();
+    CapPairsBox(imageCount);
 }
 
 void TMainForm::PanelToSettings()

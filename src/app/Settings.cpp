@@ -124,8 +124,8 @@ void WriteGameKey(TRegistryKey& key, const TSettings& settings, const TPlayers& 
 
 } // namespace
 
-void LoadSettings(const TKeyStore& store, const std::string& cardsDir, TSettings& settings, TPlayers& players,
-                  TCardSets& cardSets)
+void LoadSettings(const TKeyStore& store, const std::vector<std::string>& cardsDirs, TSettings& settings,
+                  TPlayers& players, TCardSets& cardSets)
 {
     std::string cardsName;
     ApplyDefaults(settings, players, cardsName);
@@ -138,7 +138,7 @@ void LoadSettings(const TKeyStore& store, const std::string& cardsDir, TSettings
     } catch (const EPlatformError&) {
         // A value of the wrong type: what was read before it stays.
     }
-    settings.SelectedCardSet = BuildCardSets(cardsDir, cardsName, cardSets);
+    settings.SelectedCardSet = BuildCardSets(cardsDirs, cardsName, cardSets);
 }
 
 std::string ReadLanguageSetting(const TKeyStore& store)

@@ -15,16 +15,18 @@
 #include "platform/KeyStore.h"
 
 #include <string>
+#include <vector>
 
 inline constexpr const char* GameKeyPath = "Software\\Orvane\\Orvane Kobalind";
 inline constexpr const char* InstallKeyPath = "Software\\Orvane\\Install\\";
 
 // Empties the five names and scores, applies the defaults, reads the game's
 // key, finds the card-set editor through the Install key when the stored
-// path names no file, then builds cardSets from cardsDir and selects the
-// remembered set (settings.SelectedCardSet, 0 when none matches).
-void LoadSettings(const TKeyStore& store, const std::string& cardsDir, TSettings& settings, TPlayers& players,
-                  TCardSets& cardSets);
+// path names no file, then builds cardSets from cardsDirs (BuildCardSets:
+// the program's folder first, then the user's) and selects the remembered
+// set (settings.SelectedCardSet, 0 when none matches).
+void LoadSettings(const TKeyStore& store, const std::vector<std::string>& cardsDirs, TSettings& settings,
+                  TPlayers& players, TCardSets& cardSets);
 
 // The stored language choice alone, read before any window exists; "" when
 // there is none or it cannot be read.

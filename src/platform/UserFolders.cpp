@@ -25,9 +25,11 @@ std::filesystem::path XdgFolder(const char* variable, const std::filesystem::pat
     return HomeFolder() / underHome;
 }
 
+const std::filesystem::path ProgramFolderName = std::filesystem::path("Orvane") / "Orvane Kobalind";
+
 std::filesystem::path ProgramStateFolder()
 {
-    return UserStateFolder() / "Orvane" / "Orvane Kobalind";
+    return UserStateFolder() / ProgramFolderName;
 }
 
 } // namespace
@@ -40,6 +42,16 @@ std::filesystem::path UserConfigFolder()
 std::filesystem::path UserStateFolder()
 {
     return XdgFolder("XDG_STATE_HOME", std::filesystem::path(".local") / "state");
+}
+
+std::filesystem::path UserDataFolder()
+{
+    return XdgFolder("XDG_DATA_HOME", std::filesystem::path(".local") / "share");
+}
+
+std::filesystem::path UserCardsFolder()
+{
+    return UserDataFolder() / ProgramFolderName / "cards";
 }
 
 std::filesystem::path SavedGameFile()

@@ -92,7 +92,8 @@ void TScoreForm::FormShow()
 
 void TScoreForm::AdImageClick(QObject*)
 {
-    if (OnOpenLink)
+    // A set without a link (the player's own sets have none) has nothing to open.
+    if (OnOpenLink && !AdLink.empty())
         OnOpenLink(AdLink);
 }
 

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+
 namespace {
 
 std::int32_t IndexOf(std::int32_t pairs) { return PairCountIndex(pairs); }
@@ -24,7 +27,7 @@ TEST(CardSets, ListsReadableSetsInFolderOrder)
     std::filesystem::create_directories(folder.Cards() / "folder.crd");
 
     TCardSets sets;
-    const std::int32_t selected = BuildCardSets(folder.CardsDir(), "FLAGS.CRD", sets);
+    const std::int32_t selected = BuildCardSets({folder.CardsDir()}, "FLAGS.CRD", sets);
     ASSERT_EQ(sets.size(), 3u);
     EXPECT_EQ(sets[selected].SetName, "Flags");
 
@@ -53,20 +56,51 @@ TEST(CardSets, TheRememberedNameMustMatchExactly)
     folder.AddSet("a.crd", "A", 8);
     folder.AddSet("b.crd", "B", 8);
     TCardSets sets;
-    const std::int32_t selected = BuildCardSets(folder.Cards().string(), "b.crd", sets); // no trailing '/'
+    const std::int32_t selected = BuildCardSets({folder.Cards().string()}, "b.crd", sets); // no trailing '/'
     ASSERT_EQ(sets.size(), 2u);
     EXPECT_EQ(CardSetFileName(sets[selected]), "b.crd");
     EXPECT_EQ(sets[selected].FileName, folder.CardsDir() + "b.crd");
-    EXPECT_EQ(BuildCardSets(folder.CardsDir(), "B.crd", sets), 0);
-    EXPECT_EQ(BuildCardSets(folder.CardsDir(), "", sets), 0);
+    EXPECT_EQ(BuildCardSets({folder.CardsDir()}, "B.crd", sets), 0);
+    EXPECT_EQ(BuildCardSets({folder.CardsDir()}, "", sets), 0);
 }
 
 TEST(CardSets, AMissingFolderGivesAnEmptyCatalogue)
 {
     TCardsTestFolder folder;
     TCardSets sets(2);
-    EXPECT_EQ(BuildCardSets((folder.Root / "nowhere/").string(), "a.crd", sets), 0);
+    EXPECT_EQ(BuildCardSets({(folder.Root / "nowhere/").string()}, "a.crd", sets), 0);
     EXPECT_TRUE(sets.empty());
+}
+
+// The user's folder is read after the program's: its sets follow, and its
+// copy of a set takes the place of the program's set of that file name, so
+// a remembered file name, old or new, always means one set.
+TEST(CardSets, TheUsersSetsFollowAndHideTheProgramsOfTheirFileName)
+{
+    TCardsTestFolder folder;
+    const std::filesystem::path user = folder.Root / "user";
+    std::filesystem::create_directories(user);
+    folder.AddSet("a.crd", "Program A", 8);
+    folder.AddSet("b.crd", "Program B", 8);
+    folder.AddFile("broken.crd", "\x01\x02");
+    folder.AddSet((user / "b.crd").string(), "My B", 12);
+    folder.AddSet((user / "mine.crd").string(), "Mine", 9);
+    std::ofstream(user / "a.crd", std::ios::binary) << "not a set"; // broken: hides nothing
+
+    const std::vector<std::string> both = {folder.CardsDir(), user.string()};
+    TCardSets sets;
+    const std::int32_t remembered = BuildCardSets(both, "b.crd", sets);
+    std::map<std::string, std::string> listed; // set name -> path
+    for (const TCardsObj& set : sets)
+        listed[set.SetName] = set.FileName;
+    EXPECT_EQ(listed, (std::map<std::string, std::string> {{"Program A", folder.CardsDir() + "a.crd"},
+                                                           {"My B", user.string() + "/b.crd"},
+                                                           {"Mine", user.string() + "/mine.crd"}}));
+    EXPECT_EQ(sets[remembered].SetName, "My B");
+    EXPECT_EQ(sets.back().SetName, "Mine"); // after the program's sets
+    EXPECT_EQ(sets[BuildCardSets(both, "a.crd", sets)].SetName, "Program A");
+    EXPECT_EQ(sets[BuildCardSets(both, "mine.crd", sets)].SetName, "Mine");
+    EXPECT_EQ(FindCardSet(sets, "broken.crd"), -1);
 }
 
 TEST(OptionsRules, StoredPairCountsPickTheirItem)

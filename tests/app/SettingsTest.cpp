@@ -20,7 +20,7 @@ protected:
 
     void Load()
     {
-        LoadSettings(Store, Folder.CardsDir(), Values, Players, Sets);
+        LoadSettings(Store, {Folder.CardsDir()}, Values, Players, Sets);
     }
     void Save() { SaveSettings(Store, Values, Players, Sets); }
 
@@ -96,7 +96,7 @@ TEST_F(Settings, SavedValuesComeBack)
 
     TSettings loaded;
     TPlayers names;
-    LoadSettings(Store, Folder.CardsDir(), loaded, names, Sets);
+    LoadSettings(Store, {Folder.CardsDir()}, loaded, names, Sets);
     EXPECT_EQ(loaded.PairCount, 36);
     EXPECT_FALSE(loaded.SoundOn);
     EXPECT_EQ(loaded.ComputerLevel, 10);
@@ -119,7 +119,7 @@ TEST_F(Settings, TheLanguageChoiceIsReadBeforeTheWindowsAndSystemReplacesAStored
     EXPECT_EQ(ReadLanguageSetting(Store), "pt_BR");
     TSettings loaded;
     TPlayers names;
-    LoadSettings(Store, Folder.CardsDir(), loaded, names, Sets);
+    LoadSettings(Store, {Folder.CardsDir()}, loaded, names, Sets);
     EXPECT_EQ(loaded.Language, "pt_BR");
 
     Values.Language = ""; // "System"

@@ -56,7 +56,7 @@ TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
 
     // The board takes the shape the first set and 8 pairs give on this screen.
     TCardSets sets;
-    BuildCardSets(RunDir + "/cards/", "", sets);
+    BuildCardSets({RunDir + "/cards/"}, "", sets);
     ASSERT_FALSE(sets.empty());
     const auto layout = ChooseLayoutFor(8, sets[0].CardWidth, sets[0].CardHeight, 1280, 1024);
     ASSERT_TRUE(layout);

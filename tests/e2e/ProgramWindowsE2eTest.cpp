@@ -157,7 +157,7 @@ TEST_F(ProgramWindows, AWholeGameAgainstTheBestComputerEndsInTheScoreWindow)
     Session.Click(Main->X + (Main->Width - barWidth) / 2 + 424, Main->Y + Main->Height - barHeight + 46); // "play"
 
     TCardSets sets;
-    BuildCardSets(RunDir + "/cards/", "", sets);
+    BuildCardSets({RunDir + "/cards/"}, "", sets);
     ASSERT_FALSE(sets.empty());
     const auto layout = ChooseLayoutFor(8, sets[0].CardWidth, sets[0].CardHeight, ScreenWidth, ScreenHeight);
     ASSERT_TRUE(layout);
@@ -285,7 +285,7 @@ TEST_F(ProgramWindows, TwoPlayersPlayAWholeGameOnTheKeyboardAlone)
     Session.Keys("Return");
 
     TCardSets sets;
-    BuildCardSets(RunDir + "/cards/", "travel.crd", sets);
+    BuildCardSets({RunDir + "/cards/"}, "travel.crd", sets);
     const auto set = std::find_if(sets.begin(), sets.end(), [](const TCardsObj& s) {
         return s.FileName.ends_with("/travel.crd");
     });

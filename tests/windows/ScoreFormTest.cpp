@@ -155,7 +155,7 @@ TEST_F(ScoreForm, TitleIsCentred)
     EXPECT_EQ(Form.TitleImage->geometry(), QRect((395 - ScoreTitleWidth) / 2, 29, ScoreTitleWidth, 16));
 }
 
-TEST_F(ScoreForm, AdvertisementShowsTheSetsPictureAndOpensItsLink)
+TEST_F(ScoreForm, AdvertisementShowsTheSetsPictureAndOpensItsLinkIfAny)
 {
     Form.show();
     const QImage withoutAd = Form.grab().toImage();
@@ -176,6 +176,11 @@ TEST_F(ScoreForm, AdvertisementShowsTheSetsPictureAndOpensItsLink)
     EXPECT_EQ(shown.pixel(201, 51), withoutAd.pixel(201, 51)); // the window shows through
     QTest::mouseClick(Form.AdImage, Qt::LeftButton, {}, {80, 80});
     EXPECT_EQ(opened, std::vector<std::string>{"http://ad.example/set"});
+
+    // A set without a link: a click opens nothing (and reports no failure).
+    Form.SetAdvertisement(ad, "");
+    QTest::mouseClick(Form.AdImage, Qt::LeftButton, {}, {80, 80});
+    EXPECT_EQ(opened.size(), 1u);
 }
 
 } // namespace
