@@ -424,7 +424,7 @@ Detalhes: %3</translation>
     </message>
     <message>
         <source>New set from pictures...</source>
-        <translation>Novo conjunto de figuras...</translation>
+        <translation>Conjunto de figuras...</translation>
     </message>
     <message>
         <source>No readable set of cards in %1 or %2!</source>

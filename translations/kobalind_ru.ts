@@ -433,7 +433,7 @@ Details: %3</source>
     </message>
     <message>
         <source>New set from pictures...</source>
-        <translation>Новый набор из картинок...</translation>
+        <translation>Набор из картинок...</translation>
     </message>
     <message>
         <source>No readable set of cards in %1 or %2!</source>
