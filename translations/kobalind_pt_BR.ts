@@ -111,7 +111,7 @@ Detalhes: %3</translation>
     </message>
     <message>
         <source>Kitchen Feast</source>
-        <translation>Festa na Cozinha</translation>
+        <translation>Banquete na Cozinha</translation>
     </message>
     <message>
         <source>Sports &amp; Travel</source>

@@ -105,7 +105,7 @@ Details: %3</source>
     <name>CardSets</name>
     <message>
         <source>Card art: Noto Color Emoji</source>
-        <translation>Рисунки: Noto Color Emoji</translation>
+        <translation>Арт: Noto Color Emoji</translation>
     </message>
     <message>
         <source>click to visit the project</source>
