@@ -276,7 +276,7 @@ Detalhes: %3</translation>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation>Memória do computador %1 de 10: vitórias %2, derrotas %3</translation>
+        <translation>Memória %1 de 10: vitórias %2, derrotas %3</translation>
     </message>
 </context>
 <context>

@@ -285,7 +285,7 @@ Details: %3</source>
     <message>
         <source>Computer memory %1 of 10: won %2, lost %3</source>
         <extracomment>%1: the computer&apos;s memory level, %2 and %3: games won and lost against it at that level.</extracomment>
-        <translation>Память компьютера %1 из 10: побед %2, поражений %3</translation>
+        <translation>Память %1 из 10: побед %2, поражений %3</translation>
     </message>
 </context>
 <context>
