@@ -82,6 +82,10 @@ Details: %3</source>
         <source>%1: cannot be written (%2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CardSets</name>

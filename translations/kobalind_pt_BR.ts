@@ -94,6 +94,10 @@ Detalhes: %3</translation>
         <source>%1: cannot be written (%2)</source>
         <translation>%1: não foi possível gravar (%2)</translation>
     </message>
+    <message>
+        <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CardSets</name>

@@ -100,6 +100,10 @@ Details: %3</source>
         <source>%1: cannot be written (%2)</source>
         <translation>%1: не удаётся записать (%2)</translation>
     </message>
+    <message>
+        <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CardSets</name>

@@ -27,7 +27,7 @@ TEST(CardSets, ListsReadableSetsInFolderOrder)
 {
     TCardsTestFolder folder;
     folder.AddSet("animals.crd", "Animals", 20, 80, 60);
-    folder.AddSet("FLAGS.CRD", "Flags", 33);
+    folder.AddSet("FLAGS.CRD", "Флаги", 33);            // a name Windows-1252 lacks
     folder.AddSet("twin.crd", "Animals", 8);           // duplicate names stay
     folder.AddSet("flat.crd", "Flat", 8, 0, 30);       // no card size: cannot be laid out
     folder.AddSet("notes.txt", "Not a set", 8);        // wrong extension
@@ -38,7 +38,7 @@ TEST(CardSets, ListsReadableSetsInFolderOrder)
     TCardSets sets;
     const std::int32_t selected = BuildCardSets({folder.CardsDir()}, "FLAGS.CRD", sets);
     ASSERT_EQ(sets.size(), 3u);
-    EXPECT_EQ(sets[selected].SetName, "Flags");
+    EXPECT_EQ(sets[selected].SetName, "Флаги");
 
     // The folder's own listing order, filtered to the readable sets.
     std::vector<std::string> expected;
