@@ -96,7 +96,7 @@ Detalhes: %3</translation>
     </message>
     <message>
         <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome ocupa %1 bytes em UTF-8, mais que os %2 que um conjunto de cartas comporta para um nome fora do Windows-1252</translation>
     </message>
 </context>
 <context>

@@ -102,7 +102,7 @@ Details: %3</source>
     </message>
     <message>
         <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
-        <translation type="unfinished"></translation>
+        <translation>название занимает в UTF-8 %1 байт — больше, чем %2, которые набор карточек вмещает для названия не в Windows-1252</translation>
     </message>
 </context>
 <context>
