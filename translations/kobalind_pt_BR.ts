@@ -507,7 +507,7 @@ ficam fora do jogo.</translation>
     </message>
     <message>
         <source>Welcome back: click here to resume your game</source>
-        <translation>Olá de novo: clique aqui para continuar sua partida</translation>
+        <translation>Olá de novo: clique para continuar sua partida</translation>
     </message>
     <message>
         <source>Welcome</source>

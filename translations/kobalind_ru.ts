@@ -516,7 +516,7 @@ do not take part.</source>
     </message>
     <message>
         <source>Welcome back: click here to resume your game</source>
-        <translation>С возвращением! Нажми здесь, чтобы продолжить игру</translation>
+        <translation>С возвращением! Нажми здесь и играй дальше</translation>
     </message>
     <message>
         <source>Welcome</source>
