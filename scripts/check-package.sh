@@ -62,6 +62,13 @@ exec_path=$(sed -n 's/^Exec="\{0,1\}\([^" ]*\).*/\1/p' "$desktop")
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no icon $icon in the package"
 [ -L "$root/usr/bin/tessaly" ] || fail "tessaly is not linked from /usr/bin"
+# The skin's captions and the sets' advertisements in every language the
+# build drew ship beside the skin and the sets.
+for overlay in "$build"/kobalind/kobalind_*.dat "$build"/kobalind/cards/*/*.crd; do
+  [ -e "$overlay" ] || continue
+  file=${overlay#"$build"/kobalind/}
+  [ -f "$root/usr/lib/kobalind/$file" ] || fail "the package lacks $file"
+done
 
 # Each screenshot the metadata names is kept in packaging/screenshots with the size it states.
 while read -r width height name; do

@@ -82,6 +82,37 @@ Details: %3</source>
         <source>%1: cannot be written (%2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the name takes %1 bytes in UTF-8, more than the %2 a card set can hold for a name outside Windows-1252</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CardSets</name>
+    <message>
+        <source>Card art: Noto Color Emoji</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>click to visit the project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Animal Parade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kitchen Feast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sports &amp; Travel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadows</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -133,6 +164,33 @@ Details: %3</source>
     <message>
         <source>pair %1, first picture</source>
         <extracomment>Said by a screen reader: what a face-up card shows where the two cards of a pair show different pictures (cards of a pair have the same number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>&lt;b&gt;Using the Game&lt;/b&gt; is fairly straight forward. The goal is to connect pairs of the same illustration by finding and clicking them on the board.</source>
+        <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to four players can play against each other or against the computer. Number of players is set simply by entering the players names in the list within OPTIONS screen. Other options include selection of number of pairs displayed at once, that is in range of 8 up to 60 different illustrations. You can change the delay, time during which the card will stay displayed when clicked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Keyboard&lt;/b&gt;: Tab moves between the board and the buttons, and Enter or Space presses a button. On the board the arrow keys move the frame from card to card (Home, End, Page Up and Page Down jump to the edges), and Enter or Space turns the framed card. F1 opens this help, Escape closes it.</source>
+        <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Resuming&lt;/b&gt;: a game that is not finished when the program closes is kept. The next time, the welcome screen offers it in the line at the bottom: click the line, or Tab to it and press Enter, to play on.</source>
+        <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Records&lt;/b&gt;: every finished game is recorded. The score window shows the best result with the same cards and number of pairs, and how many games were won and lost against the computer at its memory setting.</source>
+        <extracomment>&lt;b&gt; and &lt;/b&gt; enclose the paragraph&apos;s heading: keep both.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -248,6 +306,103 @@ Details: %3</source>
     <message>
         <source>It shows the same as %1.</source>
         <comment>%1: an earlier picture&apos;s file name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Skin</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game of pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  ·  About &amp; credits</source>
+        <extracomment>%1 is the program&apos;s name and version.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>find the pairs, beat your friends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Play to start, or Options to choose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the cards, the players and the computer&apos;s memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card art: Noto Color Emoji (SIL Open Font License) — click to visit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs on the board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn-back delay (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>strong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names left empty
+do not take part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scores</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

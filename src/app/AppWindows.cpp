@@ -1,12 +1,16 @@
 #include "app/AppWindows.h"
 
+#include "app/CardSetLanguage.h"
 #include "app/MessageDialog.h"
 #include "app/ShellLaunch.h"
+#include "app/SkinLanguage.h"
 #include "controls/LumSharpSkin.h"
 #include "windows/aboutf.h"
 #include "windows/helpf.h"
 #include "windows/popUpF.h"
 #include "windows/scoref.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -22,10 +26,14 @@ void SendMailUtf8(const std::string& address)
 
 } // namespace
 
-TAppWindows::TAppWindows(TLumResReader& skin, const std::string& appDir)
+TAppWindows::TAppWindows(TLumResReader& ordinarySkin, const std::string& appDir, const std::string& language)
 {
+    TLanguageSkin captions(ordinarySkin, appDir, language);
+    if (!captions.Problem.empty())
+        std::fprintf(stderr, "kobalind: %s\n", captions.Problem.c_str());
+    TLumResReader& skin = captions.Reader();
     // The windows take the pictures at twice the resolution, where there are any, too.
-    const TSharpSkin sharp(appDir + "kobalind@2x.dat");
+    const TSharpSkin sharp(appDir + "kobalind@2x.dat", captions.SharpOverlayFile, captions.Replaced);
     MainForm = std::make_unique<TMainForm>(skin, appDir);
     TMainForm* main = MainForm.get();
     PopUpform = new TPopUpform(skin, main);
@@ -50,8 +58,13 @@ TAppWindows::TAppWindows(TLumResReader& skin, const std::string& appDir)
     };
     main->OnShowAbout = [this]() { AboutForm->exec(); };
     main->OnShowHelp = [this]() { helpform->exec(); };
-    main->OnAdvertisement = [this](const TGraphic& picture, const std::string& link) {
-        ScoreForm->SetAdvertisement(picture, link);
+    main->OnAdvertisement = [this, main, appDir, language](const TGraphic& picture, const std::string& link) {
+        std::string problem;
+        const std::unique_ptr<TGraphic> translated =
+            LanguageAdvert(main->Game().CardSetFile, appDir + "cards/", language, problem);
+        if (!problem.empty())
+            std::fprintf(stderr, "kobalind: %s\n", problem.c_str());
+        ScoreForm->SetAdvertisement(translated ? *translated : picture, link);
     };
 }
 

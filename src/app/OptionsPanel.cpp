@@ -4,6 +4,7 @@
 #include "app/MainF.h"
 
 #include "app/BoardGrid.h"
+#include "app/CardSetLanguage.h"
 #include "app/Language.h"
 #include "app/SetMaker.h"
 #include "app/Settings.h"
@@ -264,7 +265,7 @@ void TMainForm::MarkUnusableSet(int item)
         return;
     // Greyed, and passed over by the keys and the list.
     entry->setEnabled(false);
-    entry->setText(tr("%1 (cannot be used)").arg(QString::fromStdString(Catalogue[static_cast<std::size_t>(item)].SetName)));
+    entry->setText(tr("%1 (cannot be used)").arg(CardSetDisplayName(Catalogue[static_cast<std::size_t>(item)], CardsDir)));
 }
 
 void TMainForm::SettingsToPanel()
@@ -307,7 +308,7 @@ void TMainForm::FillCardsBox()
 {
     CardsBox->clear();
     for (std::size_t i = 0; i < Catalogue.size(); ++i) {
-        CardsBox->addItem(QString::fromStdString(Catalogue[i].SetName), static_cast<int>(i));
+        CardsBox->addItem(CardSetDisplayName(Catalogue[i], CardsDir), static_cast<int>(i));
         if (!Catalogue[i].Unusable.empty())
             MarkUnusableSet(static_cast<int>(i));
     }

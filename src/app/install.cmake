@@ -1,7 +1,9 @@
 # Installs the runnable folder as it is in the build tree, so the program's
 # rule "data files lie next to the executable" holds after installing:
 #   <prefix>/lib/kobalind/   kobalind, kobalind.dat, kobalind@2x.dat, good.wav, bad.wav, cards/*.crd,
-#                            cards/@2x/*.crd (tessaly is installed there too, by its own folder)
+#                            cards/@2x/*.crd (tessaly is installed there too, by its own folder;
+#                            the skin's captions in each language, kobalind_LANG.dat and
+#                            kobalind_LANG@2x.dat, by the generator's folder)
 #   <prefix>/bin/kobalind    a symbolic link to the executable (/usr/games/kobalind for /usr)
 #   <prefix>/share/applications/example.orvane.Kobalind.desktop and the icon in hicolor;
 #   the software-centre metadata and the manual pages come from packaging/.

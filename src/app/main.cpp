@@ -48,7 +48,7 @@ int main(int argc, char** argv)
     std::unique_ptr<TAppWindows> windows;
     try {
         TLumResFileReader skin(appDir + "kobalind.dat");
-        windows = std::make_unique<TAppWindows>(skin, appDir);
+        windows = std::make_unique<TAppWindows>(skin, appDir, ActiveLanguage());
     } catch (const std::exception&) {
         windows.reset();
         QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("main", "Error initializing application"),

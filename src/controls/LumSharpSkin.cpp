@@ -44,17 +44,27 @@ const QImage& TSharpPicture::Image() const
     return *Decoded;
 }
 
-TSharpSkin::TSharpSkin(const std::string& fileName) : Previous(Current)
+namespace {
+
+std::shared_ptr<TLumResReader> OpenArchive(const std::string& fileName)
+{
+    std::error_code ignored;
+    if (fileName.empty() || !std::filesystem::is_regular_file(fileName, ignored))
+        return nullptr;
+    try {
+        return std::make_shared<TLumResFileReader>(fileName);
+    } catch (const EResourceError&) {
+        return nullptr; // the ordinary skin serves alone
+    }
+}
+
+} // namespace
+
+TSharpSkin::TSharpSkin(const std::string& fileName, const std::string& overlayFileName, std::vector<bool> replaced)
+    : Archive(OpenArchive(fileName)), Overlay(OpenArchive(overlayFileName)), Replaced(std::move(replaced)),
+      Previous(Current)
 {
     Current = this;
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(fileName, ignored))
-        return;
-    try {
-        Archive = std::make_shared<TLumResFileReader>(fileName);
-    } catch (const EResourceError&) {
-        // The ordinary skin serves alone.
-    }
 }
 
 TSharpSkin::~TSharpSkin()
@@ -64,6 +74,10 @@ TSharpSkin::~TSharpSkin()
 
 TSharpPicture TSharpSkin::Picture(std::int32_t entry, QSize ordinary) const
 {
+    if (Overlay && entry >= 0 && entry < Overlay->EntryCount() && Overlay->Entries[entry].EntrySize > 0)
+        return TSharpPicture(Overlay, entry, ordinary);
+    if (entry >= 0 && static_cast<std::size_t>(entry) < Replaced.size() && Replaced[static_cast<std::size_t>(entry)])
+        return TSharpPicture();
     return Archive ? TSharpPicture(Archive, entry, ordinary) : TSharpPicture();
 }
 

@@ -10,6 +10,11 @@
 // reads and decodes its picture only when a control first paints on such a
 // screen, so a screen of one pixel per unit never pays for them; the
 // handles keep the archive open as long as any of them lives.
+//
+// A language's overlay at twice the resolution (see app/SkinLanguage.h)
+// takes precedence over the archive where it holds an entry; where the
+// ordinary overlay replaced an entry and this one does not, there is no
+// sharp picture, since the archive's carries the English caption.
 
 #include <QImage>
 
@@ -17,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TGraphic;
 class TLumCustomImageList;
@@ -40,8 +46,11 @@ private:
 
 class TSharpSkin {
 public:
-    // No file, or one that is no archive, leaves no archive open.
-    explicit TSharpSkin(const std::string& fileName);
+    // No file, or one that is no archive, leaves no archive open; the
+    // same holds for the overlay. replaced tells, by entry, what the
+    // ordinary overlay replaced.
+    explicit TSharpSkin(const std::string& fileName, const std::string& overlayFileName = {},
+                        std::vector<bool> replaced = {});
     ~TSharpSkin();
     TSharpSkin(const TSharpSkin&) = delete;
     TSharpSkin& operator=(const TSharpSkin&) = delete;
@@ -50,7 +59,8 @@ public:
     TSharpPicture Picture(std::int32_t entry, QSize ordinary) const;
 
 private:
-    std::shared_ptr<TLumResReader> Archive;
+    std::shared_ptr<TLumResReader> Archive, Overlay;
+    std::vector<bool> Replaced;
     const TSharpSkin* Previous;
 };
 

@@ -11,6 +11,14 @@
 // picture is FaceCount entries after its first). A reader that knows nothing
 // of this reads a playable set of alike pairs from the same file. Any other
 // bytes there (older sets may hold anything) mean both cards are alike.
+//
+// Names Windows-1252 cannot spell (Cyrillic, Polish, ...): the unused string
+// also holds the name as UTF-8 after the marker "UTF-8:", and the name field
+// keeps its Windows-1252 form ('?' for what the page lacks), which is all an
+// older reader shows. The UTF-8 name is taken only when the marker is there,
+// its bytes are valid UTF-8 and their Windows-1252 form begins the name
+// field; anything else there (junk in older sets, a copy left behind by a
+// tool that renamed the set) leaves the name field as the name.
 
 #include "resources/LumRes.h"
 
@@ -20,6 +28,9 @@
 #include <vector>
 
 constexpr std::size_t CardSetInfoSize = 792;
+
+// Bytes of UTF-8 the record holds for a name Windows-1252 cannot spell.
+constexpr std::size_t MaxUtf8NameBytes = 249;
 
 // The pictures that follow the record in a card-set archive.
 constexpr std::int32_t AdvertEntry = 1;
@@ -50,6 +61,11 @@ TCardSetInfo ParseCardSetInfo(const std::uint8_t* record);
 // the archive has no entry 0 or it cannot be read.
 TCardSetInfo ReadCardSetInfo(TLumResReader& reader);
 
+// Whether every character of the UTF-8 text has a Windows-1252 byte, so
+// that the record needs no UTF-8 copy of it.
+bool SpelledInCp1252(const std::string& text);
+
 // Encodes a record (tools and tests write card sets with it). Characters
-// that Windows-1252 lacks become '?'; strings are cut to 255 bytes.
+// that Windows-1252 lacks become '?'; strings are cut to 255 characters, the
+// name's UTF-8 copy to MaxUtf8NameBytes at a whole character.
 std::vector<std::uint8_t> MakeCardSetInfo(const TCardSetInfo& info);

@@ -29,6 +29,12 @@ void CheckContent(const TCardSetContent& content)
                                 {std::to_string(content.SecondFaces.size()), std::to_string(content.Faces.size())}));
     if (Utf8Characters(content.Info.Name) > MaxTextCharacters)
         throw EGameError(Tr("CardSetWriter", "the name is longer than the 255 characters a card set can hold"));
+    // A name Windows-1252 cannot spell is also stored as UTF-8, with less
+    // room than the name field: refuse rather than show players a cut name.
+    if (!SpelledInCp1252(content.Info.Name) && content.Info.Name.size() > MaxUtf8NameBytes)
+        throw EGameError(FillIn(Tr("CardSetWriter", "the name takes %1 bytes in UTF-8, more than the %2 a card set "
+                                                    "can hold for a name outside Windows-1252"),
+                                {std::to_string(content.Info.Name.size()), std::to_string(MaxUtf8NameBytes)}));
     if (Utf8Characters(content.Info.AdLink) > MaxTextCharacters)
         throw EGameError(Tr("CardSetWriter", "the link is longer than the 255 characters a card set can hold"));
 }

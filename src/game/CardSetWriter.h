@@ -34,7 +34,8 @@ struct TCardSetContent {
 
 // The archive's bytes. Throws EGameError with a clear message on content no
 // game can play: fewer faces than the smallest game, SecondFaces neither
-// empty nor one per face, a name or link longer than the record holds.
+// empty nor one per face, a name or link longer than the record holds (255
+// characters; for a name Windows-1252 cannot spell, also MaxUtf8NameBytes).
 std::vector<std::uint8_t> BuildCardSetArchive(const TCardSetContent& content);
 
 // Builds and replaces the file atomically: a game reading the old set

@@ -98,12 +98,12 @@ void TGame::TakeCardSet(TCardSet set, const std::string& cardSetFile, std::strin
     CellHeight = set.Info.Height;
     FaceType = set.Info.FaceType;
     SecondFaces = set.Info.SecondFaces;
+    CardSetFile = cardSetFile; // the view may look for the set's advertisement in the player's language
     View.SetAdvertisement(*set.Advert, set.Info.AdLink);
     CardBack = std::move(set.CardBack);
     FacePictures = std::move(set.FacePictures);
     FaceStreams = std::move(set.FaceStreams);
     FaceEntries = std::move(set.FaceEntries);
-    CardSetFile = cardSetFile;
     CardSetDigest = std::move(digest);
 }
 

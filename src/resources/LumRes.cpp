@@ -192,6 +192,17 @@ void TLumResReader::LoadEntry(std::int32_t index, TMemoryStream& stream)
     stream.SetPosition(0);
 }
 
+std::vector<std::uint8_t> TLumResReader::ReadStored(std::int32_t index)
+{
+    CheckIndex(index);
+    SeekEntry(index);
+    if (Entries[index].EntrySize > Stream->Remaining())
+        throw EResourceError("Stream read error");
+    std::vector<std::uint8_t> stored(static_cast<std::size_t>(Entries[index].EntrySize));
+    Stream->ReadBuffer(stored.data(), stored.size());
+    return stored;
+}
+
 TLumResFileReader::TLumResFileReader(const std::string& fileName, std::int32_t baseOffset)
     : TLumResReader(baseOffset), File(std::make_unique<TFileStream>(fileName))
 {

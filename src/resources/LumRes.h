@@ -59,6 +59,10 @@ public:
     // rewinds it, ready for a decoder. Throws as CopyEntry.
     void LoadEntry(std::int32_t index, TMemoryStream& stream);
 
+    // The entry's bytes as the archive stores them (a bitmap without its
+    // signature, a zlib stream), nothing decoded. Throws as CopyEntry.
+    std::vector<std::uint8_t> ReadStored(std::int32_t index);
+
     TStream* Stream = nullptr;
 
     // Largest content a compressed entry may inflate to; no skin picture or

@@ -1,5 +1,6 @@
 #pragma once
-// Builds resource archives for the tools and tests; the game only reads them.
+// Builds resource archives: the tools and tests write them, and the game lays
+// a language's overlay over its skin with it (LumResOverlay.h).
 
 #include "Stream.h"
 

@@ -11,7 +11,9 @@ void WriteUnit(std::string& out, char32_t unit)
     out += "\\u" + std::to_string(value) + '?';
 }
 
-void WriteText(std::string& out, std::u32string_view text)
+} // namespace
+
+void WriteRtfText(std::string& out, std::u32string_view text)
 {
     for (char32_t ch : text) {
         if (ch == '\\' || ch == '{' || ch == '}') {
@@ -32,6 +34,8 @@ void WriteText(std::string& out, std::u32string_view text)
         }
     }
 }
+
+namespace {
 
 void WriteFormat(std::string& out, const TRtfCharFormat& f)
 {
@@ -58,10 +62,10 @@ std::string WriteRtf(const TRtfDocument& document)
         if (!font.Family.empty())
             out += "\\f" + font.Family;
         out += "\\fcharset" + std::to_string(font.Charset) + ' ';
-        WriteText(out, FromUtf8(font.Name));
+        WriteRtfText(out, FromUtf8(font.Name));
         if (!font.AltName.empty()) {
             out += "{\\*\\falt ";
-            WriteText(out, FromUtf8(font.AltName));
+            WriteRtfText(out, FromUtf8(font.AltName));
             out += '}';
         }
         out += ";}";
@@ -85,7 +89,7 @@ std::string WriteRtf(const TRtfDocument& document)
             if (run.Text.empty())
                 continue;
             WriteFormat(out, run.Format);
-            WriteText(out, run.Text);
+            WriteRtfText(out, run.Text);
         }
         WriteFormat(out, para.EndFormat);
         out += "\\par\r\n";

@@ -6,5 +6,10 @@
 #include "RtfDocument.h"
 
 #include <string>
+#include <string_view>
 
 std::string WriteRtf(const TRtfDocument& document);
+
+// Appends text as rich text in the same way: the three special characters
+// escaped, the rest outside printable ASCII as \uN with a "?" fallback.
+void WriteRtfText(std::string& out, std::u32string_view text);

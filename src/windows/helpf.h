@@ -27,8 +27,11 @@ public:
     // Ignored unless Button is the left button.
     void LumRichEdit1URLClick(QObject* Sender, const QString& URLText, Qt::MouseButton Button);
 
-    // The help document's lines of rich text.
+    // The help document's lines of rich text, in the language being spoken.
     static std::vector<std::string> HelpDocument();
+    // Its paragraphs as written, before translation (context "Help"): one
+    // line of the document each, after the three lines that open it.
+    static const std::vector<const char*>& ParagraphSources();
 
     TLumRichEditOLE* LumRichEdit1 = nullptr;
     TLumStrings LumStrings1;

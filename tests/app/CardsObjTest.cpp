@@ -1,9 +1,18 @@
 // The card-set catalogue and the options panel's rules: pair counts, the cap
 // to a set's faces, and the naming and counting of players.
 
+#include "app/CardSetLanguage.h"
 #include "app/CardsObj.h"
 
 #include "CardsObjTestFiles.h"
+#include "Support/TestSkin.h"
+
+#include "resources/Bitmap.h"
+#include "resources/LumResWriter.h"
+#include "resources/PictureTestSupport.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +27,7 @@ TEST(CardSets, ListsReadableSetsInFolderOrder)
 {
     TCardsTestFolder folder;
     folder.AddSet("animals.crd", "Animals", 20, 80, 60);
-    folder.AddSet("FLAGS.CRD", "Flags", 33);
+    folder.AddSet("FLAGS.CRD", "Флаги", 33);            // a name Windows-1252 lacks
     folder.AddSet("twin.crd", "Animals", 8);           // duplicate names stay
     folder.AddSet("flat.crd", "Flat", 8, 0, 30);       // no card size: cannot be laid out
     folder.AddSet("notes.txt", "Not a set", 8);        // wrong extension
@@ -29,7 +38,7 @@ TEST(CardSets, ListsReadableSetsInFolderOrder)
     TCardSets sets;
     const std::int32_t selected = BuildCardSets({folder.CardsDir()}, "FLAGS.CRD", sets);
     ASSERT_EQ(sets.size(), 3u);
-    EXPECT_EQ(sets[selected].SetName, "Flags");
+    EXPECT_EQ(sets[selected].SetName, "Флаги");
 
     // The folder's own listing order, filtered to the readable sets.
     std::vector<std::string> expected;
@@ -187,6 +196,55 @@ TEST(OptionsRules, EditsShowTheHumanRecords)
     const TPlayers players = Named({"Computer", "Ann", "Bo", "Cy", "Di"});
     EXPECT_EQ(NamesForEdits(players, true), (TPlayerEdits {"Ann", "Bo", "Cy", "Di"}));
     EXPECT_EQ(NamesForEdits(players, false), (TPlayerEdits {"Computer", "Ann", "Bo", "Cy"}));
+}
+
+TEST(CardSets, ADefaultSetShowsItsNameInThePlayersLanguageAndAnyOtherItsOwn)
+{
+    QTranslator translator; // the test language names "Animal Parade"
+    ASSERT_TRUE(translator.load(QStringLiteral(TEST_TRANSLATIONS_DIR "/kobalind_xx.qm")));
+    QCoreApplication::installTranslator(&translator);
+    const std::string programCards = "/opt/kobalind/cards/";
+    const auto set = [](const std::string& file, const char* name) {
+        TCardsObj cards;
+        cards.FileName = file;
+        cards.SetName = name;
+        return cards;
+    };
+    EXPECT_EQ(CardSetDisplayName(set(programCards + "animals.crd", "Animal Parade"), programCards),
+              QString::fromUtf8("Парад зверей"));
+    EXPECT_EQ(CardSetDisplayName(set(programCards + "mine.crd", "My cards"), programCards), QStringLiteral("My cards"));
+    for (const char* elsewhere : {"/home/me/.local/share/kobalind/cards/animals.crd", "/opt/kobalind/cards/x/a.crd"})
+        EXPECT_EQ(CardSetDisplayName(set(elsewhere, "Animal Parade"), programCards), QStringLiteral("Animal Parade"))
+            << elsewhere;
+    QCoreApplication::removeTranslator(&translator);
+}
+
+TEST(CardSets, ADefaultSetsAdvertisementComesFromTheLanguagesOverlayWhereThereIsOne)
+{
+    const std::filesystem::path folder = FreshTestFolder();
+    const std::string cards = folder.string() + "/cards/";
+    std::filesystem::create_directories(folder / "cards" / "xx");
+    const auto writeOverlay = [&](const char* name, std::vector<std::uint8_t> advert) {
+        TLumResWriter overlay;
+        overlay.AddStored({}); // the record stays the set's own
+        overlay.AddBitmap(std::move(advert));
+        overlay.SaveToFile(cards + "xx/" + name);
+    };
+    writeOverlay("animals.crd", SolidBitmapFile(178, 170, 0xFF336699u));
+    writeOverlay("broken.crd", std::vector<std::uint8_t>(40, 1));
+
+    std::string problem;
+    const std::unique_ptr<TGraphic> advert = LanguageAdvert(cards + "animals.crd", cards, "xx", problem);
+    ASSERT_TRUE(advert);
+    EXPECT_EQ(dynamic_cast<const TBitmap&>(*advert).Pixels().At(5, 5), 0xFF336699u);
+    EXPECT_EQ(problem, "");
+    // Another language, another folder's set of the same name, no overlay: the set's own picture.
+    EXPECT_FALSE(LanguageAdvert(cards + "animals.crd", cards, "", problem));
+    EXPECT_FALSE(LanguageAdvert("/home/me/cards/animals.crd", cards, "xx", problem));
+    EXPECT_FALSE(LanguageAdvert(cards + "food.crd", cards, "xx", problem));
+    EXPECT_EQ(problem, "");
+    EXPECT_FALSE(LanguageAdvert(cards + "broken.crd", cards, "xx", problem));
+    EXPECT_NE(problem.find("xx/broken.crd cannot be used"), std::string::npos) << problem;
 }
 
 } // namespace

@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
+
+TCardSetContent Content(int faces, int secondFaces, const std::string& name = "Pairs");
 
 TEST(CardSetInfo, ReadsTheFieldsAtTheirOffsets)
 {
@@ -58,9 +61,61 @@ TEST(CardSetInfo, WriteAndReadBack)
     EXPECT_EQ(back.Height, -3);
     EXPECT_EQ(back.FaceCount, 12);
     EXPECT_EQ(back.FaceType, 2);
-    // A character outside Windows-1252 becomes '?'; long text is cut to 255.
-    EXPECT_EQ(back.Name, "Fr\xC3\xBC" "chte \xE2\x80\x9C" "bunt\xE2\x80\x9D ?");
+    // A character outside Windows-1252 survives in the UTF-8 copy; long text is cut to 255.
+    EXPECT_EQ(back.Name, original.Name);
     EXPECT_EQ(back.AdLink, std::string(255, 'l'));
+}
+
+TEST(CardSetInfo, NamesWindows1252LacksAreAlsoStoredAsUtf8)
+{
+    TMemoryStream bytes(BuildCardSetArchive(Content(8, 0, "Кошки & Co")));
+    TLumResReader reader;
+    reader.Stream = &bytes;
+    ASSERT_TRUE(reader.ReadHeader());
+    EXPECT_EQ(ReadCardSetInfo(reader).Name, "Кошки & Co");
+    std::vector<std::uint8_t> record(CardSetInfoSize);
+    reader.ReadEntry(0, record.data(), record.size());
+    const std::string cp1252 = "\x0A?????" " & Co";
+    EXPECT_TRUE(std::equal(cp1252.begin(), cp1252.end(), &record[16])); // what older readers show
+
+    // A name Windows-1252 spells leaves the unused string as it always was.
+    record = MakeCardSetInfo({40, 30, 8, 1, "Fr\xC3\xBC" "chte?", ""});
+    EXPECT_TRUE(std::all_of(&record[272], &record[528], [](std::uint8_t b) { return b == 0; }));
+
+    // The encoder cuts a long UTF-8 copy at a whole character: 124 two-byte
+    // letters fit the 249 bytes, the 125th does not.
+    std::string letters;
+    for (int i = 0; i < 200; ++i)
+        letters += "Ź";
+    record = MakeCardSetInfo({40, 30, 8, 1, letters, ""});
+    EXPECT_EQ(ParseCardSetInfo(record.data()).Name, letters.substr(0, 248));
+}
+
+TEST(CardSetInfo, AnythingButAnAgreeingMarkedUtf8NameReadsTheOldField)
+{
+    const std::vector<std::uint8_t> written = MakeCardSetInfo({40, 30, 8, 1, "Źrebięta", ""});
+    ASSERT_EQ(ParseCardSetInfo(written.data()).Name, "Źrebięta");
+    const std::string oldName = "?rebi?ta";
+    const struct {
+        const char* Why;
+        std::string Field; // the unused string's bytes after its length byte
+    } cases[] = {
+        {"junk without the marker", "\xC5\xB9rebi\xC4\x99ta"},
+        {"the marker without a name", "UTF-8:"},
+        {"a marker of another case", "utf-8:\xC5\xB9rebi\xC4\x99ta"},
+        {"a cut sequence", "UTF-8:\xC5\xB9rebi\xC4"},
+        {"an overlong encoding", "UTF-8:\xC0\xBFrebi"},
+        {"an encoded surrogate", "UTF-8:\xED\xA0\x80rebi"},
+        {"a name the old field does not begin with", "UTF-8:\xC5\xB9rebi\xC4\x99ta!"},
+        {"a stale name after a rename", "UTF-8:\xD0\x9A\xD0\xBE\xD1\x82"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::uint8_t> record = written;
+        std::fill(&record[272], &record[528], 0xAA);
+        record[272] = static_cast<std::uint8_t>(c.Field.size());
+        std::copy(c.Field.begin(), c.Field.end(), &record[273]);
+        EXPECT_EQ(ParseCardSetInfo(record.data()).Name, oldName) << c.Why;
+    }
 }
 
 TEST(CardSetInfo, ReadFromAnArchiveEntry)
@@ -97,10 +152,10 @@ TEST(CardSetInfo, ShortEntryLeavesTheRestZeroAndMissingEntryThrows)
     EXPECT_THROW(ReadCardSetInfo(none), EResourceError);
 }
 
-TCardSetContent Content(int faces, int secondFaces)
+TCardSetContent Content(int faces, int secondFaces, const std::string& name)
 {
     TCardSetContent content;
-    content.Info = {40, 30, 0, 1, "Pairs", "https://example.org"};
+    content.Info = {40, 30, 0, 1, name, "https://example.org"};
     content.Advert = {{'B', 'M', 'a'}, TPictureStorage::Bitmap};
     content.Back = {{'B', 'M', 'b'}, TPictureStorage::Compressed};
     for (int i = 0; i < faces; ++i)
@@ -146,6 +201,10 @@ TEST(CardSetWriter, RefusesContentNoGameCanPlayAndWritesNothing)
 {
     TCardSetContent longName = Content(8, 0);
     longName.Info.Name = std::string(256, 'n');
+    std::string letters;
+    for (int i = 0; i < 125; ++i)
+        letters += "Ж";
+    TCardSetContent longUtf8 = Content(8, 0, letters);
     TCardSetContent longLink = Content(8, 0);
     longLink.Info.AdLink = std::string(255, 'l') + "\xC3\xA9";
     const struct {
@@ -155,6 +214,8 @@ TEST(CardSetWriter, RefusesContentNoGameCanPlayAndWritesNothing)
         {Content(7, 0), "a set needs at least 8 faces to be playable, got 7"},
         {Content(8, 7), "a set of pairs that differ needs one second face per face, got 7 for 8"},
         {longName, "the name is longer than the 255 characters a card set can hold"},
+        {longUtf8, "the name takes 250 bytes in UTF-8, more than the 249 a card set can hold for a name outside "
+                   "Windows-1252"},
         {longLink, "the link is longer than the 255 characters a card set can hold"},
     };
     const std::string file = testing::TempDir() + "/refused.crd";
@@ -170,6 +231,8 @@ TEST(CardSetWriter, RefusesContentNoGameCanPlayAndWritesNothing)
     // 255 characters fit, however many bytes they take.
     TCardSetContent full = Content(8, 8);
     full.Info.Name = std::string(254, 'n') + "\xC3\xA9";
+    EXPECT_NO_THROW((void)BuildCardSetArchive(full));
+    full.Info.Name = letters.substr(2); // 124 letters: 248 bytes of UTF-8
     EXPECT_NO_THROW((void)BuildCardSetArchive(full));
 }
 

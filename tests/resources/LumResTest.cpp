@@ -1,4 +1,5 @@
 #include "resources/LumRes.h"
+#include "resources/LumResOverlay.h"
 #include "resources/LumResWriter.h"
 #include "resources/ResourceError.h"
 
@@ -264,4 +265,40 @@ TEST(ArchiveFile, OpensAFileAndFailsOnAMissingOne)
     }
     std::filesystem::remove(path);
     EXPECT_THROW(TLumResFileReader r(path.string()), EResourceError);
+}
+
+TEST(ArchiveOverlay, NonEmptyEntriesReplaceTheBasesKeepingTheirKinds)
+{
+    TLumResWriter base(0x1234);
+    base.AddStored({1, 2, 3});
+    base.AddBitmap(Sequence(20));
+    base.AddCompressed(Sequence(300));
+    base.AddStored({4});
+    TLumResWriter overlay;
+    overlay.AddStored({});                 // 0: left as it is
+    overlay.AddCompressed(Sequence(50));   // 1: replaced, by another kind
+    overlay.AddStored({});                 // 2: left
+    TArchive b(base.Bytes()), o(overlay.Bytes()); // entry 3 lies beyond the overlay: left
+
+    const TLaidArchive laid = LayOverlay(b.Reader, o.Reader);
+    EXPECT_EQ(laid.Replaced, (std::vector<bool>{false, true, false, false}));
+    TArchive l(laid.Bytes);
+    ASSERT_TRUE(l.HeaderOk);
+    EXPECT_EQ(l.Reader.Tag, 0x1234u);
+    EXPECT_EQ(l.Copy(0), (Bytes{1, 2, 3}));
+    EXPECT_EQ(l.Copy(1), Sequence(50));
+    EXPECT_LT(l.Reader.Entries[1].EntryKind, 0);
+    EXPECT_EQ(l.Copy(2), Sequence(300));
+    EXPECT_EQ(l.Copy(3), (Bytes{4}));
+
+    // An overlay of another, larger archive, and one cut short, are refused.
+    overlay.AddStored({});
+    overlay.AddStored({});
+    TArchive larger(overlay.Bytes());
+    EXPECT_THROW(LayOverlay(b.Reader, larger.Reader), EResourceError);
+    Bytes cut = o.Source.Data();
+    cut.resize(cut.size() - 5);
+    TArchive shortened(cut);
+    ASSERT_TRUE(shortened.HeaderOk);
+    EXPECT_THROW(LayOverlay(b.Reader, shortened.Reader), EResourceError);
 }

@@ -3,9 +3,12 @@
 // started in its locale shows no English text, on the cover, the options
 // panel, a board and the score window, where the catalogue has a translation.
 // The screens are saved as pictures beside the test, for a look by eye.
-// Checks of a language's other resources join as tests of this table.
+// Checks of a language's other resources join as tests of this table: the
+// skin's captions, the sets' advertisements and the help.
+#include "DrawnLanguageCheck.h"
 #include "PrivateFolders.h"
 #include "TsCatalogue.h"
+#include "windows/HelpLanguageCheck.h"
 
 #include "app/AppWindows.h"
 #include "app/Language.h"
@@ -173,7 +176,7 @@ TEST_P(TLanguageTest, TheScreensShowNoEnglishWhereATranslationExists)
     ASSERT_EQ(ActiveLanguage(), GetParam().Code) << "no catalogue in " << appDir << "translations";
 
     TLumResFileReader skin(appDir + "kobalind.dat");
-    Windows = std::make_unique<TAppWindows>(skin, appDir);
+    Windows = std::make_unique<TAppWindows>(skin, appDir, ActiveLanguage());
     TMainForm& form = *Windows->MainForm;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -211,6 +214,21 @@ TEST_P(TLanguageTest, TheScreensShowNoEnglishWhereATranslationExists)
     english << EnglishTexts(Windows->ScoreForm, "score");
     EXPECT_EQ(english.join(QLatin1Char('\n')).toStdString(), "");
     std::filesystem::remove_all(folder);
+}
+
+TEST_P(TLanguageTest, TheSkinsCaptionsTheSetsAdvertisementsAndTheHelpAreDrawnInIt)
+{
+    const std::string code = GetParam().Code;
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QString::fromStdString(KOBALIND_RUN_DIR "/translations/kobalind_" + code + ".qm")));
+    const auto joined = [](const std::vector<std::string>& problems) {
+        std::string text;
+        for (const std::string& problem : problems)
+            text += problem + "\n";
+        return text;
+    };
+    EXPECT_EQ(joined(DrawnLanguageProblems(KOBALIND_RUN_DIR, code, translator)), "");
+    EXPECT_EQ(joined(HelpLanguageProblems(translator)), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TLanguageTest, testing::ValuesIn(LanguageTable),

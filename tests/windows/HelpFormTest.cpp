@@ -1,3 +1,4 @@
+#include "HelpLanguageCheck.h"
 #include "WindowsTestSupport.h"
 
 #include "windows/Image.h"
@@ -5,7 +6,9 @@
 #include "windows/RtfReader.h"
 #include "windows/helpf.h"
 
+#include <QCoreApplication>
 #include <QTest>
+#include <QTranslator>
 #include <QTextBlock>
 
 #include <gtest/gtest.h>
@@ -64,6 +67,29 @@ TEST(HelpDocument, ReadsAsTheGamesHelpText)
     EXPECT_TRUE(doc.Paragraphs[6].Runs.empty() && doc.Paragraphs[7].Runs.empty());
     EXPECT_EQ(doc.Paragraphs[8].LeftIndent, 0);
     EXPECT_EQ(doc.Paragraphs[8].EndFormat, (TRtfCharFormat{false, false, false, 2, 16, 0}));
+}
+
+TEST(HelpDocument, ATranslatedParagraphKeepsItsHeadingAndItsLettersAndTheRestStaysEnglish)
+{
+    // The test language translates only the keyboard paragraph, with Polish and Russian letters and RTF's specials.
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral(TEST_TRANSLATIONS_DIR "/kobalind_xx.qm")));
+    EXPECT_EQ(HelpLanguageProblems(translator), std::vector<std::string>{});
+    QTranslator broken; // its heading lost its end
+    ASSERT_TRUE(broken.load(QStringLiteral(TEST_TRANSLATIONS_DIR "/kobalind_zz.qm")));
+    EXPECT_EQ(HelpLanguageProblems(broken),
+              std::vector<std::string>{"paragraph 3 is not laid out as the English one (a heading's <b> or </b> lost?)"});
+
+    const TRtfDocument english = ReadRtf(Joined(Thelpform::HelpDocument()));
+    QCoreApplication::installTranslator(&translator);
+    const TRtfDocument translated = ReadRtf(Joined(Thelpform::HelpDocument()));
+    QCoreApplication::removeTranslator(&translator);
+    const TRtfParagraph& keyboard = translated.Paragraphs.at(3);
+    ASSERT_EQ(keyboard.Runs.size(), 2u);
+    EXPECT_EQ(keyboard.Runs[0].Text, U"Клавиатура");
+    EXPECT_EQ(keyboard.Runs[0].Format, english.Paragraphs[3].Runs[0].Format);
+    EXPECT_EQ(keyboard.Runs[1].Text, U": Tab przełącza {planszę} i przyciski \\ Ёж.");
+    EXPECT_EQ(translated.Paragraphs[1], english.Paragraphs[1]);
 }
 
 class HelpForm : public ::testing::Test {

@@ -1,5 +1,5 @@
 #include "CardArt.h"
-
+#include "Captions.h"
 #include "Theme.h"
 
 #include "game/CardShape.h"
@@ -138,9 +138,13 @@ QImage DrawAdvert(const QColor& theme, const QString& setName, const std::vector
         const int x = (178 - n * size - (n - 1) * 6) / 2 + i * (size + 6);
         p.drawImage(x, 62, samples[static_cast<std::size_t>(i)]);
     }
-    DrawShadowText(p, QRect(6, 112, 166, 16), Qt::AlignCenter, "Card art: Noto Color Emoji", Caption, UiFont(11, true));
+    DrawShadowText(p, QRect(6, 112, 166, 16), Qt::AlignCenter,
+                   Translated(QT_TRANSLATE_NOOP("CardSets", "Card art: Noto Color Emoji"), "CardSets"), Caption,
+                   UiFont(11, true));
     DrawShadowText(p, QRect(6, 128, 166, 14), Qt::AlignCenter, "SIL Open Font License 1.1", Caption, UiFont(10, false));
-    DrawShadowText(p, QRect(6, 146, 166, 14), Qt::AlignCenter, "click to visit the project", Muted, UiFont(10, false));
+    DrawShadowText(p, QRect(6, 146, 166, 14), Qt::AlignCenter,
+                   Translated(QT_TRANSLATE_NOOP("CardSets", "click to visit the project"), "CardSets"), Muted,
+                   UiFont(10, false));
     return ad;
 }
 

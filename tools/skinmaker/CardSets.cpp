@@ -1,12 +1,16 @@
 #include "CardSets.h"
 
 #include "CardArt.h"
+#include "Captions.h"
 #include "GifFaces.h"
 #include "ImageBytes.h"
 #include "Theme.h"
 #include "game/CardSetWriter.h"
 
+#include "resources/LumResWriter.h"
+
 #include <QColor>
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -33,7 +37,7 @@ struct TPlan {
 std::vector<TPlan> Plans()
 {
     return {
-        {"animals.crd", "Animal Parade", 1, QSize(120, 90), QColor(0x2e, 0x7d, 0x4f), "\U0001F43E",
+        {"animals.crd", QT_TRANSLATE_NOOP("CardSets", "Animal Parade"), 1, QSize(120, 90), QColor(0x2e, 0x7d, 0x4f), "\U0001F43E",
          {
              {QColor(0xf6, 0xc9, 0x8e), "🐶 🐱 🐭 🐹 🐰 🦊 🐻 🐼 🐨 🐯 🦁"},
              {QColor(0xc9, 0xe6, 0x9c), "🐮 🐷 🐸 🐵 🐔 🐴 🐑 🐐 🦙 🦃 🐓"},
@@ -42,7 +46,7 @@ std::vector<TPlan> Plans()
              {QColor(0xd8, 0xc4, 0xf0), "🦉 🦅 🦆 🦜 🦩 🦚 🐧 🦢 🐦 🦇"},
              {QColor(0xf3, 0xb6, 0xc8), "🐝 🐞 🦋 🐌 🐛 🐜 🦂 🐊 🦎 🐍 🦖"},
          }},
-        {"food.crd", "Kitchen Feast", 2, QSize(100, 100), QColor(0xb5, 0x4a, 0x22), "\U0001F374",
+        {"food.crd", QT_TRANSLATE_NOOP("CardSets", "Kitchen Feast"), 2, QSize(100, 100), QColor(0xb5, 0x4a, 0x22), "\U0001F374",
          {
              {QColor(0xff, 0xd3, 0xc2), "🍎 🍐 🍊 🍋 🍌 🍉 🍇 🍓 🍒 🍑 🥭 🍍 🥥 🥝"},
              {QColor(0xcd, 0xeb, 0xb4), "🍅 🍆 🥑 🥦 🥕 🌽 🌶 🥒 🧄 🧅 🥔 🍄"},
@@ -50,13 +54,13 @@ std::vector<TPlan> Plans()
              {QColor(0xf6, 0xc8, 0xe4), "🍩 🍪 🎂 🍰 🧁 🍫 🍬 🍭 🍦 🍿 🥨 🥐"},
              {QColor(0xbf, 0xdc, 0xf5), "☕ 🍵 🥛 🧃 🥤 🍹 🍼 🧋 🍯 🧉"},
          }},
-        {"travel.crd", "Sports & Travel", 0, QSize(80, 100), QColor(0x2a, 0x55, 0xa8), "\U0001F3C6",
+        {"travel.crd", QT_TRANSLATE_NOOP("CardSets", "Sports & Travel"), 0, QSize(80, 100), QColor(0x2a, 0x55, 0xa8), "\U0001F3C6",
          {
              {QColor(0xc6, 0xe2, 0xf7), "🚗 🚕 🚌 🚑 🚒 🚜 🏍 🚲 🛴 🚂 🚁 ✈ 🚀 ⛵ 🛸 🚤 🛶 🎈 🚠 🛹"},
              {QColor(0xd6, 0xf0, 0xc8), "⚽ 🏀 🏈 ⚾ 🎾 🏐 🥏 🎱 🏓 🏸 🏒 🥊 🎯 🎳 ⛳ 🏹 🎣 🥋 🎿 🛷"},
          }},
         // Shapes that stay clear in black alone; no words, so any player can play.
-        {"shadows.crd", "Shadows", 0, QSize(110, 110), QColor(0x4a, 0x2f, 0x7a), "\U0001F464",
+        {"shadows.crd", QT_TRANSLATE_NOOP("CardSets", "Shadows"), 0, QSize(110, 110), QColor(0x4a, 0x2f, 0x7a), "\U0001F464",
          {
              {QColor(0xf3, 0xd9, 0xa4), "🐘 🦒 🐪 🦘 🦏 🦛 🐊 🦓 🦍 🐅 🦨 🦬"},
              {QColor(0xc9, 0xe6, 0x9c), "🐓 🐄 🐖 🐐 🐑 🐎 🐇 🐈 🐕 🐁 🦃 🐿"},
@@ -91,15 +95,22 @@ QImage DrawSetBack(const TPlan& plan, const TEmojiFont& emoji, QSize size)
     return DrawBack(size, plan.Theme, emoji.Glyph(QString::fromUtf8(plan.Emblem), 64));
 }
 
+// The advertisement: the set's name and where its art comes from.
+QImage DrawSetAdvert(const TPlan& plan, const TEmojiFont& emoji)
+{
+    const std::vector<TFace> faces = FacesOf(plan);
+    std::vector<QImage> samples;
+    for (std::size_t i = 0; i < 3 && i < faces.size(); ++i)
+        samples.push_back(emoji.Glyph(faces[i * faces.size() / 3].Emoji, 40));
+    return DrawAdvert(plan.Theme, Theme::Translated(plan.Name.c_str(), "CardSets"), samples);
+}
+
 TCardSetFile BuildSet(const TPlan& plan, const TEmojiFont& emoji)
 {
     const std::vector<TFace> faces = FacesOf(plan);
     const int glyphSize = GlyphSize(plan.Size);
 
-    std::vector<QImage> samples;
-    for (std::size_t i = 0; i < 3 && i < faces.size(); ++i)
-        samples.push_back(emoji.Glyph(faces[i * faces.size() / 3].Emoji, 40));
-    const QImage ad = DrawAdvert(plan.Theme, QString::fromStdString(plan.Name), samples);
+    const QImage ad = DrawSetAdvert(plan, emoji);
     const QImage back = DrawSetBack(plan, emoji, plan.Size);
 
     // Each set stores its pictures a little differently, so every kind of
@@ -153,6 +164,23 @@ std::vector<TCardSetFile> BuildCardSets(const TEmojiFont& emoji)
     for (const TPlan& plan : Plans())
         sets.push_back(BuildSet(plan, emoji));
     return sets;
+}
+
+std::vector<TCardSetFile> BuildAdvertOverlays(const TEmojiFont& emoji)
+{
+    std::vector<TCardSetFile> overlays;
+    for (const TPlan& plan : Plans()) {
+        TLumResWriter writer;
+        writer.AddStored({}); // the record stays the set's own
+        const int before = Theme::TranslatedCaptions();
+        const QImage ad = DrawSetAdvert(plan, emoji);
+        if (Theme::TranslatedCaptions() == before)
+            writer.AddStored({}); // nothing on it translated
+        else
+            writer.AddCompressed(BitmapBytes(ad, 32));
+        overlays.push_back({plan.FileName, writer.Bytes()});
+    }
+    return overlays;
 }
 
 std::vector<TSetSample> DrawSetSamples(const TEmojiFont& emoji, QSize size)

@@ -19,6 +19,12 @@ struct TCardSetFile {
 
 std::vector<TCardSetFile> BuildCardSets(const TEmojiFont& emoji);
 
+// The sets' advertisements in the language Theme::TDrawLanguage sets, as
+// overlays of the sets (see resources/LumResOverlay.h) for cards/LANG/:
+// entry 1 holds the picture when anything on it is translated, and is empty
+// otherwise; entry 0, the record, is always empty.
+std::vector<TCardSetFile> BuildAdvertOverlays(const TEmojiFont& emoji);
+
 // Each set's card back and its first face (with that face's second picture
 // in a set whose pairs differ), drawn as the set draws them but at the given
 // size: the welcome cover shows them.

@@ -1,4 +1,5 @@
 // The steel frames of the main window and the popups, and their buttons.
+#include "Captions.h"
 #include "Skin.h"
 #include "Theme.h"
 
@@ -110,10 +111,10 @@ TMainFrame DrawMainFrame()
     {
         QPainter p(&out.Bar);
         // "reg" 7,8-67,24; "options" 398,8-458,24; "exit" 8,32-65,60; "play" 392,32-457,60.
-        DrawButton(p, QRect(7, 8, 60, 16), ButtonTeal, "About", 10);
-        DrawButton(p, QRect(398, 8, 60, 16), ButtonBlue, "Options", 10);
-        DrawButton(p, QRect(8, 32, 57, 28), ButtonRed, "Exit", 13);
-        DrawButton(p, QRect(392, 32, 65, 28), ButtonGreen, "Play", 14);
+        DrawButton(p, QRect(7, 8, 60, 16), ButtonTeal, Translated(QT_TRANSLATE_NOOP("Skin", "About")), 10);
+        DrawButton(p, QRect(398, 8, 60, 16), ButtonBlue, Translated(QT_TRANSLATE_NOOP("Skin", "Options")), 10);
+        DrawButton(p, QRect(8, 32, 57, 28), ButtonRed, Translated(QT_TRANSLATE_NOOP("Skin", "Exit")), 13);
+        DrawButton(p, QRect(392, 32, 65, 28), ButtonGreen, Translated(QT_TRANSLATE_NOOP("Skin", "Play")), 14);
 
         // The status line is bold black text 26 pixels above the bottom:
         // it sits in this light well, which leaves room for long names.
@@ -129,7 +130,8 @@ TMainFrame DrawMainFrame()
         p.setPen(QPen(QColor(0x7d, 0x8c, 0xb0), 1));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(well.adjusted(1, 1, -1, -1), 4, 4);
-        DrawShadowText(p, QRect(76, 8, 314, 16), Qt::AlignCenter, "the game of pairs", Muted.lighter(115),
+        DrawShadowText(p, QRect(76, 8, 314, 16), Qt::AlignCenter,
+                       Translated(QT_TRANSLATE_NOOP("Skin", "the game of pairs")), Muted.lighter(115),
                        UiFont(11, false));
     }
     return out;
@@ -137,9 +139,12 @@ TMainFrame DrawMainFrame()
 
 QImage DrawNotice()
 {
-    const QString text = QString::fromUtf8("Orvane Kobalind 2.06  \u00b7  About & credits");
+    //: %1 is the program's name and version.
+    const QString text = Translated(QT_TRANSLATE_NOOP("Skin", "%1  ·  About & credits")).arg("Orvane Kobalind 2.06");
     const QFont font = UiFont(10, false);
-    const int width = QFontMetrics(font).horizontalAdvance(text) + 16;
+    constexpr int padding = 8;
+    CheckCaptionFits(text, font, QRect(0, 0, MainWidth - 2 * SideWidth, 16), Qt::AlignCenter, padding);
+    const int width = QFontMetrics(font).horizontalAdvance(text) + 2 * padding;
     const int height = 16;
     QImage notice = Canvas(width, height);
     QPainter p(&notice);
@@ -189,7 +194,7 @@ TPopupFrame DrawPopupFrame()
     {
         QPainter p(&out.CloseButton);
         FillTiled(p, Bounds(out.CloseButton), QPoint(321, 230));
-        DrawButton(p, Bounds(out.CloseButton), ButtonBlue, "Close", 11);
+        DrawButton(p, Bounds(out.CloseButton), ButtonBlue, Translated(QT_TRANSLATE_NOOP("Skin", "Close")), 11);
     }
     return out;
 }
@@ -198,7 +203,9 @@ QImage DrawTitle(const QString& text)
 {
     // 21 pixels high at y 29: clear of the score window's picture at y 50.
     const QFont font = UiFont(18, true);
-    const int width = QFontMetrics(font).horizontalAdvance(text) + 24;
+    constexpr int padding = 12;
+    CheckCaptionFits(text, font, QRect(0, 0, PopupWidth - 2 * SideWidth, 21), Qt::AlignCenter, padding);
+    const int width = QFontMetrics(font).horizontalAdvance(text) + 2 * padding;
     const int height = 21;
     QImage title = Canvas(width, height);
     QPainter p(&title);

@@ -1,4 +1,5 @@
 // The welcome cover, the options panel with its captions, and the slider.
+#include "Captions.h"
 #include "Skin.h"
 #include "Theme.h"
 
@@ -20,6 +21,8 @@ constexpr int PanelHeight = 303;
 constexpr QRect SliderRect(200, 225, 177, 18);
 constexpr int SliderMargin = 5; // the thumb's centre runs from 5 to width - 5
 constexpr int ThumbWidth = 11;
+// The cover's lines keep inside its gold frame.
+constexpr int CoverInset = 12;
 
 // A card of the sets, laid turned on the cover with a shadow under it; only
 // its rounded outline is drawn, so the cover shows at its corners.
@@ -71,8 +74,10 @@ QImage DrawCover(const std::vector<TSetSample>& sets)
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(8.5, 8.5, 412, 270), 9, 9);
 
-    DrawShadowText(p, QRect(0, 20, 429, 44), Qt::AlignCenter, "Orvane Kobalind", Gold, UiFont(34, true));
-    DrawShadowText(p, QRect(0, 64, 429, 20), Qt::AlignCenter, "find the pairs, beat your friends", Caption,
+    const int lineWidth = 429 - 2 * CoverInset;
+    DrawShadowText(p, QRect(CoverInset, 20, lineWidth, 44), Qt::AlignCenter, "Orvane Kobalind", Gold, UiFont(34, true));
+    DrawShadowText(p, QRect(CoverInset, 64, lineWidth, 20), Qt::AlignCenter,
+                   Translated(QT_TRANSLATE_NOOP("Skin", "find the pairs, beat your friends")), Caption,
                    UiFont(13, false));
 
     // A fan of cards: two backs at its ends, and between them faces of two
@@ -89,13 +94,16 @@ QImage DrawCover(const std::vector<TSetSample>& sets)
     for (const auto& card : cards)
         DrawMiniCard(p, card.Centre, *card.Card, card.Angle);
 
-    DrawShadowText(p, QRect(0, 206, 429, 18), Qt::AlignCenter, "Press Play to start, or Options to choose",
-                   Caption, UiFont(12, true));
-    DrawShadowText(p, QRect(0, 223, 429, 18), Qt::AlignCenter, "the cards, the players and the computer's memory.",
-                   Caption, UiFont(12, true));
-    DrawShadowText(p, QRect(0, 252, 429, 16), Qt::AlignCenter,
-                   "Card art: Noto Color Emoji (SIL Open Font License) \u2014 click to visit", Muted,
-                   UiFont(10, false));
+    DrawShadowText(p, QRect(CoverInset, 206, lineWidth, 18), Qt::AlignCenter,
+                   Translated(QT_TRANSLATE_NOOP("Skin", "Press Play to start, or Options to choose")), Caption,
+                   UiFont(12, true));
+    DrawShadowText(p, QRect(CoverInset, 223, lineWidth, 18), Qt::AlignCenter,
+                   Translated(QT_TRANSLATE_NOOP("Skin", "the cards, the players and the computer's memory.")), Caption,
+                   UiFont(12, true));
+    DrawShadowText(p, QRect(CoverInset, 252, lineWidth, 16), Qt::AlignCenter,
+                   Translated(QT_TRANSLATE_NOOP(
+                       "Skin", "Card art: Noto Color Emoji (SIL Open Font License) — click to visit")),
+                   Muted, UiFont(10, false));
     return cover;
 }
 
@@ -112,7 +120,8 @@ QImage DrawOptionsPanel()
     p.setPen(GoldDark);
     p.drawRect(2, 2, PanelWidth - 5, PanelHeight - 5);
 
-    DrawShadowText(p, QRect(0, 8, PanelWidth, 30), Qt::AlignCenter, "Options", Gold, UiFont(22, true));
+    DrawShadowText(p, QRect(0, 8, PanelWidth, 30), Qt::AlignCenter, Translated(QT_TRANSLATE_NOOP("Skin", "Options")),
+                   Gold, UiFont(22, true));
     p.setPen(GoldDark);
     p.drawLine(24, 40, PanelWidth - 25, 40);
     p.setPen(QColor(0x3a, 0x48, 0x80));
@@ -126,17 +135,17 @@ QImage DrawOptionsPanel()
     };
 
     // Left column: the three lists and the sound switch.
-    label(30, 49, 150, "Card set");
+    label(30, 49, 150, Translated(QT_TRANSLATE_NOOP("Skin", "Card set")));
     DrawSunken(p, QRect(30, 68, 145, 21));
-    label(30, 97, 150, "Pairs on the board");
+    label(30, 97, 150, Translated(QT_TRANSLATE_NOOP("Skin", "Pairs on the board")));
     DrawSunken(p, QRect(30, 116, 145, 21));
-    label(30, 145, 150, "Turn-back delay (s)");
+    label(30, 145, 150, Translated(QT_TRANSLATE_NOOP("Skin", "Turn-back delay (s)")));
     DrawSunken(p, QRect(30, 164, 145, 21));
     DrawSunken(p, QRect(30, 221, 15, 15));
-    label(52, 220, 120, "Sound");
+    label(52, 220, 120, Translated(QT_TRANSLATE_NOOP("Skin", "Sound")));
 
     // Right column: the four names, the computer switch and its memory.
-    label(232, 49, 130, "Players");
+    label(232, 49, 130, Translated(QT_TRANSLATE_NOOP("Skin", "Players")));
     for (int i = 0; i < 4; ++i) {
         const int y = 68 + 24 * i;
         DrawSunken(p, QRect(232, y, 121, 21));
@@ -144,12 +153,13 @@ QImage DrawOptionsPanel()
                        caption);
     }
     DrawSunken(p, QRect(232, 169, 15, 15));
-    label(254, 168, 120, "Computer plays");
-    label(200, 204, 177, "Computer memory");
-    DrawShadowText(p, QRect(200, 246, 80, 14), left, "weak", Muted, small);
-    DrawShadowText(p, QRect(297, 246, 80, 14), Qt::AlignRight | Qt::AlignVCenter, "strong", Muted, small);
+    label(254, 168, 120, Translated(QT_TRANSLATE_NOOP("Skin", "Computer plays")));
+    label(200, 204, 177, Translated(QT_TRANSLATE_NOOP("Skin", "Computer memory")));
+    DrawShadowText(p, QRect(200, 246, 80, 14), left, Translated(QT_TRANSLATE_NOOP("Skin", "weak")), Muted, small);
+    DrawShadowText(p, QRect(297, 246, 80, 14), Qt::AlignRight | Qt::AlignVCenter,
+                   Translated(QT_TRANSLATE_NOOP("Skin", "strong")), Muted, small);
     DrawShadowText(p, QRect(24, 262, 150, 28), Qt::AlignLeft | Qt::AlignTop,
-                   "Names left empty\ndo not take part.", Muted, small);
+                   Translated(QT_TRANSLATE_NOOP("Skin", "Names left empty\ndo not take part.")), Muted, small);
     return panel;
 }
 

@@ -59,6 +59,13 @@ QImage DrawSliderThumb(const QImage& track);
 extern const char* const CoverLink;
 
 // The whole archive, entries 0 to 30.
+constexpr std::int32_t EntryCount = 31;
 std::vector<std::uint8_t> BuildSkinArchive(const TEmojiFont& emoji);
+
+// The overlay of the language that Theme::TDrawLanguage sets: an archive of
+// EntryCount entries where each picture that carries a translated caption
+// is drawn in that language and every other entry is empty, which marks it
+// as not replaced.
+std::vector<std::uint8_t> BuildCaptionOverlay(const TEmojiFont& emoji);
 
 } // namespace Skin

@@ -1,5 +1,7 @@
 #include "Theme.h"
 
+#include "Captions.h"
+
 #include <QFontDatabase>
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -63,6 +65,9 @@ void FillSteel(QPainter& painter, const QRect& band, Qt::Orientation across)
 
 namespace {
 
+// A caption keeps clear of a button's rounded ends.
+constexpr int ButtonMargin = 3;
+
 QPainterPath Rounded(const QRectF& r, qreal radius)
 {
     QPainterPath path;
@@ -94,6 +99,7 @@ void DrawBody(QPainter& painter, const QRect& rect, const QColor& base, qreal ra
 
 void DrawButton(QPainter& painter, const QRect& rect, const QColor& base, const QString& text, int pixelSize)
 {
+    CheckCaptionFits(text, UiFont(pixelSize, true), rect, Qt::AlignCenter, ButtonMargin);
     DrawBody(painter, rect, base, std::min(6, rect.height() / 2 - 1));
     DrawShadowText(painter, rect.adjusted(0, 0, 0, -1), Qt::AlignCenter, text, Qt::white, UiFont(pixelSize, true));
 }
@@ -127,6 +133,7 @@ void DrawGlyphButton(QPainter& painter, const QRect& rect, const QColor& base, T
 void DrawShadowText(QPainter& painter, const QRect& rect, int flags, const QString& text, const QColor& colour,
                     const QFont& font)
 {
+    CheckCaptionFits(text, font, rect, flags);
     painter.save();
     painter.setFont(font);
     painter.setPen(QColor(0, 0, 0, 170));
