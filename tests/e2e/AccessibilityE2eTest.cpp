@@ -104,7 +104,8 @@ public:
         return code == 0;
     }
     // The first node of the role whose name starts so, once the tree shows it.
-    std::optional<TNode> Await(const std::string& role, const std::string& namePrefix) const
+    std::optional<TNode> Await(const std::string& role, const std::string& namePrefix,
+                               std::chrono::milliseconds timeout = 10s) const
     {
         std::optional<TNode> found;
         WaitFor([&]() {
@@ -115,7 +116,7 @@ public:
             if (it != nodes.end())
                 found = *it;
             return found.has_value();
-        }, 10s);
+        }, timeout);
         return found;
     }
     TProcess& Process() { return *Program; }
@@ -155,7 +156,8 @@ TEST(AccessibilityE2e, AScreenReaderReadsTheControlsHearsTheFocusAndTheGameAndTu
     TAccessibleProgram program(home, session);
 
     // The bar's areas are buttons named by their hints; the status line greets.
-    ASSERT_TRUE(program.Await("push button", "Options")) << "the bar is not in the accessibility tree";
+    // The first wait is the start's.
+    ASSERT_TRUE(program.Await("push button", "Options", StartTimeout)) << "the bar is not in the accessibility tree";
     const auto welcome = program.Await("status bar", "Welcome");
     EXPECT_TRUE(welcome);
 

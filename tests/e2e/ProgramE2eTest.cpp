@@ -27,10 +27,9 @@ TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
     const TEnvironment environment = fresh.Environment(session);
 
     TProcess program(RunDir + "/kobalind", {}, environment);
-    std::vector<std::string> windows;
-    ASSERT_TRUE(WaitFor([&]() { return !(windows = session.FindWindows(MainTitle)).empty(); }, 15s))
-        << "no window titled " << MainTitle;
-    const auto geometry = session.Geometry(windows[0]);
+    std::string window;
+    ASSERT_TRUE(AwaitStartWindow(session, program, MainTitle, window));
+    const auto geometry = session.Geometry(window);
     ASSERT_TRUE(geometry);
     EXPECT_EQ(geometry->Width, 490);
     EXPECT_EQ(geometry->Height, 450);
@@ -64,7 +63,7 @@ TEST(ProgramE2e, StartsRefusesASecondCopyPlaysAndSavesOnExit)
         FitBoardFor(layout->Rows, layout->Cols, sets[0].CardWidth, sets[0].CardHeight, 1280, 1024);
     std::optional<TWindowGeometry> game;
     ASSERT_TRUE(WaitFor([&]() {
-        game = session.Geometry(windows[0]);
+        game = session.Geometry(window);
         return game && game->Width == board.ClientWidth && game->Height == board.ClientHeight;
     }, 5s)) << "the board did not appear";
 
@@ -107,12 +106,11 @@ TEST(ProgramE2e, AMissingSkinIsReportedAndNoMainWindowStays)
     fs::copy_file(RunDir + "/kobalind", home / "kobalind");
     const TEnvironment environment = fresh.Environment(session);
     TProcess program((home / "kobalind").string(), {}, environment);
-    std::vector<std::string> boxes;
-    ASSERT_TRUE(WaitFor([&]() { return !(boxes = session.FindWindows("Error initializing application")).empty(); },
-                        15s));
+    std::string boxWindow;
+    ASSERT_TRUE(AwaitStartWindow(session, program, "Error initializing application", boxWindow));
     EXPECT_TRUE(session.FindWindows(MainTitle).empty());
     // Confirming the message ends the program, as a failure.
-    const auto box = session.Geometry(boxes[0]);
+    const auto box = session.Geometry(boxWindow);
     ASSERT_TRUE(box);
     session.Click(box->X + box->Width / 2, box->Y + box->Height / 2); // gives the box the pointer's focus
     RunCapture("DISPLAY=" + session.Display() + " xdotool key Return");

@@ -31,6 +31,29 @@ std::string ReadText(const fs::path& file)
     return text.str();
 }
 
+::testing::AssertionResult AwaitStartWindow(const TXSession& session, TProcess& program, const std::string& title,
+                                            std::string& window)
+{
+    std::vector<std::string> windows;
+    std::optional<int> ended;
+    WaitFor([&]() {
+        windows = session.FindWindows(title);
+        if (windows.empty())
+            ended = program.WaitExit(std::chrono::milliseconds(0));
+        return !windows.empty() || ended.has_value();
+    }, StartTimeout);
+    if (!windows.empty()) {
+        window = windows[0];
+        return ::testing::AssertionSuccess();
+    }
+    if (ended)
+        return ::testing::AssertionFailure() << "the program ended with code " << *ended
+                                             << " before showing a window titled " << title;
+    return ::testing::AssertionFailure() << "no window titled " << title << " within " << StartTimeout.count()
+                                         << " s; the program used " << program.CpuTime().count()
+                                         << " ms of processor time";
+}
+
 TFreshHome::TFreshHome(const std::string& tag)
     : Root(fs::temp_directory_path() / ("kobalind-e2e-" + tag + "-" + std::to_string(getpid())))
 {

@@ -5,6 +5,9 @@
 
 #include "XSession.h"
 
+#include <gtest/gtest.h>
+
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -17,6 +20,19 @@ inline const std::string MainTitle = "Orvane Kobalind 2.06";
 std::pair<int, int> SkinPictureSize(std::int32_t entry);
 
 std::string ReadText(const std::filesystem::path& file);
+
+// How long a start may take to show its first window. A start needs about
+// 0.15 s of processor time; its wall time is set by its share of a loaded
+// machine: up to 2 s on two cores busy with ten equal jobs, over 30 s when the
+// test runs niced below two busy jobs. A hung start still fails, and says so.
+inline constexpr std::chrono::seconds StartTimeout {60};
+
+// The window titled so that the just-started program shows. Fails at once when
+// the program ends first (with its exit code); after StartTimeout with the
+// processor time it used, which tells a start starved by the load (little
+// time) from one spinning (much).
+::testing::AssertionResult AwaitStartWindow(const TXSession& session, TProcess& program, const std::string& title,
+                                            std::string& window);
 
 // A temporary folder for the program's own folders (PrivateFolders.h): the
 // configuration, state and data folders are left for the program to create.

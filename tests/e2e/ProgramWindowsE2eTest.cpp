@@ -75,10 +75,7 @@ protected:
     void Start()
     {
         Program.emplace(RunDir + "/kobalind", std::vector<std::string> {}, Home.Environment(Session));
-        std::vector<std::string> windows;
-        ASSERT_TRUE(WaitFor([&]() { return !(windows = Session.FindWindows(MainTitle)).empty(); }, 15s))
-            << "no window titled " << MainTitle;
-        MainWindow = windows[0];
+        ASSERT_TRUE(AwaitStartWindow(Session, *Program, MainTitle, MainWindow));
         Main = Session.Geometry(MainWindow);
         ASSERT_TRUE(Main);
     }

@@ -101,6 +101,23 @@ TProcess::~TProcess()
     }
 }
 
+std::chrono::milliseconds TProcess::CpuTime() const
+{
+    if (Id <= 0 || Reaped)
+        return {};
+    // /proc/<pid>/stat: the name in parentheses may hold spaces; the state
+    // follows the last ')', and user and system time are the 12th and 13th
+    // fields from there, in clock ticks.
+    const std::string stat = RunCapture("cat /proc/" + std::to_string(Id) + "/stat 2>/dev/null");
+    std::istringstream fields(stat.substr(stat.rfind(')') + 1));
+    std::string field;
+    long long ticks = 0;
+    for (int i = 1; i <= 13 && fields >> field; ++i)
+        if (i >= 12)
+            ticks += std::atoll(field.c_str());
+    return std::chrono::milliseconds(ticks * 1000 / sysconf(_SC_CLK_TCK));
+}
+
 std::optional<int> TProcess::WaitExit(std::chrono::milliseconds timeout)
 {
     if (Id <= 0)

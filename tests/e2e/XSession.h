@@ -35,6 +35,9 @@ public:
     TProcess& operator=(const TProcess&) = delete;
 
     pid_t Pid() const { return Id; }
+    // The processor time it has used so far (user and system); zero once it
+    // has been reaped or when the kernel does not tell.
+    std::chrono::milliseconds CpuTime() const;
     // The exit code once it has ended within the timeout; nothing otherwise.
     std::optional<int> WaitExit(std::chrono::milliseconds timeout);
 
