@@ -118,6 +118,13 @@ protected:
     {
         Windows.reset();
         SetTranslateFunction(nullptr);
+        // The catalogues live as long as the program: drop them, so that the
+        // next language's test starts from English, in one process too.
+        for (QTranslator* catalogue : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(catalogue);
+            delete catalogue;
+        }
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     // The shown texts that are English where the catalogue has a translation.
