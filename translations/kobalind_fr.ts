@@ -325,7 +325,7 @@ Détails&#xa0;: %3</translation>
     <name>Skin</name>
     <message>
         <source>About</source>
-        <translation>À propos</translation>
+        <translation>Infos</translation>
     </message>
     <message>
         <source>Options</source>

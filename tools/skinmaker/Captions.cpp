@@ -57,12 +57,18 @@ void CheckCaptionFits(const QString& text, const QFont& font, const QRect& box, 
     const int width = (needed.width() + scale - 1) / scale + 1;
     const int height = (needed.height() + scale - 1) / scale;
     const bool oneLine = needed.height() < metrics.height() + metrics.lineSpacing();
-    if (width + 2 * margin <= box.width() && (oneLine || height <= box.height()))
+    // A centred line's accents (À, Ź) rise above the capitals: their ink must
+    // stay below the box's top line, or a button's rim cuts them.
+    const int baseline = (box.height() * scale - metrics.height()) / 2 + metrics.ascent();
+    const int inkTop = (baseline + metrics.tightBoundingRect(text).top()) / scale;
+    const bool inkInside = !oneLine || !(flags & Qt::AlignVCenter) || inkTop >= 1;
+    if (width + 2 * margin <= box.width() && (oneLine || height <= box.height()) && inkInside)
         return;
     const QString problem =
         width + 2 * margin > box.width()
             ? QStringLiteral("is %1 units wide, its place holds %2").arg(width).arg(box.width() - 2 * margin)
-            : QStringLiteral("is %1 units high, its place holds %2").arg(height).arg(box.height());
+        : !inkInside ? QStringLiteral("rises %1 units above its place's top line").arg(1 - inkTop)
+                     : QStringLiteral("is %1 units high, its place holds %2").arg(height).arg(box.height());
     throw std::runtime_error(QStringLiteral("the caption \"%1\" (language %2, %3 px %4) %5; shorten the translation")
                                  .arg(text, CurrentCode, QString::number(font.pixelSize()),
                                       font.bold() ? QStringLiteral("bold") : QStringLiteral("regular"), problem)
