@@ -507,7 +507,7 @@ no juega.</translation>
     </message>
     <message>
         <source>Welcome back: click here to resume your game</source>
-        <translation>Hola de nuevo: haz clic aquí para seguir tu partida</translation>
+        <translation>Hola de nuevo: haz clic aquí y sigue tu partida</translation>
     </message>
     <message>
         <source>Welcome</source>
